@@ -1,0 +1,295 @@
+#include "app/PuzzleDlg.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimerEvent>
+#include <QVBoxLayout>
+
+#include "app/BlocksDlg.h"
+#include "app/DialogUnits.h"
+#include "app/LevelDlg.h"
+#include "app/Messages.h"
+#include "app/Prompter.h"
+#include "board/CrtRandom.h"
+#include "board/Deal.h"
+#include "common/CrtNumbers.h"
+#include "scores/ScoreKeys.h"
+
+namespace tilora {
+namespace {
+
+constexpr int kTimerPeriodMs = 1000;
+// The client area of the window's template is 437 x 320; the drawn board of a 10 x 10
+// grid reaches 330 pixels down, so the area is made tall enough to show all of it.
+constexpr QSize kClientSize{437, 330};
+
+}  // namespace
+
+CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
+    : QDialog(parent), m_env(std::move(environment))
+{
+    BuildWindow();
+    ConnectMenu();
+
+    m_bPlaying = m_bPaused = m_bCustomPicture = m_bShowFinished = false;
+    m_nSeconds = 0;
+    m_nPicture = 1;
+    m_board.SetGridSize(4);
+    ShowCount();
+    ReadStartLevel();
+}
+
+CPuzzleDlg::~CPuzzleDlg() = default;
+
+void CPuzzleDlg::BuildWindow()
+{
+    setObjectName(QStringLiteral("puzzleWindow"));
+    setWindowTitle(QStringLiteral("Tilora"));
+    setFont(DialogFont());
+
+    m_menu = BuildPuzzleMenu(this);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("clientArea"));
+    m_client->setFixedSize(kClientSize);
+    m_client->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(m_menu.bar);
+    layout->addWidget(m_client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Enter presses the window's default button, which is hidden and does nothing.
+    auto* dummy = new QPushButton(QStringLiteral("DUMMY button"), m_client);
+    dummy->setObjectName(QStringLiteral("dummyButton"));
+    dummy->setGeometry(DluRect(195, 15, 6, 6));
+    dummy->setDefault(true);
+    dummy->hide();
+
+    auto* picture = new QGroupBox(QStringLiteral("Complete Picture"), m_client);
+    picture->setObjectName(QStringLiteral("completePictureBox"));
+    picture->setGeometry(DluRect(222, 100, 66, 65));
+    auto* seconds = new QGroupBox(QStringLiteral("Seconds Elapsed"), m_client);
+    seconds->setObjectName(QStringLiteral("secondsBox"));
+    seconds->setGeometry(DluRect(222, 166, 66, 31));
+
+    m_secondsField = new QLineEdit(m_client);
+    m_secondsField->setObjectName(QStringLiteral("secondsField"));
+    m_secondsField->setGeometry(DluRect(229, 178, 51, 12));
+    m_secondsField->setReadOnly(true);
+    m_secondsField->setAlignment(Qt::AlignCenter);
+    m_secondsField->setFrame(false);
+    m_secondsField->setFocusPolicy(Qt::NoFocus);
+
+    auto* about = new QLabel(QStringLiteral("Tilora\n\nThe game of Tilora with a difference. Build the picture shown below by "
+                                            "moving adjacent pieces into the blank space by double clicking or dragging and "
+                                            "dropping them."),
+                             m_client);
+    about->setObjectName(QStringLiteral("introText"));
+    about->setGeometry(DluRect(222, 0, 66, 100));
+    about->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    about->setWordWrap(true);
+    about->setFrameStyle(QFrame::Panel | QFrame::Raised);
+}
+
+void CPuzzleDlg::ConnectMenu()
+{
+    connect(m_menu.newGame, &QAction::triggered, this, &CPuzzleDlg::OnNew);
+    connect(m_menu.pauseRestart, &QAction::triggered, this, &CPuzzleDlg::OnPauseRestart);
+    connect(m_menu.exit, &QAction::triggered, this, &CPuzzleDlg::OnExit);
+    connect(m_menu.level, &QAction::triggered, this, &CPuzzleDlg::OnDifficultyLevel);
+    connect(m_menu.blocks, &QAction::triggered, this, &CPuzzleDlg::OnNoOfBlocks);
+    for (int i = 0; i < static_cast<int>(m_menu.pictures.size()); ++i)
+        connect(m_menu.pictures[i], &QAction::triggered, this, [this, i] { OnChoosePicture(i + 1); });
+}
+
+void CPuzzleDlg::ReadStartLevel()
+{
+    const std::string text = m_env.scores.GetString(keys::kLevelSection, keys::kLevelKey, keys::kLevelDefaultText);
+    m_nLevel = AtoI(text);
+    // A game restored from a file and solved before any deal records this level.
+    m_nDealtLevel = m_nLevel;
+}
+
+void CPuzzleDlg::StartTimer()
+{
+    m_timer.start(kTimerPeriodMs, this);
+}
+
+void CPuzzleDlg::StopTimer()
+{
+    m_timer.stop();
+}
+
+void CPuzzleDlg::ShowCount()
+{
+    m_secondsField->setText(QString::number(m_nSeconds));
+}
+
+void CPuzzleDlg::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == m_timer.timerId())
+        OnTimer();
+    else
+        QDialog::timerEvent(event);
+}
+
+void CPuzzleDlg::OnTimer()
+{
+    ++m_nSeconds;
+    ShowCount();
+}
+
+void CPuzzleDlg::OnNew()
+{
+    if (m_bPlaying) {
+        if (m_env.prompter.Ask(this, messages::ConfirmNewGame()) == QMessageBox::Yes) {
+            m_bPlaying = false;
+            Deal();
+        }
+    } else {
+        Deal();
+    }
+    update();
+}
+
+void CPuzzleDlg::Deal()
+{
+    m_bPlaying = true;
+    m_nSeconds = 0;
+    ShowCount();
+    m_nDealtLevel = m_nLevel;
+    m_env.random.Seed(static_cast<std::uint32_t>(m_env.now()));
+    ScrambleBoard(m_board, m_nLevel, m_env.random);
+    if (!m_bPaused)
+        StartTimer();
+}
+
+void CPuzzleDlg::OnPauseRestart()
+{
+    if (!m_bPlaying)
+        return;
+    if (m_bPaused) {
+        StartTimer();
+        m_bPaused = false;
+    } else {
+        StopTimer();
+        m_bPaused = true;
+    }
+    update();
+}
+
+void CPuzzleDlg::OnExit()
+{
+    if (m_bPlaying && m_env.prompter.Ask(this, messages::ConfirmExit()) != QMessageBox::Yes)
+        return;
+    accept();
+}
+
+void CPuzzleDlg::OnDifficultyLevel()
+{
+    CLevelDlg dialog(m_env.scores, m_env.prompter, this);
+    m_env.prompter.Exec(dialog);
+    m_nLevel = dialog.Level();
+}
+
+void CPuzzleDlg::OnNoOfBlocks()
+{
+    if (m_bPlaying) {
+        if (m_env.prompter.Ask(this, messages::ConfirmBlocks()) != QMessageBox::Yes)
+            return;
+        m_bPlaying = false;
+    }
+    CBlocksDlg dialog(this);
+    m_env.prompter.Exec(dialog);
+    m_board.SetGridSize(CBlocksDlg::GridSizeFor(dialog.Choice()));
+    // Neither a repaint nor the count: the next New deals and shows the new size.
+    m_nSeconds = 0;
+    m_bPaused = false;
+    StopTimer();
+}
+
+void CPuzzleDlg::OnChoosePicture(int picture)
+{
+    m_nPicture = picture;
+    for (int i = 0; i < static_cast<int>(m_menu.pictures.size()); ++i)
+        m_menu.pictures[i]->setChecked(i + 1 == picture);
+    if (m_bCustomPicture && m_env.prompter.Ask(this, messages::UseBuiltInPicture()) == QMessageBox::Yes)
+        m_bCustomPicture = false;
+    update();
+}
+
+void CPuzzleDlg::OnLButtonDown(QPoint point)
+{
+    m_ptDragStart = point;
+}
+
+void CPuzzleDlg::OnLButtonUp(QPoint point)
+{
+    const auto cell = m_board.CellAt(point.x(), point.y());
+    if (cell && m_board.Cell(cell->row, cell->column) == m_board.BlankTile())
+        MoveBlockAt(m_ptDragStart.x(), m_ptDragStart.y());
+}
+
+void CPuzzleDlg::OnLButtonDblClk(QPoint point)
+{
+    MoveBlockAt(point.x(), point.y());
+}
+
+void CPuzzleDlg::MoveBlockAt(int x, int y)
+{
+    if (!m_bPlaying || m_bPaused)
+        return;
+    const auto cell = m_board.CellForMove(x, y);
+    if (!cell)
+        return;
+    const auto blank = m_board.BlankNeighbour(*cell);
+    if (!blank)
+        return;
+    m_board.Slide(*cell, *blank);
+    m_client->update();
+    if (m_board.IsSolved())
+        Victory();
+}
+
+void CPuzzleDlg::Victory()
+{
+    StopTimer();
+    m_env.prompter.Ask(this, messages::Victory());
+    m_bPlaying = false;
+    m_bShowFinished = true;
+}
+
+bool CPuzzleDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_client)
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton)
+            break;
+        const QPoint point = mouse->position().toPoint();
+        if (event->type() == QEvent::MouseButtonPress)
+            OnLButtonDown(point);
+        else if (event->type() == QEvent::MouseButtonRelease)
+            OnLButtonUp(point);
+        else
+            OnLButtonDblClk(point);
+        return true;
+    }
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace tilora

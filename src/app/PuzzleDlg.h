@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QBasicTimer>
+#include <QDialog>
+#include <QPoint>
+
+#include <ctime>
+#include <functional>
+
+#include "app/PuzzleMenu.h"
+#include "board/Board.h"
+#include "scores/ProfileStore.h"
+
+class QLineEdit;
+
+namespace tilora {
+
+class Prompter;
+class RandomSource;
+
+// What the main window takes from outside, so that tests can substitute each part.
+struct PuzzleEnvironment {
+    Prompter& prompter;
+    ProfileStore scores;
+    RandomSource& random;
+    std::function<std::time_t()> now;  // seeds each deal
+};
+
+// The main window. It holds the whole state of the game in plain fields, and each menu
+// command and window message has its own handler that reads as the game's rules do;
+// the work of each step lives in the module that owns it.
+class CPuzzleDlg final : public QDialog {
+    Q_OBJECT
+public:
+    explicit CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent = nullptr);
+    ~CPuzzleDlg() override;
+
+    // Menu commands.
+    void OnNew();
+    void OnPauseRestart();
+    void OnExit();
+    void OnDifficultyLevel();
+    void OnNoOfBlocks();
+    void OnChoosePicture(int picture);
+
+    // Window messages: the timer and the left mouse button over the board.
+    void OnTimer();
+    void OnLButtonDown(QPoint point);
+    void OnLButtonUp(QPoint point);
+    void OnLButtonDblClk(QPoint point);
+
+    // One move for a double click at client point (x, y).
+    void MoveBlockAt(int x, int y);
+
+    // Operations shared by the commands.
+    void Deal();
+    void Victory();
+    void StartTimer();
+    void StopTimer();
+    void ShowCount();
+
+    // The state, for the painter and for tests.
+    bool Playing() const { return m_bPlaying; }
+    bool Paused() const { return m_bPaused; }
+    bool CustomPicture() const { return m_bCustomPicture; }
+    bool ShowFinished() const { return m_bShowFinished; }
+    int Seconds() const { return m_nSeconds; }
+    int Level() const { return m_nLevel; }
+    int DealtLevel() const { return m_nDealtLevel; }
+    int Picture() const { return m_nPicture; }
+    bool TimerRunning() const { return m_timer.isActive(); }
+    const Board& GetBoard() const { return m_board; }
+    Board& GetBoard() { return m_board; }
+    QWidget* ClientArea() const { return m_client; }
+    const PuzzleMenu& Menu() const { return m_menu; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    void BuildWindow();
+    void ConnectMenu();
+    void ReadStartLevel();
+
+    PuzzleEnvironment m_env;
+
+    bool m_bPlaying = false;
+    bool m_bPaused = false;
+    bool m_bCustomPicture = false;
+    bool m_bShowFinished = false;
+    int m_nSeconds = 0;
+    int m_nLevel = 0;
+    int m_nDealtLevel = 0;  // the start-up level until the first deal
+    int m_nPicture = 1;
+    Board m_board;
+    // Starts off the board, so that a release with no press before it moves nothing.
+    QPoint m_ptDragStart{-1, -1};
+    QBasicTimer m_timer;
+
+    PuzzleMenu m_menu;
+    QWidget* m_client = nullptr;
+    QLineEdit* m_secondsField = nullptr;
+};
+
+}  // namespace tilora

@@ -1,0 +1,31 @@
+#include "app/QtPrompter.h"
+
+#include <QDialog>
+#include <QFileDialog>
+
+namespace tilora {
+
+QMessageBox::StandardButton QtPrompter::Ask(QWidget* owner, const Message& message)
+{
+    QMessageBox box(message.icon, message.caption, message.text, message.buttons, owner);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+int QtPrompter::Exec(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
+QString QtPrompter::ChooseFile(QWidget* owner, const FileRequest& request)
+{
+    const bool save = request.kind == FileRequest::Kind::Save;
+    QFileDialog dialog(owner, request.title, QString(), request.filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace tilora

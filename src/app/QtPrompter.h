@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/Prompter.h"
+
+namespace tilora {
+
+// The Prompter of the running program: real message boxes and file dialogs.
+class QtPrompter final : public Prompter {
+public:
+    QMessageBox::StandardButton Ask(QWidget* owner, const Message& message) override;
+    int Exec(QDialog& dialog) override;
+    QString ChooseFile(QWidget* owner, const FileRequest& request) override;
+};
+
+}  // namespace tilora

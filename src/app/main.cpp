@@ -1,0 +1,24 @@
+#include <QApplication>
+
+#include <ctime>
+
+#include "app/PuzzleDlg.h"
+#include "app/QtPrompter.h"
+#include "board/CrtRandom.h"
+
+// The application lives exactly as long as its one window: the window runs modally and
+// the process ends when it closes. Nothing is written at exit.
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tilora"));
+    QApplication::setApplicationVersion(QStringLiteral(TILORA_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("tilora"));
+
+    tilora::QtPrompter prompter;
+    tilora::CrtRandom random;
+    tilora::CPuzzleDlg window({prompter, tilora::ProfileStore(tilora::DefaultScoreFilePath()), random,
+                               [] { return std::time(nullptr); }});
+    window.exec();
+    return 0;
+}

@@ -1,0 +1,126 @@
+#include "board/Board.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <vector>
+
+namespace tilora {
+namespace {
+
+// Builds an n x n board from rows of tile numbers.
+Board MakeBoard(std::initializer_list<std::vector<int>> rows)
+{
+    Board board;
+    board.SetGridSize(static_cast<int>(rows.size()));
+    int r = 0;
+    for (const auto& row : rows) {
+        for (int c = 0; c < static_cast<int>(row.size()); ++c)
+            board.SetCell(r, c, row[c]);
+        ++r;
+    }
+    return board;
+}
+
+TEST(BoardTest, SolvedTestCountsEveryHomeTile)
+{
+    Board board;
+    board.SetGridSize(5);
+    board.FillSolved();
+    EXPECT_TRUE(board.IsSolved());
+
+    board.Slide({4, 3}, {4, 4});  // the blank one step left
+    EXPECT_FALSE(board.IsSolved());
+
+    Board swapped = MakeBoard({{2, 1, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 16}});
+    EXPECT_FALSE(swapped.IsSolved());
+
+    // Two blanks: the count falls short even though every other tile is home.
+    Board twoBlanks = MakeBoard({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 16, 16}});
+    EXPECT_FALSE(twoBlanks.IsSolved());
+}
+
+TEST(BoardTest, SolvedTestIgnoresCellsOutsideTheGrid)
+{
+    Board board;
+    board.SetGridSize(10);
+    board.FillSolved();
+    board.SetGridSize(4);
+    board.FillSolved();
+    EXPECT_EQ(board.Cell(9, 9), 100);  // left from the larger grid
+    EXPECT_TRUE(board.IsSolved());
+}
+
+TEST(BoardTest, MovePointsAreClampedToTheLastCellUpTo320)
+{
+    Board board;  // n = 4, s = 80
+    EXPECT_EQ(board.CellForMove(320, 320), (CellPos{3, 3}));
+    EXPECT_EQ(board.CellForMove(0, 0), (CellPos{0, 0}));
+    EXPECT_FALSE(board.CellForMove(321, 10));
+    EXPECT_FALSE(board.CellForMove(10, 321));
+    EXPECT_FALSE(board.CellForMove(-1, 10));
+    EXPECT_FALSE(board.CellForMove(10, -5));
+
+    // Drawn column 2 spans x = 162..242 with the pitch of 81, but input divides by 80.
+    EXPECT_EQ(board.CellForMove(239, 0)->column, 2);
+    for (int x = 240; x <= 242; ++x)
+        EXPECT_EQ(board.CellForMove(x, 0)->column, 3) << x;
+
+    board.SetGridSize(10);  // s = 32: 319 / 32 = 9, 320 / 32 = 10 clamped to 9
+    EXPECT_EQ(board.CellForMove(320, 319), (CellPos{9, 9}));
+}
+
+TEST(BoardTest, DropPointsAreNotClampedAndNeverLieOffTheBoard)
+{
+    Board board;
+    EXPECT_EQ(board.CellAt(319, 319), (CellPos{3, 3}));
+    EXPECT_FALSE(board.CellAt(320, 10));  // column 4 is off a 4 x 4 board
+    EXPECT_FALSE(board.CellAt(-5, 10));   // would truncate to column 0
+    EXPECT_FALSE(board.CellAt(10, -79));
+}
+
+TEST(BoardTest, BlankNeighbourIsOrthogonalOnly)
+{
+    Board board = MakeBoard({{1, 2, 3, 4}, {5, 16, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 6}});
+    EXPECT_EQ(board.BlankNeighbour({0, 1}), (CellPos{1, 1}));  // down
+    EXPECT_EQ(board.BlankNeighbour({1, 0}), (CellPos{1, 1}));  // right
+    EXPECT_EQ(board.BlankNeighbour({1, 2}), (CellPos{1, 1}));  // left
+    EXPECT_EQ(board.BlankNeighbour({2, 1}), (CellPos{1, 1}));  // up
+    EXPECT_FALSE(board.BlankNeighbour({0, 0}));  // diagonal
+    EXPECT_FALSE(board.BlankNeighbour({1, 1}));  // the blank itself
+    EXPECT_FALSE(board.BlankNeighbour({3, 3}));  // far away
+}
+
+TEST(BoardTest, SeveralBlanksArePickedDownThenLeftThenRightThenUp)
+{
+    // The centre cell (1, 1) of a 4 x 4 board, surrounded by blanks as a saved game may hold.
+    const auto around = [](bool up, bool left, bool right, bool down) {
+        Board board = MakeBoard({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 1}});
+        if (up)
+            board.SetCell(0, 1, 16);
+        if (left)
+            board.SetCell(1, 0, 16);
+        if (right)
+            board.SetCell(1, 2, 16);
+        if (down)
+            board.SetCell(2, 1, 16);
+        return board.BlankNeighbour({1, 1});
+    };
+    EXPECT_EQ(around(true, true, true, true), (CellPos{2, 1}));
+    EXPECT_EQ(around(true, true, true, false), (CellPos{1, 0}));
+    EXPECT_EQ(around(true, false, true, false), (CellPos{1, 2}));
+    EXPECT_EQ(around(true, false, false, false), (CellPos{0, 1}));
+    EXPECT_EQ(around(false, true, true, false), (CellPos{1, 0}));
+    EXPECT_EQ(around(true, false, true, true), (CellPos{2, 1}));
+}
+
+TEST(BoardTest, SlideMovesTheBlockAndLeavesTheBlankBehind)
+{
+    Board board;
+    board.Slide({3, 2}, {3, 3});
+    EXPECT_EQ(board.Cell(3, 3), 15);
+    EXPECT_EQ(board.Cell(3, 2), 16);
+}
+
+}  // namespace
+}  // namespace tilora

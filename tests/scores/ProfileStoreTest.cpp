@@ -1,0 +1,139 @@
+#include "scores/ProfileStore.h"
+
+#include <gtest/gtest.h>
+
+#include "common/AtomicFile.h"
+#include "scores/IniText.h"
+#include "support/TempDir.h"
+
+namespace tilora {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProfileStoreTest : public ::testing::Test {
+protected:
+    void WriteRaw(const std::string& text) { ASSERT_TRUE(WriteFileAtomically(m_dir / "Tilora.hi", text)); }
+    std::string ReadRaw() const
+    {
+        std::string text;
+        ReadWholeFile(m_dir / "Tilora.hi", text);
+        return text;
+    }
+
+    test::TempDir m_dir;
+    ProfileStore m_store{m_dir / "Tilora.hi"};
+};
+
+TEST_F(ProfileStoreTest, MissingFileSectionOrKeyGivesTheDefault)
+{
+    EXPECT_EQ(m_store.GetString("Level", "number", "10"), "10");
+    EXPECT_EQ(m_store.GetInt("Level", "number", 10), 10);
+    WriteRaw("[High]\n4=437.\n");
+    EXPECT_EQ(m_store.GetString("Level", "number", "10"), "10");
+    EXPECT_EQ(m_store.GetString("High", "5", "20000"), "20000");
+    EXPECT_EQ(m_store.GetInt("High", "5", 7), 7);
+    // The default loses its trailing blanks, as the stored values do.
+    EXPECT_EQ(m_store.GetString("High", "50", "Slow   "), "Slow");
+}
+
+TEST_F(ProfileStoreTest, ReadsAreCutToNineCharacters)
+{
+    WriteRaw("[High]\n4=1234567890123\n40=\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\n");
+    EXPECT_EQ(m_store.GetString("High", "4", "20000"), "123456789");
+    // Nine characters of a UTF-8 name, never half of one.
+    EXPECT_EQ(m_store.GetString("High", "40", "Slow"), "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");
+    EXPECT_EQ(m_store.GetString("High", "5", "1234567890"), "123456789");
+}
+
+TEST_F(ProfileStoreTest, NamesIgnoreCaseAndBlanksAndValuesLoseQuotesAndBlanks)
+{
+    WriteRaw("  [ level ]  \r\n  NUMBER  =  '42'  \r\n[High]\r40=\"abc     \"\r400 =  7 \n");
+    EXPECT_EQ(m_store.GetString("Level", "number", "10"), "42");
+    EXPECT_EQ(m_store.GetString("HIGH", "40", "Slow"), "abc     ");  // quotes keep the blanks
+    EXPECT_EQ(m_store.GetString("high", "400", "1"), "7");
+    WriteRaw("[High]\n40=abc     \n");
+    EXPECT_EQ(m_store.GetString("High", "40", "Slow"), "abc");  // trailing blanks dropped
+    WriteRaw("[High]\n40=\"abc'\n");
+    EXPECT_EQ(m_store.GetString("High", "40", "Slow"), "\"abc'");  // quotes must match
+}
+
+TEST_F(ProfileStoreTest, IntegersReadSignAndDigitsUpToTheFirstOtherCharacter)
+{
+    WriteRaw("[Level]\nnumber=55abc\n[A]\nneg=-12\nnone=abc\nempty=\nplus=+3\n");
+    EXPECT_EQ(m_store.GetInt("Level", "number", 10), 55);
+    EXPECT_EQ(m_store.GetInt("A", "neg", 10), -12);
+    EXPECT_EQ(m_store.GetInt("A", "none", 10), 0);
+    EXPECT_EQ(m_store.GetInt("A", "empty", 10), 0);  // present, so not the default
+    EXPECT_EQ(m_store.GetInt("A", "plus", 10), 3);
+}
+
+TEST_F(ProfileStoreTest, FirstWriteCreatesFolderFileAndSection)
+{
+    ProfileStore store(m_dir / "config" / "deeper" / "Tilora.hi");
+    ASSERT_TRUE(store.WriteString("Level", "number", "55"));
+    EXPECT_EQ(store.GetString("Level", "number", "10"), "55");
+    EXPECT_EQ(store.GetInt("Level", "number", 10), 55);
+}
+
+TEST_F(ProfileStoreTest, WriteReplacesOnlyItsKeyAndKeepsEveryOtherLine)
+{
+    const std::string before = "; my notes\r\n[High]\r\n4=437.\r\n40=abc     \r\nstray line\r\n\r\n[Level]\r\nnumber=10\r\n";
+    WriteRaw(before);
+    ASSERT_TRUE(m_store.WriteString("level", "NUMBER", "55"));
+    EXPECT_EQ(ReadRaw(), "; my notes\r\n[High]\r\n4=437.\r\n40=abc     \r\nstray line\r\n\r\n[Level]\r\nNUMBER=55\r\n");
+
+    // A new key joins the end of its section, before the blank line that ends it.
+    ASSERT_TRUE(m_store.WriteString("High", "400", "3"));
+    EXPECT_EQ(ReadRaw(),
+              "; my notes\r\n[High]\r\n4=437.\r\n40=abc     \r\nstray line\r\n400=3\r\n\r\n[Level]\r\nNUMBER=55\r\n");
+
+    // A new section goes at the end, with the file's own line ends.
+    ASSERT_TRUE(m_store.WriteString("Extra", "k", "v"));
+    EXPECT_EQ(ReadRaw().substr(ReadRaw().size() - 14), "[Extra]\r\nk=v\r\n");
+}
+
+TEST_F(ProfileStoreTest, WriteAfterAnUnterminatedLastLine)
+{
+    WriteRaw("[High]\n4=437.");
+    ASSERT_TRUE(m_store.WriteString("High", "40", "abc"));
+    EXPECT_EQ(ReadRaw(), "[High]\n4=437.\n40=abc");
+    ASSERT_TRUE(m_store.WriteString("Level", "number", "5"));
+    EXPECT_EQ(ReadRaw(), "[High]\n4=437.\n40=abc\n[Level]\nnumber=5\n");
+}
+
+TEST_F(ProfileStoreTest, OnlyTheFirstSectionAndKeyOfANameCount)
+{
+    WriteRaw("[High]\n4=1.\n4=2.\n[High]\n4=3.\n");
+    EXPECT_EQ(m_store.GetString("High", "4", "x"), "1.");
+    ASSERT_TRUE(m_store.WriteString("High", "4", "9."));
+    EXPECT_EQ(ReadRaw(), "[High]\n4=9.\n4=2.\n[High]\n4=3.\n");
+}
+
+TEST_F(ProfileStoreTest, FailedWriteLeavesTheFileWhole)
+{
+    WriteRaw("[Level]\nnumber=10\n");
+    ProfileStore unwritable(m_dir / "Tilora.hi" / "not-a-folder");
+    EXPECT_FALSE(unwritable.WriteString("Level", "number", "55"));
+    EXPECT_EQ(ReadRaw(), "[Level]\nnumber=10\n");
+}
+
+TEST(ProfileStorePathTest, FollowsTheXdgConfigFolder)
+{
+    const char* old = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = old != nullptr ? old : "";
+    const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "/root";
+    ::setenv("XDG_CONFIG_HOME", "/tmp/xdg-test", 1);
+    EXPECT_EQ(DefaultScoreFilePath(), fs::path("/tmp/xdg-test/Tilora.hi"));
+    ::setenv("XDG_CONFIG_HOME", "relative", 1);  // not absolute: ignored, as the XDG rules say
+    ::setenv("HOME", "/home/player", 1);
+    EXPECT_EQ(DefaultScoreFilePath(), fs::path("/home/player/.config/Tilora.hi"));
+    ::setenv("HOME", home.c_str(), 1);
+    if (old != nullptr)
+        ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
+}
+
+}  // namespace
+}  // namespace tilora
