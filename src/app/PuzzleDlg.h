@@ -9,6 +9,7 @@
 
 #include "app/PuzzleMenu.h"
 #include "board/Board.h"
+#include "picture/PictureRecord.h"
 #include "scores/ProfileStore.h"
 
 class QLineEdit;
@@ -71,6 +72,7 @@ public:
     bool TimerRunning() const { return m_timer.isActive(); }
     const Board& GetBoard() const { return m_board; }
     Board& GetBoard() { return m_board; }
+    const PictureRecord& LoadedPicture() const { return m_picture; }
     QWidget* ClientArea() const { return m_client; }
     const PuzzleMenu& Menu() const { return m_menu; }
 
@@ -97,6 +99,8 @@ private:
     // Starts off the board, so that a release with no press before it moves nothing.
     QPoint m_ptDragStart{-1, -1};
     QBasicTimer m_timer;
+    // The bitmap file the player opened, drawn while m_bCustomPicture is set.
+    PictureRecord m_picture;
 
     PuzzleMenu m_menu;
     QWidget* m_client = nullptr;
