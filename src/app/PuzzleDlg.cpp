@@ -132,6 +132,16 @@ void CPuzzleDlg::ShowCount()
     m_secondsField->setText(QString::number(m_nSeconds));
 }
 
+void CPuzzleDlg::Invalidate()
+{
+    m_client->update();
+}
+
+void CPuzzleDlg::UseLoadedPicture()
+{
+    m_bCustomPicture = true;
+}
+
 void CPuzzleDlg::timerEvent(QTimerEvent* event)
 {
     if (event->timerId() == m_timer.timerId())
@@ -156,7 +166,7 @@ void CPuzzleDlg::OnNew()
     } else {
         Deal();
     }
-    update();
+    Invalidate();
 }
 
 void CPuzzleDlg::Deal()
@@ -182,7 +192,7 @@ void CPuzzleDlg::OnPauseRestart()
         StopTimer();
         m_bPaused = true;
     }
-    update();
+    Invalidate();
 }
 
 void CPuzzleDlg::OnExit()
@@ -222,7 +232,7 @@ void CPuzzleDlg::OnChoosePicture(int picture)
         m_menu.pictures[i]->setChecked(i + 1 == picture);
     if (m_bCustomPicture && m_env.prompter.Ask(this, messages::UseBuiltInPicture()) == QMessageBox::Yes)
         m_bCustomPicture = false;
-    update();
+    Invalidate();
 }
 
 void CPuzzleDlg::OnLButtonDown(QPoint point)

@@ -59,6 +59,10 @@ public:
     void StartTimer();
     void StopTimer();
     void ShowCount();
+    // Asks for the whole client area to be painted anew from the state.
+    void Invalidate();
+    // Makes the loaded-picture record, just filled by a read, the picture in use.
+    void UseLoadedPicture();
 
     // The state, for the painter and for tests.
     bool Playing() const { return m_bPlaying; }
@@ -73,6 +77,7 @@ public:
     const Board& GetBoard() const { return m_board; }
     Board& GetBoard() { return m_board; }
     const PictureRecord& LoadedPicture() const { return m_picture; }
+    PictureRecord& LoadedPicture() { return m_picture; }
     QWidget* ClientArea() const { return m_client; }
     const PuzzleMenu& Menu() const { return m_menu; }
 
