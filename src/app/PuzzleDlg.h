@@ -43,6 +43,7 @@ public:
     void OnDifficultyLevel();
     void OnNoOfBlocks();
     void OnChoosePicture(int picture);
+    void OnOpenPicture();
 
     // Window messages: the timer and the left mouse button over the board.
     void OnTimer();
