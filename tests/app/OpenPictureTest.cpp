@@ -1,0 +1,193 @@
+#include <QAction>
+
+#include <cstring>
+
+#include "PuzzleFixture.h"
+#include "app/FileFilter.h"
+#include "app/PictureMessages.h"
+#include "support/BmpWriter.h"
+
+namespace tilora::test {
+namespace {
+
+class OpenPictureTest : public PuzzleFixture {
+protected:
+    // A small 8-bit picture file; `width` 0 makes one the game refuses.
+    QString PictureFile(const std::string& name, int width = 6, std::uint8_t colour = 9)
+    {
+        BmpFile f;
+        f.width = width;
+        f.height = 4;
+        f.bits = 8;
+        f.palette = std::vector<Rgb>(256, Rgb{colour, colour, colour});
+        f.pixels = Bytes(8 * 4, 1);
+        WriteFile(dir / name, f.Build());
+        return QString::fromStdString((dir / name).string());
+    }
+
+    void Open(const QString& path)
+    {
+        prompter.ChooseFileAnswer(path);
+        window->OnOpenPicture();
+    }
+
+    void StartGame(int seconds)
+    {
+        window->OnNew();
+        for (int i = 0; i < seconds; ++i)
+            window->OnTimer();
+    }
+
+    std::vector<int> Cells() const
+    {
+        std::vector<int> cells;
+        const Board& board = window->GetBoard();
+        for (int r = 0; r < board.GridSize(); ++r)
+            for (int c = 0; c < board.GridSize(); ++c)
+                cells.push_back(board.Cell(r, c));
+        return cells;
+    }
+
+    bool SameRecord(const PictureRecord& a, const PictureRecord& b)
+    {
+        return std::memcmp(&a.m_bmi, &b.m_bmi, sizeof a.m_bmi) == 0 && a.m_pPixels == b.m_pPixels;
+    }
+};
+
+void ExpectMessage(const Message& shown, const Message& expected)
+{
+    EXPECT_EQ(shown.text, expected.text);
+    EXPECT_EQ(shown.caption, expected.caption);
+    EXPECT_EQ(shown.buttons, expected.buttons);
+    EXPECT_EQ(shown.icon, expected.icon);
+}
+
+TEST_F(OpenPictureTest, WithoutAGameLoadsThePictureWithoutAQuestion)
+{
+    QAction* action = window->Menu().openPicture;
+    ASSERT_EQ(action->objectName(), "actionOpenPicture");
+    ASSERT_TRUE(action->isEnabled());
+    prompter.ChooseFileAnswer(PictureFile("a.bmp"));
+    action->trigger();
+
+    ASSERT_EQ(prompter.FileRequests().size(), 1u);
+    const FileRequest& asked = prompter.FileRequests()[0];
+    EXPECT_EQ(asked.kind, FileRequest::Kind::Open);
+    EXPECT_EQ(asked.title, "Load Image");
+    EXPECT_EQ(asked.filter, "Bitmap Files(*.BMP) (*.[bB][mM][pP]);;All Files (*.*) (*)");
+    EXPECT_EQ(asked.defaultSuffix, "bmp");
+    EXPECT_TRUE(prompter.Messages().empty());
+    EXPECT_TRUE(window->CustomPicture());
+    EXPECT_EQ(window->LoadedPicture().m_bmi.bmiHeader.biWidth, 6);
+    EXPECT_FALSE(window->Playing());
+    EXPECT_FALSE(window->TimerRunning());
+    // The built-in choice and its check mark stay as they were.
+    EXPECT_EQ(window->Picture(), 1);
+    EXPECT_TRUE(window->Menu().pictures[0]->isChecked());
+    EXPECT_FALSE(window->Menu().pictures[1]->isChecked());
+}
+
+TEST_F(OpenPictureTest, CancelDuringAGameResumesTheCount)
+{
+    StartGame(3);
+    Open(QString());
+    EXPECT_TRUE(prompter.Messages().empty());
+    EXPECT_EQ(window->Seconds(), 3);
+    EXPECT_EQ(ShownCount(), "3");
+    EXPECT_TRUE(window->TimerRunning());
+    EXPECT_FALSE(window->CustomPicture());
+}
+
+TEST_F(OpenPictureTest, NoKeepsTheBoardAndTheCount)
+{
+    StartGame(4);
+    const auto cells = Cells();
+    prompter.Answer(QMessageBox::No);
+    Open(PictureFile("a.bmp"));
+    ASSERT_EQ(prompter.Messages().size(), 1u);
+    ExpectMessage(prompter.Messages()[0], messages::StartNewGameWithPicture());
+    EXPECT_EQ(prompter.Messages()[0].text, "Do you Wish to Start a New Game? \n(Click NO to Continue with same game)");
+    EXPECT_EQ(prompter.Messages()[0].caption, "Tilora : Query");
+    EXPECT_EQ(prompter.Messages()[0].icon, QMessageBox::Question);
+    EXPECT_EQ(Cells(), cells);
+    EXPECT_EQ(window->Seconds(), 4);
+    EXPECT_EQ(ShownCount(), "4");
+    EXPECT_TRUE(window->Playing());
+    EXPECT_TRUE(window->TimerRunning());
+    EXPECT_TRUE(window->CustomPicture());
+}
+
+TEST_F(OpenPictureTest, YesDealsANewGameFromZero)
+{
+    StartGame(4);
+    now += 5;
+    prompter.Answer(QMessageBox::Yes);
+    Open(PictureFile("a.bmp"));
+    EXPECT_TRUE(window->Playing());
+    EXPECT_EQ(window->Seconds(), 0);
+    EXPECT_EQ(ShownCount(), "0");
+    EXPECT_TRUE(window->TimerRunning());
+    EXPECT_EQ(window->DealtLevel(), window->Level());
+    EXPECT_TRUE(window->CustomPicture());
+}
+
+TEST_F(OpenPictureTest, APausedGameStaysPaused)
+{
+    StartGame(2);
+    window->OnPauseRestart();
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        prompter.Answer(answer);
+        Open(PictureFile("a.bmp"));
+        EXPECT_TRUE(window->Paused());
+        EXPECT_FALSE(window->TimerRunning());
+    }
+    EXPECT_EQ(window->Seconds(), 0);  // after the Yes
+}
+
+TEST_F(OpenPictureTest, RefusedFilesKeepThePictureInUse)
+{
+    Open(PictureFile("first.bmp", 6, 77));
+    const PictureRecord first = window->LoadedPicture();
+    StartGame(2);
+
+    for (int i = 0; i < 3; ++i)
+        prompter.Answer(QMessageBox::Ok);
+    // Not a bitmap.
+    WriteFile(dir / "text.bmp", Bytes{'h', 'e', 'l', 'l', 'o'});
+    Open(QString::fromStdString((dir / "text.bmp").string()));
+    // Cannot be opened.
+    Open(QString::fromStdString((dir / "gone.bmp").string()));
+    // No size.
+    Open(PictureFile("empty.bmp", 0));
+
+    ASSERT_EQ(prompter.Messages().size(), 3u);
+    ExpectMessage(prompter.Messages()[0], messages::NotABitmap());
+    EXPECT_EQ(prompter.Messages()[0].text, "This is not a valid Bitmap file.\n\nThe Tilora can only display bitmap files.");
+    EXPECT_EQ(prompter.Messages()[0].caption, "ERROR");
+    EXPECT_EQ(prompter.Messages()[0].icon, QMessageBox::Critical);
+    for (std::size_t i : {1u, 2u}) {
+        ExpectMessage(prompter.Messages()[i], messages::ImageLoadError());
+        EXPECT_EQ(prompter.Messages()[i].text, "Error while Loading Image.\n       Click OK to Abort.");
+        EXPECT_EQ(prompter.Messages()[i].caption, "Error");
+        EXPECT_EQ(prompter.Messages()[i].icon, QMessageBox::Critical);
+    }
+    EXPECT_TRUE(SameRecord(window->LoadedPicture(), first));
+    EXPECT_TRUE(window->CustomPicture());
+    EXPECT_EQ(window->Seconds(), 2);
+    EXPECT_TRUE(window->TimerRunning());
+}
+
+TEST_F(OpenPictureTest, PictureReadAfterChoosingABuiltInOneIsUsedAgain)
+{
+    Open(PictureFile("a.bmp"));
+    prompter.Answer(QMessageBox::Yes);
+    window->OnChoosePicture(3);
+    EXPECT_FALSE(window->CustomPicture());
+    Open(PictureFile("b.bmp"));
+    EXPECT_TRUE(window->CustomPicture());
+    EXPECT_EQ(window->Picture(), 3);
+    EXPECT_TRUE(window->Menu().pictures[2]->isChecked());
+}
+
+}  // namespace
+}  // namespace tilora::test
