@@ -1,8 +1,11 @@
 #include "display/DrawableBitmap.h"
 
-#include <QBuffer>
 #include <QByteArray>
+#include <QIODevice>
 #include <QImageReader>
+
+#include <algorithm>
+#include <cstring>
 
 #include <array>
 #include <bit>
@@ -35,7 +38,7 @@ QByteArray Headers(const BitmapInfoHeader& h, std::uint16_t bits, std::uint32_t 
 {
     const std::uint32_t offset = kHeadersBytes + 4 * colours;
     QByteArray out;
-    out.reserve(static_cast<qsizetype>(offset + pixelBytes));
+    out.reserve(static_cast<qsizetype>(offset));
     out.append("BM", 2);
     Put32(out, static_cast<std::uint32_t>(offset + pixelBytes));
     Put32(out, 0);
@@ -56,29 +59,83 @@ QByteArray Headers(const BitmapInfoHeader& h, std::uint16_t bits, std::uint32_t 
     return out;
 }
 
+// A bitmap file in memory: its headers and colour table, then its pixel rows, which are
+// either the record's own buffer (not copied: a large picture costs no second copy) or
+// rows made for the drawing.
+struct AssembledBitmap {
+    QByteArray head;
+    QByteArray madeRows;
+    const char* rows = nullptr;
+    qint64 rowBytes = 0;
+};
+
+// Serves an assembled bitmap to Qt's reader as one file, without joining its parts.
+class BitmapDevice final : public QIODevice {
+public:
+    explicit BitmapDevice(const AssembledBitmap& bitmap) : m_bitmap(bitmap) {}
+    bool isSequential() const override { return false; }
+    qint64 size() const override { return m_bitmap.head.size() + m_bitmap.rowBytes; }
+    bool seek(qint64 position) override
+    {
+        if (position < 0 || position > size() || !QIODevice::seek(position))
+            return false;
+        m_position = position;
+        return true;
+    }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        const qint64 headSize = m_bitmap.head.size();
+        qint64 done = 0;
+        if (m_position < headSize) {
+            const qint64 n = std::min(maxSize, headSize - m_position);
+            std::memcpy(data, m_bitmap.head.constData() + m_position, static_cast<std::size_t>(n));
+            done = n;
+        }
+        const qint64 inRows = m_position + done - headSize;
+        if (done < maxSize && inRows >= 0 && inRows < m_bitmap.rowBytes) {
+            const qint64 n = std::min(maxSize - done, m_bitmap.rowBytes - inRows);
+            std::memcpy(data + done, m_bitmap.rows + inRows, static_cast<std::size_t>(n));
+            done += n;
+        }
+        m_position += done;
+        return done;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    const AssembledBitmap& m_bitmap;
+    qint64 m_position = 0;
+};
+
 // Depths with a colour table, and 24 bits: the record's rows as they are. Qt's reader
 // decodes these exactly, compressed streams included.
-QByteArray AssembleAsStored(const PictureRecord& record, const PixelLayout& layout)
+AssembledBitmap AssembleAsStored(const PictureRecord& record, const PixelLayout& layout)
 {
     const BitmapInfoHeader& h = record.m_bmi.bmiHeader;
     // A compressed stream is as long as the buffer; plain rows take exactly the picture.
     const std::uint64_t pixelBytes = layout.rle ? record.m_pPixels.size() : layout.imageBytes;
     const auto colours = static_cast<std::uint32_t>(layout.paletteEntries);
-    QByteArray out = Headers(h, static_cast<std::uint16_t>(layout.bits), h.biCompression, colours, pixelBytes);
+    AssembledBitmap out;
+    out.head = Headers(h, static_cast<std::uint16_t>(layout.bits), h.biCompression, colours, pixelBytes);
     for (std::uint32_t i = 0; i < colours; ++i) {
         const RgbQuad& q = record.m_bmi.bmiColors[i];
         const std::array<char, 4> entry{static_cast<char>(q.rgbBlue), static_cast<char>(q.rgbGreen),
                                         static_cast<char>(q.rgbRed), 0};
-        out.append(entry.data(), 4);
+        out.head.append(entry.data(), 4);
     }
+    out.rowBytes = static_cast<qint64>(pixelBytes);
     const auto* pixels = reinterpret_cast<const char*>(record.m_pPixels.data());
     if (!layout.topDown) {
-        out.append(pixels, static_cast<qsizetype>(pixelBytes));
+        out.rows = pixels;
         return out;
     }
     const auto row = static_cast<qsizetype>(layout.trueRowBytes);
+    out.madeRows.reserve(static_cast<qsizetype>(pixelBytes));
     for (std::uint32_t y = layout.height; y-- > 0;)
-        out.append(pixels + static_cast<qsizetype>(y) * row, row);
+        out.madeRows.append(pixels + static_cast<qsizetype>(y) * row, row);
+    out.rows = out.madeRows.constData();
     return out;
 }
 
@@ -122,7 +179,7 @@ std::uint32_t MaskAt(const PictureRecord& record, std::size_t slot)
 // 16- and 32-bit rows, with bit fields or the default masks, turned into 32-bit rows
 // without masks. Qt's reader scales 5-bit channels to at most 248 and reads masks wider
 // than 8 bits as black, so the channels are scaled here, and exactly.
-QByteArray AssembleDirectColour(const PictureRecord& record, const PixelLayout& layout)
+AssembledBitmap AssembleDirectColour(const PictureRecord& record, const PixelLayout& layout)
 {
     std::array<std::uint32_t, 3> masks{};
     if (layout.bitfields)
@@ -134,10 +191,12 @@ QByteArray AssembleDirectColour(const PictureRecord& record, const PixelLayout& 
     const Channel red(masks[0]), green(masks[1]), blue(masks[2]);
 
     const std::uint64_t outRow = 4ull * layout.width;
-    QByteArray out = Headers(record.m_bmi.bmiHeader, 32, kBiRgb, 0, outRow * layout.height);
-    const qsizetype start = out.size();
-    out.resize(static_cast<qsizetype>(start + outRow * layout.height));
-    auto* dst = reinterpret_cast<std::uint8_t*>(out.data() + start);
+    AssembledBitmap out;
+    out.head = Headers(record.m_bmi.bmiHeader, 32, kBiRgb, 0, outRow * layout.height);
+    out.madeRows.resize(static_cast<qsizetype>(outRow * layout.height));
+    out.rows = out.madeRows.constData();
+    out.rowBytes = out.madeRows.size();
+    auto* dst = reinterpret_cast<std::uint8_t*>(out.madeRows.data());
     const std::uint8_t* src = record.m_pPixels.data();
     const std::size_t pixelBytes = static_cast<std::size_t>(layout.bits / 8);
     for (std::uint32_t y = 0; y < layout.height; ++y) {
@@ -156,10 +215,9 @@ QByteArray AssembleDirectColour(const PictureRecord& record, const PixelLayout& 
     return out;
 }
 
-std::optional<QImage> Decode(const QByteArray& file)
+std::optional<QImage> Decode(const AssembledBitmap& bitmap, bool compressed)
 {
-    QBuffer device;
-    device.setData(file);
+    BitmapDevice device(bitmap);
     device.open(QIODevice::ReadOnly);
     QImageReader reader(&device, "BMP");
     const QSize size = reader.size();
@@ -168,10 +226,12 @@ std::optional<QImage> Decode(const QByteArray& file)
         return std::nullopt;
     // Qt's reader draws into an image of the right size and format that it is given, and
     // leaves the pixels a compressed stream skips as they were: clear them to index 0.
+    // Plain rows set every pixel.
     QImage image(size, format);
     if (image.isNull())
         return std::nullopt;
-    image.fill(0);
+    if (compressed)
+        image.fill(0);
     if (!reader.read(&image) || image.isNull())
         return std::nullopt;
     return image;
@@ -191,7 +251,7 @@ std::optional<QImage> MakeDrawableBitmap(const PictureRecord& record)
     if (layout->rle && layout->topDown)
         return std::nullopt;
     const bool direct = layout->bits == 16 || layout->bits == 32;
-    return Decode(direct ? AssembleDirectColour(record, *layout) : AssembleAsStored(record, *layout));
+    return Decode(direct ? AssembleDirectColour(record, *layout) : AssembleAsStored(record, *layout), layout->rle);
 }
 
 }  // namespace tilora
