@@ -9,7 +9,6 @@
 
 #include "PuzzleFixture.h"
 #include "app/FileFilter.h"
-#include "app/SaveGameMessages.h"
 #include "savegame/SavedGameFile.h"
 
 namespace tilora::test {
@@ -118,15 +117,22 @@ protected:
         return file;
     }
 
-    void ExpectMessage(const Message& expected) const
+    // The last message box shown: its exact text and caption, and the stop icon.
+    void ExpectMessage(const char* text, const char* caption,
+                       QMessageBox::StandardButtons buttons = QMessageBox::Ok) const
     {
         ASSERT_FALSE(prompter.Messages().empty());
         const Message& shown = prompter.Messages().back();
-        EXPECT_EQ(shown.text, expected.text);
-        EXPECT_EQ(shown.caption, expected.caption);
-        EXPECT_EQ(shown.buttons, expected.buttons);
+        EXPECT_EQ(shown.text, text);
+        EXPECT_EQ(shown.caption, caption);
+        EXPECT_EQ(shown.buttons, buttons);
         EXPECT_EQ(shown.icon, QMessageBox::Critical);
     }
+    void ExpectSavingError() const
+    {
+        ExpectMessage("An Error has occured while saving.\nPlease click on OK to continue.", "Saving Error");
+    }
+    void ExpectInvalidFile() const { ExpectMessage("Invaid TLR file.\nUnable to Open", "Tilora : Error"); }
 };
 
 TEST_F(SaveGameTest, SaveWithNoGameDoesNothingAtAll)
@@ -207,9 +213,7 @@ TEST_F(SaveGameTest, AFailedSaveIsReportedAndTheGameGoesOn)
     prompter.ChooseFileAnswer(Q(dir / "plain" / "game.tlr"));
     prompter.Answer(QMessageBox::Ok);
     window->OnSaveGame();
-    ExpectMessage(messages::SavingError());
-    EXPECT_EQ(prompter.Messages().back().text, "An Error has occured while saving.\nPlease click on OK to continue.");
-    EXPECT_EQ(prompter.Messages().back().caption, "Saving Error");
+    ExpectSavingError();
     EXPECT_TRUE(window->Playing());
     EXPECT_TRUE(window->TimerRunning());
 }
@@ -227,7 +231,7 @@ TEST_F(SaveGameTest, ASaveThatRunsOutOfRoomLeavesTheOldFileIntact)
         ASSERT_TRUE(limit.Active());
         window->OnSaveGame();
     }
-    ExpectMessage(messages::SavingError());
+    ExpectSavingError();
     EXPECT_EQ(ReadBytes(file), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1)
         << "a temporary file was left behind";
@@ -239,10 +243,8 @@ TEST_F(SaveGameTest, OpenDuringAGameAsksAndNoChangesNothing)
     const std::vector<int> cells = Cells();
     prompter.Answer(QMessageBox::No);
     window->OnOpenGame();
-    ExpectMessage(messages::ConfirmQuitPresentGame());
-    EXPECT_EQ(prompter.Messages().back().text, "Are you sure you want to quit the present game?");
-    EXPECT_EQ(prompter.Messages().back().caption, "Tilora : Confirm");
-    EXPECT_EQ(prompter.Messages().back().buttons, QMessageBox::Yes | QMessageBox::No);
+    ExpectMessage("Are you sure you want to quit the present game?", "Tilora : Confirm",
+                  QMessageBox::Yes | QMessageBox::No);
     EXPECT_TRUE(prompter.FileRequests().empty());
     EXPECT_TRUE(window->Playing());
     EXPECT_TRUE(window->TimerRunning());
@@ -282,9 +284,7 @@ TEST_F(SaveGameTest, ABitmapChosenThroughAllFilesIsRefusedAndTheGridSizeStays)
     prompter.ChooseFileAnswer(Q(dir / "picture.bmp"));
     prompter.Answer(QMessageBox::Ok);
     window->OnOpenGame();
-    ExpectMessage(messages::InvalidSavedGame());
-    EXPECT_EQ(prompter.Messages().back().text, "Invaid TLR file.\nUnable to Open");
-    EXPECT_EQ(prompter.Messages().back().caption, "Tilora : Error");
+    ExpectInvalidFile();
     EXPECT_EQ(window->GetBoard().GridSize(), 8);
     EXPECT_EQ(Cells(), cells);
     EXPECT_EQ(window->Seconds(), 5);
@@ -305,15 +305,13 @@ TEST_F(SaveGameTest, BrokenFilesChangeNothingOfTheGame)
     prompter.ChooseFileAnswer(Q(dir / "missing.tlr"));
     prompter.Answer(QMessageBox::Ok);
     window->OnOpenGame();
-    ExpectMessage(messages::CannotOpenSavedGame());
-    EXPECT_EQ(prompter.Messages().back().text, "Error while Opening File.\n       Click on OK to Abort.");
-    EXPECT_EQ(prompter.Messages().back().caption, "Tilora : Error");
+    ExpectMessage("Error while Opening File.\n       Click on OK to Abort.", "Tilora : Error");
 
     for (const char* name : {"cut-in-tag.tlr", "cut-in-size.tlr", "cut-in-body.tlr", "cut-in-seconds.tlr"}) {
         prompter.ChooseFileAnswer(Q(dir / name));
         prompter.Answer(QMessageBox::Ok);
         window->OnOpenGame();  // no game now, so no question
-        ExpectMessage(messages::InvalidSavedGame());
+        ExpectInvalidFile();
         EXPECT_EQ(window->GetBoard().GridSize(), 5) << name;
         EXPECT_EQ(Cells(), cells) << name;
         EXPECT_EQ(window->Seconds(), 9) << name;
