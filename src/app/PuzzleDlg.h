@@ -43,6 +43,8 @@ public:
     void OnDifficultyLevel();
     void OnNoOfBlocks();
     void OnChoosePicture(int picture);
+    void OnSaveGame();
+    void OnOpenGame();
 
     // Window messages: the timer and the left mouse button over the board.
     void OnTimer();
