@@ -14,7 +14,8 @@ if(TILORA_SANITIZE)
 endif()
 
 if(TILORA_FUZZ AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-  # The libraries a fuzz target links need coverage too, or libFuzzer fuzzes blind.
+  # libFuzzer is guided by the coverage of the code it feeds, so every library is built
+  # with the coverage hooks and the sanitizers, not only the fuzz targets' own sources.
   add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()

@@ -106,6 +106,8 @@ void CPuzzleDlg::ConnectMenu()
     connect(m_menu.level, &QAction::triggered, this, &CPuzzleDlg::OnDifficultyLevel);
     connect(m_menu.blocks, &QAction::triggered, this, &CPuzzleDlg::OnNoOfBlocks);
     connect(m_menu.openPicture, &QAction::triggered, this, &CPuzzleDlg::OnOpenPicture);
+    connect(m_menu.saveGame, &QAction::triggered, this, &CPuzzleDlg::OnSaveGame);
+    connect(m_menu.openGame, &QAction::triggered, this, &CPuzzleDlg::OnOpenGame);
     for (int i = 0; i < static_cast<int>(m_menu.pictures.size()); ++i)
         connect(m_menu.pictures[i], &QAction::triggered, this, [this, i] { OnChoosePicture(i + 1); });
 }

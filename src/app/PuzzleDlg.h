@@ -44,6 +44,8 @@ public:
     void OnNoOfBlocks();
     void OnChoosePicture(int picture);
     void OnOpenPicture();
+    void OnSaveGame();
+    void OnOpenGame();
 
     // Window messages: the timer and the left mouse button over the board.
     void OnTimer();
