@@ -247,9 +247,6 @@ std::optional<QImage> MakeDrawableBitmap(const PictureRecord& record)
     // Plain rows must all be in the buffer: nothing is read beyond it.
     if (!layout->rle && record.m_pPixels.size() < layout->imageBytes)
         return std::nullopt;
-    // A compressed stream has no top-down form.
-    if (layout->rle && layout->topDown)
-        return std::nullopt;
     const bool direct = layout->bits == 16 || layout->bits == 32;
     return Decode(direct ? AssembleDirectColour(record, *layout) : AssembleAsStored(record, *layout), layout->rle);
 }

@@ -37,6 +37,9 @@ std::optional<PixelLayout> DescribeFormat(const BitmapInfoHeader& header)
     default:
         return std::nullopt;
     }
+    // A compressed stream has no top-down form.
+    if (layout.rle && header.biHeight < 0)
+        return std::nullopt;
     layout.paletteEntries = layout.bits <= 8 ? 1 << layout.bits : 0;
     return layout;
 }

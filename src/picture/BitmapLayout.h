@@ -34,7 +34,8 @@ struct PixelLayout {
 
 // The depth and compression of a header, when they form a combination a bitmap may hold
 // (1 bit plain; 4 bits plain or RLE4; 8 bits plain or RLE8; 24 bits plain; 16 and 32 bits
-// plain or with bit fields); none otherwise. The size is not looked at.
+// plain or with bit fields), compressed pictures being bottom-up only; none otherwise.
+// The size is not looked at.
 std::optional<PixelLayout> DescribeFormat(const BitmapInfoHeader& header);
 
 // The full layout: the format above, with a width and a height of at least one pixel and

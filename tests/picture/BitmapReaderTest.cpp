@@ -146,6 +146,7 @@ TEST(BitmapReaderTest, RefusedFilesChangeNothing)
     refused(withHeader([](BmpFile& f) { f.compression = 2; }), BitmapReadResult::NotBitmap);  // RLE4 on 8 bits
     refused(withHeader([](BmpFile& f) { f.compression = 4; }), BitmapReadResult::NotBitmap);  // JPEG
     refused(withHeader([](BmpFile& f) { f.bits = 24, f.compression = 3; }), BitmapReadResult::NotBitmap);
+    refused(withHeader([](BmpFile& f) { f.compression = 1, f.height = -10; }), BitmapReadResult::NotBitmap);
 }
 
 TEST(BitmapReaderTest, ExactlyTheLimitIsRead)
