@@ -107,6 +107,7 @@ void CPuzzleDlg::ConnectMenu()
     connect(m_menu.blocks, &QAction::triggered, this, &CPuzzleDlg::OnNoOfBlocks);
     connect(m_menu.saveGame, &QAction::triggered, this, &CPuzzleDlg::OnSaveGame);
     connect(m_menu.openGame, &QAction::triggered, this, &CPuzzleDlg::OnOpenGame);
+    connect(m_menu.bestScores, &QAction::triggered, this, &CPuzzleDlg::OnBestScores);
     for (int i = 0; i < static_cast<int>(m_menu.pictures.size()); ++i)
         connect(m_menu.pictures[i], &QAction::triggered, this, [this, i] { OnChoosePicture(i + 1); });
 }
@@ -276,6 +277,8 @@ void CPuzzleDlg::Victory()
     m_env.prompter.Ask(this, messages::Victory());
     m_bPlaying = false;
     m_bShowFinished = true;
+    RecordBestScore();
+    OnBestScores();
 }
 
 bool CPuzzleDlg::eventFilter(QObject* watched, QEvent* event)
