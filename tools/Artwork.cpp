@@ -175,6 +175,14 @@ QImage Flintstones()
     Sequence seq(202);
     constexpr double horizon = 150;
 
+    // The sky runs from deep blue at the top left to gold at the bottom right, so that sky
+    // blocks differ from their neighbours both ways.
+    QLinearGradient sky(0, 0, kSide, horizon);
+    sky.setColorAt(0, QColor(20, 30, 150, 160));
+    sky.setColorAt(0.5, QColor(210, 110, 190, 70));
+    sky.setColorAt(1, QColor(255, 210, 60, 170));
+    p.fillRect(QRectF(0, 0, kSide, horizon), sky);
+
     // The sun and its rays.
     p.setPen(QPen(QColor(255, 230, 120), 3));
     for (int k = 0; k < 12; ++k) {
@@ -194,20 +202,46 @@ QImage Flintstones()
             p.drawEllipse(at + QPointF(k * 9 - 14, (k % 2) * -5), 11, 8);
     }
     p.setBrush(Qt::NoBrush);
-    for (int i = 0; i < 40; ++i) {
-        const QPointF at(seq.Between(4, 316), seq.Between(6, 135));
+    // A flock spread over the whole sky: one bird in every 32-pixel square and a few more.
+    for (int i = 0; i < 65; ++i) {
+        const QPointF at = i < 50 ? QPointF((i % 10) * 32 + seq.Between(7, 25), (i / 10) * 28 + seq.Between(6, 22))
+                                  : QPointF(seq.Between(4, 316), seq.Between(6, 135));
         const double w = seq.Between(3, 7);
         p.setPen(QPen(QColor(40, 30, 50), 1.2));
         p.drawPolyline(QPolygonF({at + QPointF(-w, -w / 2), at, at + QPointF(w, -w / 2)}));
     }
 
     // Mountains and a smoking volcano on the horizon.
+    // Their slopes change colour from left to right and carry ridges and shrubs, so that
+    // the blocks along the horizon differ from each other.
+    const QPolygonF range({QPointF(-10, horizon + 10), QPointF(40, 95), QPointF(85, 130), QPointF(120, 85),
+                           QPointF(175, horizon + 10)});
+    const QPolygonF volcano({QPointF(150, horizon + 10), QPointF(205, 80), QPointF(225, 80), QPointF(300, horizon + 10)});
+    QLinearGradient rangeShade(0, 85, 175, horizon);
+    rangeShade.setColorAt(0, QColor(90, 80, 160));
+    rangeShade.setColorAt(0.5, QColor(150, 95, 130));
+    rangeShade.setColorAt(1, QColor(95, 130, 90));
+    QLinearGradient volcanoShade(150, 80, 300, horizon);
+    volcanoShade.setColorAt(0, QColor(190, 90, 60));
+    volcanoShade.setColorAt(1, QColor(90, 60, 95));
     p.setPen(QPen(QColor(60, 40, 50), 1.5));
-    p.setBrush(QColor(125, 90, 120));
-    p.drawPolygon(QPolygonF({QPointF(-10, horizon + 10), QPointF(40, 95), QPointF(85, 130), QPointF(120, 85),
-                             QPointF(175, horizon + 10)}));
-    p.setBrush(QColor(150, 85, 70));
-    p.drawPolygon(QPolygonF({QPointF(150, horizon + 10), QPointF(205, 80), QPointF(225, 80), QPointF(300, horizon + 10)}));
+    p.setBrush(rangeShade);
+    p.drawPolygon(range);
+    p.setBrush(volcanoShade);
+    p.drawPolygon(volcano);
+    for (int i = 0; i < 70; ++i) {
+        const QPointF at(seq.Between(0, 300), seq.Between(88, static_cast<int>(horizon) + 8));
+        if (!range.containsPoint(at, Qt::OddEvenFill) && !volcano.containsPoint(at, Qt::OddEvenFill))
+            continue;
+        if (i % 3 == 0) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(40, seq.Between(80, 130), 40));
+            p.drawPolygon(QPolygonF({at, at + QPointF(-3, 8), at + QPointF(3, 8)}));
+        } else {
+            p.setPen(QPen(QColor(50, 30, 40, 170), 1.2));
+            p.drawLine(at, at + QPointF(seq.Between(-9, 9), seq.Between(3, 8)));
+        }
+    }
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(240, 120, 40));
     p.drawPolygon(QPolygonF({QPointF(205, 80), QPointF(225, 80), QPointF(220, 100), QPointF(210, 96)}));
@@ -312,6 +346,26 @@ QImage HoneyPot()
     p.setPen(QPen(QColor(190, 110, 0), 1));
     p.setBrush(QColor(250, 185, 20));
     p.drawPath(honey);
+    // Painted dots round the belly, brighter to the left, so no two parts of it look alike.
+    {
+        Sequence dots(313);
+        for (int k = 0; k < 110; ++k) {
+            const double a = dots.Unit() * 2 * std::numbers::pi;
+            const double rr = std::sqrt(dots.Unit()) * 80;
+            const QPointF at(160 + std::cos(a) * rr, 200 + std::sin(a) * rr * 0.9);
+            if (at.y() < 130)
+                continue;
+            const int light = static_cast<int>(255 - (at.x() - 80) * 0.7);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(light, light * 3 / 4, 60 + k % 80, 200));
+            p.drawEllipse(at, 2.0 + k % 3, 2.0 + k % 3);
+        }
+        QLinearGradient side(68, 0, 252, 0);
+        side.setColorAt(0, QColor(255, 230, 180, 70));
+        side.setColorAt(1, QColor(40, 10, 0, 110));
+        p.setBrush(side);
+        p.drawEllipse(QPointF(160, 200), 91, 83);
+    }
     // The label with a bee and a word on it.
     p.setPen(QPen(QColor(90, 50, 20), 2));
     p.setBrush(QColor(250, 240, 210));
