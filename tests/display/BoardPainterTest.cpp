@@ -297,5 +297,26 @@ TEST_F(BoardPainterTest, ARedrawOfTwoCellsTouchesNothingElse)
         }
 }
 
+TEST_F(BoardPainterTest, OnAHighDensityScreenEveryPixelIsRepeatedNeverSmoothed)
+{
+    Solved(4);
+    QImage image(874, 660, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    image.fill(kGround);
+    QPainter painter(&image);
+    BoardPainter(cache, record).Paint(painter, Playing(), QRegion(0, 0, 437, 330));
+    painter.end();
+    const QImage bars = Resource("bars");
+    // Cell (1, 1) shows block (1, 1): logical pixel (81 + x, 81 + y) is device pixels
+    // 2(81 + x) and 2(81 + x) + 1 on each axis, all four the picture's pixel (80 + x, 80 + y).
+    for (const int d : {0, 1, 17, 40, 79})
+        for (const int dx : {0, 1})
+            for (const int dy : {0, 1})
+                ASSERT_EQ(image.pixel(2 * (81 + d) + dx, 2 * (81 + d) + dy), bars.pixel(80 + d, 80 + d)) << d;
+    // The grid line at logical 80 is two device pixels wide.
+    EXPECT_EQ(image.pixel(160, 30), kBlack);
+    EXPECT_EQ(image.pixel(161, 30), kBlack);
+}
+
 }  // namespace
 }  // namespace tilora::test
