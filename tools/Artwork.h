@@ -8,7 +8,7 @@
 // Each painter is deterministic: the same program gives the same files.
 namespace tilora::artwork {
 
-// A small, fully specified random sequence, so the scattered details do not depend on
+// A small random sequence defined here in full, so the scattered details do not depend on
 // the standard library's distributions.
 class Sequence {
 public:

@@ -12,6 +12,7 @@ namespace tilora {
 
 class PictureCache;
 struct PictureRecord;
+struct PreparedPicture;
 
 // Draws the client area of the game window from a read-only state onto any QPainter: the
 // window's own paint, the quick redraw of a move (the same paint clipped to two cells)
@@ -35,7 +36,7 @@ public:
 private:
     void PaintTitle(QPainter& painter, const QRegion& dirty);
     void PaintPause(QPainter& painter, const QRegion& dirty);
-    void PaintBoard(QPainter& painter, const PaintState& state, const struct PreparedPicture& picture,
+    void PaintBoard(QPainter& painter, const PaintState& state, const PreparedPicture& picture,
                     const QRegion& dirty);
 
     PictureCache& m_cache;
