@@ -35,6 +35,7 @@ CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
 {
     BuildWindow();
     ConnectMenu();
+    SetIcon();
 
     m_bPlaying = m_bPaused = m_bCustomPicture = m_bShowFinished = false;
     m_nSeconds = 0;
@@ -108,6 +109,7 @@ void CPuzzleDlg::ConnectMenu()
     connect(m_menu.openPicture, &QAction::triggered, this, &CPuzzleDlg::OnOpenPicture);
     connect(m_menu.saveGame, &QAction::triggered, this, &CPuzzleDlg::OnSaveGame);
     connect(m_menu.openGame, &QAction::triggered, this, &CPuzzleDlg::OnOpenGame);
+    connect(m_menu.bestScores, &QAction::triggered, this, &CPuzzleDlg::OnBestScores);
     for (int i = 0; i < static_cast<int>(m_menu.pictures.size()); ++i)
         connect(m_menu.pictures[i], &QAction::triggered, this, [this, i] { OnChoosePicture(i + 1); });
 }
@@ -143,6 +145,7 @@ void CPuzzleDlg::Invalidate()
 void CPuzzleDlg::UseLoadedPicture()
 {
     m_bCustomPicture = true;
+    m_pictures.DropLoaded();
 }
 
 void CPuzzleDlg::timerEvent(QTimerEvent* event)
@@ -266,7 +269,7 @@ void CPuzzleDlg::MoveBlockAt(int x, int y)
     if (!blank)
         return;
     m_board.Slide(*cell, *blank);
-    m_client->update();
+    RedrawMove(cell->row, cell->column, blank->row, blank->column);
     if (m_board.IsSolved())
         Victory();
 }
@@ -277,6 +280,8 @@ void CPuzzleDlg::Victory()
     m_env.prompter.Ask(this, messages::Victory());
     m_bPlaying = false;
     m_bShowFinished = true;
+    RecordBestScore();
+    OnBestScores();
 }
 
 bool CPuzzleDlg::eventFilter(QObject* watched, QEvent* event)
@@ -284,6 +289,9 @@ bool CPuzzleDlg::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_client)
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {
+    case QEvent::Paint:
+        OnPaint(static_cast<QPaintEvent*>(event));
+        return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick: {

@@ -9,10 +9,13 @@
 
 #include "app/PuzzleMenu.h"
 #include "board/Board.h"
+#include "display/PaintState.h"
+#include "display/PictureCache.h"
 #include "picture/PictureRecord.h"
 #include "scores/ProfileStore.h"
 
 class QLineEdit;
+class QPaintEvent;
 
 namespace tilora {
 
@@ -46,6 +49,7 @@ public:
     void OnOpenPicture();
     void OnSaveGame();
     void OnOpenGame();
+    void OnBestScores();
 
     // Window messages: the timer and the left mouse button over the board.
     void OnTimer();
@@ -59,6 +63,9 @@ public:
     // Operations shared by the commands.
     void Deal();
     void Victory();
+    // The best-score step of the victory sequence: a new best asks for the name and stores
+    // time, name and level of the grid size in the score file.
+    void RecordBestScore();
     void StartTimer();
     void StopTimer();
     void ShowCount();
@@ -66,6 +73,11 @@ public:
     void Invalidate();
     // Makes the loaded-picture record, just filled by a read, the picture in use.
     void UseLoadedPicture();
+
+    // Painting (PuzzleDlgPaint.cpp): the whole client area for the current state, and the
+    // quick redraw of the two cells a move changed.
+    void OnPaint(QPaintEvent* event);
+    void RedrawMove(int fromRow, int fromColumn, int toRow, int toColumn);
 
     // The state, for the painter and for tests.
     bool Playing() const { return m_bPlaying; }
@@ -92,6 +104,9 @@ private:
     void BuildWindow();
     void ConnectMenu();
     void ReadStartLevel();
+    void SetIcon();
+    PaintState CurrentPaintState() const;
+    void OnBitmapFailed();
 
     PuzzleEnvironment m_env;
 
@@ -109,6 +124,8 @@ private:
     QBasicTimer m_timer;
     // The bitmap file the player opened, drawn while m_bCustomPicture is set.
     PictureRecord m_picture;
+    // The pictures decoded and scaled for drawing, so that paints only copy pixels.
+    PictureCache m_pictures;
 
     PuzzleMenu m_menu;
     QWidget* m_client = nullptr;
