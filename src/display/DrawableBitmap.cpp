@@ -5,11 +5,10 @@
 #include <QImageReader>
 
 #include <algorithm>
-#include <cstring>
-
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "picture/BitmapLayout.h"
