@@ -189,5 +189,32 @@ TEST_F(OpenPictureTest, PictureReadAfterChoosingABuiltInOneIsUsedAgain)
     EXPECT_TRUE(window->Menu().pictures[2]->isChecked());
 }
 
+TEST_F(OpenPictureTest, TheBoardIsDrawnFromTheLoadedPicture)
+{
+    // A 16-bit top-down picture: left half red, right half blue.
+    BmpFile f;
+    f.width = 64;
+    f.height = -64;
+    f.bits = 16;
+    f.pixels = PackDirect(16, 64, 64, true, [](int x, int) { return x < 32 ? 0x7c00u : 0x001fu; });
+    WriteFile(dir / "halves.bmp", f.Build());
+    window->OnNew();
+    SetOneMoveFromSolved();
+    prompter.Answer(QMessageBox::No);
+    Open(QString::fromStdString((dir / "halves.bmp").string()));
+    ASSERT_TRUE(window->CustomPicture());
+
+    const QImage client = window->ClientArea()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (qEnvironmentVariableIsSet("TILORA_SAVE_GRABS"))
+        client.save("/tmp/open-picture.png");
+    EXPECT_EQ(client.pixel(40, 40), qRgb(255, 0, 0));     // tile 1: top left, in the red half
+    EXPECT_EQ(client.pixel(243 + 40, 40), qRgb(0, 0, 255));  // tile 4: top right, in the blue half
+    // The thumbnail's left and right halves; its stretch may round the channel a little.
+    const QRgb left = client.pixel(341 + 10, 182 + 40);
+    const QRgb right = client.pixel(341 + 70, 182 + 10);
+    EXPECT_TRUE(qRed(left) >= 248 && qGreen(left) == 0 && qBlue(left) == 0) << std::hex << left;
+    EXPECT_TRUE(qRed(right) == 0 && qGreen(right) == 0 && qBlue(right) >= 248) << std::hex << right;
+}
+
 }  // namespace
 }  // namespace tilora::test
