@@ -23,12 +23,16 @@ inline QSize DluSize(int width, int height)
     return {DluX(width), DluY(height)};
 }
 
-// The UI font for dialog texts: about 11 pixels, the size whose labels fit the rectangles
-// of the templates. Never derive the base units from it.
+// The UI font for dialog texts: the condensed cut of DejaVu Sans at 10 pixels, about
+// as narrow as the face the templates were laid out for, so that every label fits its
+// rectangle; wider faces such as plain DejaVu Sans wrap or clip the longer texts.
+// Never derive the base units from it.
 inline QFont DialogFont()
 {
     QFont font;
-    font.setPixelSize(11);
+    font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial")});
+    font.setPixelSize(10);
     return font;
 }
 

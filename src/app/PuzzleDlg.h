@@ -13,6 +13,7 @@
 #include "scores/ProfileStore.h"
 
 class QLineEdit;
+class QMenu;
 
 namespace tilora {
 
@@ -43,6 +44,11 @@ public:
     void OnDifficultyLevel();
     void OnNoOfBlocks();
     void OnChoosePicture(int picture);
+    void OnAbout();
+    void OnHowToPlay();
+    // A command of the window's system menu, by its system-command id.
+    void OnSysCommand(unsigned id);
+    void ShowSystemMenu(QPoint globalPoint);
 
     // Window messages: the timer and the left mouse button over the board.
     void OnTimer();
@@ -80,6 +86,7 @@ public:
     PictureRecord& LoadedPicture() { return m_picture; }
     QWidget* ClientArea() const { return m_client; }
     const PuzzleMenu& Menu() const { return m_menu; }
+    QMenu* SystemMenu() const { return m_systemMenu; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -88,6 +95,7 @@ protected:
 private:
     void BuildWindow();
     void ConnectMenu();
+    void ConnectHelp();
     void ReadStartLevel();
 
     PuzzleEnvironment m_env;
@@ -110,6 +118,7 @@ private:
     PuzzleMenu m_menu;
     QWidget* m_client = nullptr;
     QLineEdit* m_secondsField = nullptr;
+    QMenu* m_systemMenu = nullptr;
 };
 
 }  // namespace tilora
