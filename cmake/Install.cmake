@@ -7,6 +7,8 @@ set(TILORA_APP_ID io.github.tilora.Tilora)
 set(TILORA_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/src/resources/desktop)
 set(TILORA_ICON_DIR ${PROJECT_SOURCE_DIR}/src/resources/icons)
 
+# The program finds Qt in the system library folders; no run path is needed.
+set_target_properties(tilora PROPERTIES INSTALL_RPATH "")
 install(TARGETS tilora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${TILORA_DESKTOP_DIR}/tilora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${TILORA_DESKTOP_DIR}/${TILORA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -51,11 +53,10 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Tilora developers <tilora@users.noreply.github.com>")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Sliding-block picture puzzle
- Tilora cuts a picture into a grid of blocks, takes one away and scrambles the
- rest; the player slides the blocks back into place against the clock. Four
- built-in pictures or any bitmap file, grids of 4 to 10 blocks a side,
- difficulty levels, saved games and a table of best times.")
+set(CPACK_PACKAGE_DESCRIPTION "Tilora cuts a picture into a grid of blocks, takes one away and scrambles
+the rest; the player slides the blocks back into place against the clock.
+Four built-in pictures or any bitmap file, grids of 4 to 10 blocks a side,
+difficulty levels, saved games and a table of best times.")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
