@@ -9,6 +9,8 @@
 namespace tilora {
 namespace {
 
+constexpr int kIconSize = 32;
+
 QLabel* AddText(QWidget* parent, const char* name, const QString& text, QRect rect, Qt::Alignment alignment)
 {
     auto* label = new QLabel(text, parent);
@@ -44,11 +46,11 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
             Qt::AlignHCenter | Qt::AlignTop);
     AddText(this, "versionText", QStringLiteral("Version 1.0"), DluRect(59, 36, 38, 8), Qt::AlignLeft | Qt::AlignTop);
 
-    const QRect iconRect = DluRect(68, 48, 20, 20);
+    // An icon control takes the size of its icon, 32 x 32, at the corner its rectangle
+    // gives, so that the image is never clipped or scaled to the rectangle's odd size.
+    const QRect iconRect(DluRect(68, 48, 20, 20).topLeft(), QSize(kIconSize, kIconSize));
     QLabel* icon = AddText(this, "iconLabel", QString(), iconRect, Qt::AlignLeft | Qt::AlignTop);
-    // The icon is drawn at its 32-pixel size from the box's top-left corner, as a dialog
-    // draws an icon control, whatever the rectangle.
-    icon->setPixmap(AppIcon().pixmap(QSize(32, 32)));
+    icon->setPixmap(AppIcon().pixmap(QSize(kIconSize, kIconSize)));
 
     AddText(this, "creditText", QStringLiteral("Written by the\nTilora developers"), DluRect(48, 75, 61, 16),
             Qt::AlignLeft | Qt::AlignTop);

@@ -199,6 +199,13 @@ TEST_F(MainWindowTest, RightClickOpensTheSystemMenuWithAbout)
     FindAction(menu, "sysAbout")->trigger();
     EXPECT_EQ(prompter.DialogTitles(), QStringList{"About Tilora"});
     menu->hide();
+
+    // Alt+Space opens the same menu, where the window manager passes the key on.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_Space, Qt::AltModifier);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
 }
 
 TEST_F(MainWindowTest, SystemCommandsIgnoreTheLowFourBits)
@@ -249,7 +256,7 @@ TEST_F(MainWindowTest, AboutBoxControlsSitAtTheirConvertedRectanglesAndFit)
     EXPECT_EQ(about.size(), DluSize(157, 127));
     ExpectPlaced(about, {{"titleText", DluRect(22, 7, 112, 25)},
                          {"versionText", DluRect(59, 36, 38, 8)},
-                         {"iconLabel", DluRect(68, 48, 20, 20)},
+                         {"iconLabel", {DluRect(68, 48, 20, 20).topLeft(), QSize(32, 32)}},  // sized by its icon
                          {"creditText", DluRect(48, 75, 61, 16)},
                          {"creditYear", DluRect(48, 94, 61, 8)},
                          {"okButton", DluRect(62, 106, 32, 14)}});
