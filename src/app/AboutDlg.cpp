@@ -54,7 +54,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 
     AddText(this, "creditText", QStringLiteral("Written by the\nTilora developers"), DluRect(48, 75, 61, 16),
             Qt::AlignLeft | Qt::AlignTop);
-    AddText(this, "creditYear", QStringLiteral("Built with Qt 6"), DluRect(48, 94, 61, 8), Qt::AlignLeft | Qt::AlignTop);
+    AddText(this, "creditToolkit", QStringLiteral("Built with Qt 6"), DluRect(48, 94, 61, 8), Qt::AlignLeft | Qt::AlignTop);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));

@@ -258,7 +258,7 @@ TEST_F(MainWindowTest, AboutBoxControlsSitAtTheirConvertedRectanglesAndFit)
                          {"versionText", DluRect(59, 36, 38, 8)},
                          {"iconLabel", {DluRect(68, 48, 20, 20).topLeft(), QSize(32, 32)}},  // sized by its icon
                          {"creditText", DluRect(48, 75, 61, 16)},
-                         {"creditYear", DluRect(48, 94, 61, 8)},
+                         {"creditToolkit", DluRect(48, 94, 61, 8)},
                          {"okButton", DluRect(62, 106, 32, 14)}});
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("titleText"))->text(), "Tilora\n\nA Tilora puzzle with a difference!");
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("versionText"))->text(), "Version 1.0");
