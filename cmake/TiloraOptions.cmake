@@ -13,6 +13,13 @@ if(TILORA_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(TILORA_FUZZ AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+  # libFuzzer is guided by the coverage of the code it feeds, so every library is built
+  # with the coverage hooks and the sanitizers, not only the fuzz targets' own sources.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
 # Adds a library for one folder under src/ with the project's settings.
 function(tilora_add_library name)
   add_library(${name} STATIC ${ARGN})

@@ -51,6 +51,9 @@ void CPuzzleDlg::ConnectMenu()
     connect(m_menu.exit, &QAction::triggered, this, &CPuzzleDlg::OnExit);
     connect(m_menu.level, &QAction::triggered, this, &CPuzzleDlg::OnDifficultyLevel);
     connect(m_menu.blocks, &QAction::triggered, this, &CPuzzleDlg::OnNoOfBlocks);
+    connect(m_menu.saveGame, &QAction::triggered, this, &CPuzzleDlg::OnSaveGame);
+    connect(m_menu.openGame, &QAction::triggered, this, &CPuzzleDlg::OnOpenGame);
+    connect(m_menu.bestScores, &QAction::triggered, this, &CPuzzleDlg::OnBestScores);
     for (int i = 0; i < static_cast<int>(m_menu.pictures.size()); ++i)
         connect(m_menu.pictures[i], &QAction::triggered, this, [this, i] { OnChoosePicture(i + 1); });
 }
@@ -220,6 +223,8 @@ void CPuzzleDlg::Victory()
     m_env.prompter.Ask(this, messages::Victory());
     m_bPlaying = false;
     m_bShowFinished = true;
+    RecordBestScore();
+    OnBestScores();
 }
 
 bool CPuzzleDlg::eventFilter(QObject* watched, QEvent* event)

@@ -49,6 +49,9 @@ public:
     // A command of the window's system menu, by its system-command id.
     void OnSysCommand(unsigned id);
     void ShowSystemMenu(QPoint globalPoint);
+    void OnSaveGame();
+    void OnOpenGame();
+    void OnBestScores();
 
     // Window messages: the timer and the left mouse button over the board.
     void OnTimer();
@@ -62,6 +65,9 @@ public:
     // Operations shared by the commands.
     void Deal();
     void Victory();
+    // The best-score step of the victory sequence: a new best asks for the name and stores
+    // time, name and level of the grid size in the score file.
+    void RecordBestScore();
     void StartTimer();
     void StopTimer();
     void ShowCount();

@@ -2,6 +2,9 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -33,6 +36,26 @@ public:
     // the file stays as it was. The file is replaced in one step under an advisory lock,
     // so a failed write leaves the previous file whole. Returns false on failure.
     bool WriteString(std::string_view section, std::string_view key, std::string_view value) const;
+
+    struct KeyValue {
+        std::string_view key;
+        std::string_view value;
+    };
+    // Sets several keys of one section, in the given order, in one replacement of the
+    // file: either all of them change or none.
+    bool WriteStrings(std::string_view section, std::span<const KeyValue> values) const;
+
+    // One read-modify-write of the file under the advisory lock: `edit` receives the
+    // file's current text (empty when there is none) and returns the new text, or none to
+    // leave the file as it is. A second running copy of the program waits for the lock,
+    // so neither loses the other's keys. Returns false only when the file could not be
+    // read or replaced.
+    using Edit = std::function<std::optional<std::string>(std::string_view current)>;
+    bool Update(const Edit& edit) const;
+
+    // What GetString returns for a file whose text is `text`.
+    static std::string ValueIn(std::string_view text, std::string_view section, std::string_view key,
+                               std::string_view fallback, std::size_t bufferSize = kValueBufferSize);
 
 private:
     std::filesystem::path m_file;

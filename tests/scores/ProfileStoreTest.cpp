@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <vector>
+
 #include "common/AtomicFile.h"
 #include "scores/IniText.h"
 #include "support/TempDir.h"
@@ -116,6 +121,59 @@ TEST_F(ProfileStoreTest, FailedWriteLeavesTheFileWhole)
     ProfileStore unwritable(m_dir / "Tilora.hi" / "not-a-folder");
     EXPECT_FALSE(unwritable.WriteString("Level", "number", "55"));
     EXPECT_EQ(ReadRaw(), "[Level]\nnumber=10\n");
+}
+
+TEST_F(ProfileStoreTest, BatchWriteSetsItsKeysInOrderInOneReplacement)
+{
+    WriteRaw("[Level]\nnumber=10\n");
+    const ProfileStore::KeyValue values[] = {{"4", "437."}, {"40", "abc     "}, {"4", "436."}};
+    ASSERT_TRUE(m_store.WriteStrings("High", values));
+    EXPECT_EQ(ReadRaw(), "[Level]\nnumber=10\n[High]\n4=436.\n40=abc     \n");
+}
+
+TEST_F(ProfileStoreTest, UpdateThatChangesNothingLeavesTheFileUntouched)
+{
+    bool called = false;
+    EXPECT_TRUE(m_store.Update([&](std::string_view current) -> std::optional<std::string> {
+        called = true;
+        EXPECT_EQ(current, "");
+        return std::nullopt;
+    }));
+    EXPECT_TRUE(called);
+    EXPECT_FALSE(fs::exists(m_dir / "Tilora.hi"));  // no file made for nothing
+    WriteRaw("[High]\n4=1.\n");
+    const auto stamp = fs::last_write_time(m_dir / "Tilora.hi");
+    EXPECT_TRUE(m_store.WriteString("High", "4", "1."));  // the same value
+    EXPECT_EQ(fs::last_write_time(m_dir / "Tilora.hi"), stamp);
+}
+
+// Two running copies of the program: each write reads the file, sets its key and
+// replaces the file under the lock, so no copy's keys are lost to another's write.
+TEST_F(ProfileStoreTest, ConcurrentWritersFromSeveralProcessesLoseNoKey)
+{
+    constexpr int kWriters = 4;
+    constexpr int kKeysEach = 30;
+    std::vector<pid_t> children;
+    for (int writer = 0; writer < kWriters; ++writer) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            bool ok = true;
+            for (int k = 0; k < kKeysEach; ++k)
+                ok = m_store.WriteString("High", std::to_string(writer) + "_" + std::to_string(k), std::to_string(k)) && ok;
+            ::_exit(ok ? 0 : 1);
+        }
+        children.push_back(pid);
+    }
+    for (const pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    for (int writer = 0; writer < kWriters; ++writer)
+        for (int k = 0; k < kKeysEach; ++k)
+            EXPECT_EQ(m_store.GetString("High", std::to_string(writer) + "_" + std::to_string(k), "lost"),
+                      std::to_string(k));
 }
 
 TEST(ProfileStorePathTest, FollowsTheXdgConfigFolder)

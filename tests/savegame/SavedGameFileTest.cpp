@@ -1,0 +1,90 @@
+#include "savegame/SavedGameFile.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <fstream>
+
+#include "support/TempDir.h"
+
+namespace tilora {
+namespace {
+
+namespace fs = std::filesystem;
+
+void WriteBytes(const fs::path& file, const std::string& bytes)
+{
+    std::ofstream out(file, std::ios::binary);
+    out << bytes;
+}
+
+Board DealtLikeBoard()
+{
+    Board board;
+    board.SetGridSize(8);
+    board.FillSolved();
+    board.Slide({7, 6}, {7, 7});
+    return board;
+}
+
+TEST(SavedGameFileTest, WritesTheLayoutAndReadsItBack)
+{
+    test::TempDir dir;
+    const fs::path file = dir / "game.tlr";
+    ASSERT_TRUE(WriteSavedGame(file, DealtLikeBoard(), 321));
+    EXPECT_EQ(fs::file_size(file), savegame::FileSize(8));
+
+    const ReadResult read = ReadSavedGame(file);
+    ASSERT_EQ(read.status, ReadStatus::Loaded);
+    EXPECT_EQ(read.game.gridSize, 8);
+    EXPECT_EQ(read.game.seconds, 321);
+    EXPECT_EQ(read.game.cells[62], 64);  // the blank, one slide from the corner
+    EXPECT_EQ(read.game.cells[63], 63);
+
+    // A second save replaces the first entirely.
+    Board small;
+    small.FillSolved();
+    ASSERT_TRUE(WriteSavedGame(file, small, 5));
+    EXPECT_EQ(fs::file_size(file), 93u);
+    EXPECT_EQ(ReadSavedGame(file).game.gridSize, 4);
+}
+
+TEST(SavedGameFileTest, AFailedWriteIsReported)
+{
+    test::TempDir dir;
+    WriteBytes(dir / "plain", "not a folder");
+    EXPECT_FALSE(WriteSavedGame(dir / "plain" / "game.tlr", DealtLikeBoard(), 1));
+}
+
+TEST(SavedGameFileTest, WhatCannotBeOpenedIsToldApartFromWhatIsInvalid)
+{
+    test::TempDir dir;
+    EXPECT_EQ(ReadSavedGame(dir / "missing.tlr").status, ReadStatus::CannotOpen);
+    EXPECT_EQ(ReadSavedGame(dir.Path()).status, ReadStatus::CannotOpen);  // a folder
+
+    // A FIFO with no writer would block a plain open and read; it is refused at once.
+    const fs::path fifo = dir / "pipe.tlr";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ReadSavedGame(fifo).status, ReadStatus::CannotOpen);
+
+    WriteBytes(dir / "empty.tlr", "");
+    EXPECT_EQ(ReadSavedGame(dir / "empty.tlr").status, ReadStatus::Invalid);
+    WriteBytes(dir / "short.tlr", std::string("TL\0" "4\0\0\0\0" "1", 9));
+    EXPECT_EQ(ReadSavedGame(dir / "short.tlr").status, ReadStatus::Invalid);
+}
+
+TEST(SavedGameFileTest, AHugeFileIsReadOnlyAsFarAsItsFields)
+{
+    test::TempDir dir;
+    const fs::path file = dir / "big.tlr";
+    Board board;
+    board.FillSolved();
+    WriteBytes(file, EncodeSavedGame(board, 99) + std::string(4 << 20, '7'));
+    const ReadResult read = ReadSavedGame(file);
+    ASSERT_EQ(read.status, ReadStatus::Loaded);
+    EXPECT_EQ(read.game.seconds, 99);
+}
+
+}  // namespace
+}  // namespace tilora
