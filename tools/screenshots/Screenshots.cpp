@@ -133,6 +133,20 @@ void ShootWindow(Camera& camera, CameraPrompter& prompter, CPuzzleDlg& window)
     window.OnNew();
     prompter.answerYes = false;
     camera.Shoot(window, QStringLiteral("window-game-10x10"));
+
+    // A 4 x 4 game one slide from solved, finished by a double click on the last block:
+    // the victory box, the name dialog of a new best time and the table of best times.
+    window.GetBoard().SetGridSize(4);
+    prompter.answerYes = true;
+    window.OnNew();
+    prompter.answerYes = false;
+    const int rows[4][4] = {{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 16, 15}};
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c)
+            window.GetBoard().SetCell(r, c, rows[r][c]);
+    window.OnTimer();
+    window.OnLButtonDblClk(QPoint(3 * 81 + 40, 3 * 81 + 40));
+    camera.Shoot(window, QStringLiteral("window-solved"));
 }
 
 }  // namespace
