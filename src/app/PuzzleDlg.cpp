@@ -33,6 +33,7 @@ CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
     BuildWindow();
     ConnectMenu();
     ConnectHelp();
+    SetIcon();
 
     m_bPlaying = m_bPaused = m_bCustomPicture = m_bShowFinished = false;
     m_nSeconds = 0;
@@ -89,6 +90,7 @@ void CPuzzleDlg::Invalidate()
 void CPuzzleDlg::UseLoadedPicture()
 {
     m_bCustomPicture = true;
+    m_pictures.DropLoaded();
 }
 
 void CPuzzleDlg::timerEvent(QTimerEvent* event)
@@ -212,7 +214,7 @@ void CPuzzleDlg::MoveBlockAt(int x, int y)
     if (!blank)
         return;
     m_board.Slide(*cell, *blank);
-    m_client->update();
+    RedrawMove(cell->row, cell->column, blank->row, blank->column);
     if (m_board.IsSolved())
         Victory();
 }
@@ -232,6 +234,9 @@ bool CPuzzleDlg::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_client)
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {
+    case QEvent::Paint:
+        OnPaint(static_cast<QPaintEvent*>(event));
+        return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick: {

@@ -9,11 +9,14 @@
 
 #include "app/PuzzleMenu.h"
 #include "board/Board.h"
+#include "display/PaintState.h"
+#include "display/PictureCache.h"
 #include "picture/PictureRecord.h"
 #include "scores/ProfileStore.h"
 
 class QLineEdit;
 class QMenu;
+class QPaintEvent;
 
 namespace tilora {
 
@@ -76,6 +79,11 @@ public:
     // Makes the loaded-picture record, just filled by a read, the picture in use.
     void UseLoadedPicture();
 
+    // Painting (PuzzleDlgPaint.cpp): the whole client area for the current state, and the
+    // quick redraw of the two cells a move changed.
+    void OnPaint(QPaintEvent* event);
+    void RedrawMove(int fromRow, int fromColumn, int toRow, int toColumn);
+
     // The state, for the painter and for tests.
     bool Playing() const { return m_bPlaying; }
     bool Paused() const { return m_bPaused; }
@@ -103,6 +111,9 @@ private:
     void ConnectMenu();
     void ConnectHelp();
     void ReadStartLevel();
+    void SetIcon();
+    PaintState CurrentPaintState() const;
+    void OnBitmapFailed();
 
     PuzzleEnvironment m_env;
 
@@ -120,6 +131,8 @@ private:
     QBasicTimer m_timer;
     // The bitmap file the player opened, drawn while m_bCustomPicture is set.
     PictureRecord m_picture;
+    // The pictures decoded and scaled for drawing, so that paints only copy pixels.
+    PictureCache m_pictures;
 
     PuzzleMenu m_menu;
     QWidget* m_client = nullptr;

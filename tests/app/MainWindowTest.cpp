@@ -263,6 +263,12 @@ TEST_F(MainWindowTest, AboutBoxControlsSitAtTheirConvertedRectanglesAndFit)
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("titleText"))->text(), "Tilora\n\nA Tilora puzzle with a difference!");
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("versionText"))->text(), "Version 1.0");
     EXPECT_TRUE(about.font().bold());
+    const QPixmap icon = about.findChild<QLabel*>(QStringLiteral("iconLabel"))->pixmap();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.size(), QSize(32, 32));
+    // The icon's own 32-pixel image, not one scaled from another size.
+    const QImage drawn = QImage(QStringLiteral(":/tilora/icons/tilora-32.png")).convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(icon.toImage().convertToFormat(QImage::Format_ARGB32), drawn);
     EXPECT_TRUE(about.findChild<QPushButton*>(QStringLiteral("okButton"))->isDefault());
     ExpectNoTextClipped(about);
 }

@@ -23,6 +23,8 @@ QMessageBox::StandardButton ScriptedPrompter::Ask(QWidget*, const Message& messa
 {
     m_messages.push_back(message);
     m_log << QStringLiteral("message: ") + message.caption;
+    if (m_onAsk)
+        m_onAsk(message);
     if (m_answers.empty()) {
         ADD_FAILURE() << "unexpected message box: " << message.text.toStdString();
         return message.buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;

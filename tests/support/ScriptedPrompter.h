@@ -21,6 +21,8 @@ public:
     void Answer(QMessageBox::StandardButton button) { m_answers.push_back(button); }
     void OnDialog(DialogScript script) { m_dialogs.push_back(std::move(script)); }
     void ChooseFileAnswer(QString path) { m_files.push_back(std::move(path)); }
+    // Runs before every message box is answered, e.g. to look at the window at that moment.
+    void OnAsk(std::function<void(const Message&)> hook) { m_onAsk = std::move(hook); }
 
     // What was asked, in order.
     const std::vector<Message>& Messages() const { return m_messages; }
@@ -39,6 +41,7 @@ private:
     std::deque<QMessageBox::StandardButton> m_answers;
     std::deque<DialogScript> m_dialogs;
     std::deque<QString> m_files;
+    std::function<void(const Message&)> m_onAsk;
     std::vector<Message> m_messages;
     std::vector<FileRequest> m_fileRequests;
     QStringList m_dialogTitles;

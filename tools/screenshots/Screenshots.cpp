@@ -10,6 +10,7 @@
 
 #include <cstdio>
 
+#include "app/AppIcon.h"
 #include "app/PuzzleDlg.h"
 #include "app/Prompter.h"
 #include "board/CrtRandom.h"
@@ -157,6 +158,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(tilora::AppIcon());
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
         return 2;

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/Prompter.h"
+
+namespace tilora::messages {
+
+// The message of the board painting, word for word.
+
+inline Message FailedToOpenBitmap()
+{
+    return {QStringLiteral("Failed to Open Bitmap. \nUsing In-Built Picture Instead."), QStringLiteral("ERROR"),
+            QMessageBox::Ok, QMessageBox::Critical};
+}
+
+}  // namespace tilora::messages

@@ -1,0 +1,31 @@
+#pragma once
+
+namespace tilora {
+
+class Board;
+
+// What the painter reads of the main window's state; it changes none of it.
+struct PaintState {
+    bool playing = false;
+    bool showFinished = false;
+    bool paused = false;
+    bool customPicture = false;
+    int picture = 1;                // the built-in picture chosen in the menu
+    const Board* board = nullptr;   // never null when a board screen is drawn
+};
+
+// The screens a paint can draw, chosen from the state in this order: the title screen
+// while no board is on show, the pause screen, then the board from the loaded picture or
+// from the chosen built-in one.
+enum class Screen { Title, Pause, LoadedBoard, BuiltInBoard };
+
+constexpr Screen ScreenFor(const PaintState& state)
+{
+    if (!state.playing && !state.showFinished)
+        return Screen::Title;
+    if (state.paused)
+        return Screen::Pause;
+    return state.customPicture ? Screen::LoadedBoard : Screen::BuiltInBoard;
+}
+
+}  // namespace tilora

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QImage>
+
+#include <array>
+#include <optional>
+
+#include "picture/PictureRecord.h"
+
+namespace tilora {
+
+// A picture ready to be copied: the board image holds every block at its home position,
+// s x s pixels each, so that tile t of an n x n board is the square at column (t-1) mod n
+// and row (t-1) / n; the thumbnail is the whole picture in 80 x 80 pixels.
+struct PreparedPicture {
+    QImage board;
+    QImage thumbnail;
+};
+
+// Decodes and scales each picture once, so that a paint or a move only copies pixels,
+// whatever the size of the loaded picture. Built-in pictures come from the resources and
+// are used unscaled; the blocks of a loaded picture are stretched once per grid size.
+class PictureCache {
+public:
+    // Built-in picture 2, 3 or 4; any other number gives picture 1, as the menu's first.
+    const PreparedPicture& BuiltIn(int picture);
+    const PreparedPicture& Title();
+    const PreparedPicture& Pause();
+
+    // The loaded picture cut for an n x n board; null when the record cannot be made
+    // drawable. The outcome, failure included, is kept until DropLoaded.
+    const PreparedPicture* Loaded(const PictureRecord& record, int n);
+
+    // Forgets the loaded picture, for a record that has just been filled anew.
+    void DropLoaded();
+
+private:
+    struct LoadedEntry {
+        int gridSize = 0;
+        std::optional<PreparedPicture> picture;  // none: the record cannot be drawn
+    };
+
+    std::array<std::optional<PreparedPicture>, 4> m_builtIn;
+    std::optional<PreparedPicture> m_title;
+    std::optional<PreparedPicture> m_pause;
+    std::optional<LoadedEntry> m_loaded;
+};
+
+// Cuts a decoded picture of any size for an n x n board: block (r, c) takes the
+// W/n x H/n source pixels at (c * W/n, r * H/n), stretched to s x s with the AND
+// combining stretch; the thumbnail is the whole picture stretched the same way. The
+// last W mod n columns and H mod n rows appear in the thumbnail only.
+PreparedPicture CutPicture(const QImage& decoded, int n);
+
+}  // namespace tilora
