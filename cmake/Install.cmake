@@ -29,8 +29,12 @@ if(missing_icons)
 endif()
 
 # The desktop entry and the AppStream data must pass the checkers that desktops and
-# software centres run, whenever those checkers are on the machine.
+# software centres run, whenever those checkers are on the machine; and an install must
+# put every file where desktops look for it.
 if(TILORA_BUILD_TESTS)
+  add_test(NAME install_layout
+           COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DPREFIX=${PROJECT_BINARY_DIR}/install-check
+                   -P ${PROJECT_SOURCE_DIR}/cmake/CheckInstall.cmake)
   find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
   if(DESKTOP_FILE_VALIDATE)
     add_test(NAME desktop_entry_valid COMMAND ${DESKTOP_FILE_VALIDATE} ${TILORA_DESKTOP_DIR}/tilora.desktop)
