@@ -15,6 +15,7 @@
 #include "scores/ProfileStore.h"
 
 class QLineEdit;
+class QMenu;
 class QPaintEvent;
 
 namespace tilora {
@@ -47,6 +48,11 @@ public:
     void OnNoOfBlocks();
     void OnChoosePicture(int picture);
     void OnOpenPicture();
+    void OnAbout();
+    void OnHowToPlay();
+    // A command of the window's system menu, by its system-command id.
+    void OnSysCommand(unsigned id);
+    void ShowSystemMenu(QPoint globalPoint);
     void OnSaveGame();
     void OnOpenGame();
     void OnBestScores();
@@ -95,6 +101,7 @@ public:
     PictureRecord& LoadedPicture() { return m_picture; }
     QWidget* ClientArea() const { return m_client; }
     const PuzzleMenu& Menu() const { return m_menu; }
+    QMenu* SystemMenu() const { return m_systemMenu; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -103,6 +110,7 @@ protected:
 private:
     void BuildWindow();
     void ConnectMenu();
+    void ConnectHelp();
     void ReadStartLevel();
     void SetIcon();
     PaintState CurrentPaintState() const;
@@ -130,6 +138,7 @@ private:
     PuzzleMenu m_menu;
     QWidget* m_client = nullptr;
     QLineEdit* m_secondsField = nullptr;
+    QMenu* m_systemMenu = nullptr;
 };
 
 }  // namespace tilora

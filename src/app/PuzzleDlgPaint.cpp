@@ -2,11 +2,11 @@
 // quick redraw of a move, and the fallback when the loaded picture cannot be drawn.
 #include "app/PuzzleDlg.h"
 
-#include <QIcon>
 #include <QMetaObject>
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "app/AppIcon.h"
 #include "app/PaintMessages.h"
 #include "app/Prompter.h"
 #include "display/BoardPainter.h"
@@ -16,10 +16,7 @@ namespace tilora {
 
 void CPuzzleDlg::SetIcon()
 {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/tilora/icons/tilora-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
+    setWindowIcon(AppIcon());
 }
 
 PaintState CPuzzleDlg::CurrentPaintState() const

@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "app/AppIcon.h"
 #include "app/PuzzleDlg.h"
 #include "app/QtPrompter.h"
 #include "board/CrtRandom.h"
@@ -14,6 +15,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Tilora"));
     QApplication::setApplicationVersion(QStringLiteral(TILORA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("tilora"));
+    // Every window of the program shows the game's icon, the score dialogs included.
+    QApplication::setWindowIcon(tilora::AppIcon());
 
     tilora::QtPrompter prompter;
     tilora::CrtRandom random;

@@ -1,0 +1,21 @@
+# Installs the build in BUILD_DIR into a scratch PREFIX and checks that every file a
+# desktop needs is where desktops look for it. Run by ctest as `install_layout`.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+set(expected
+  bin/tilora
+  share/applications/tilora.desktop
+  share/metainfo/io.github.tilora.Tilora.metainfo.xml)
+foreach(size 16 32 48 64 128 256)
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/tilora.png)
+endforeach()
+foreach(path IN LISTS expected)
+  if(NOT EXISTS ${PREFIX}/${path})
+    message(FATAL_ERROR "not installed: ${path}")
+  endif()
+endforeach()
+message(STATUS "installed: ${expected}")

@@ -1,0 +1,57 @@
+#include "app/InstructionsDlg.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <array>
+
+#include "app/DialogUnits.h"
+
+namespace tilora {
+
+CInstructionsDlg::CInstructionsDlg(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("instructionsDialog"));
+    setWindowTitle(QStringLiteral("Tilora : Instructions"));
+    setFont(DialogFont());
+    setFixedSize(DluSize(205, 167));
+
+    struct Text {
+        const char* name;
+        const char* text;
+        QRect rect;
+    };
+    // The texts are the game's own, blanks and slips included.
+    const std::array texts{
+        Text{"headingText", "The Game of Tilora", DluRect(69, 7, 67, 8)},
+        Text{"subheadingText", "Instructions", DluRect(84, 19, 37, 8)},
+        Text{"aimText",
+             "The  aim of the game is to reconstruct the given picture. At the start, the computer jumbles up the "
+             "picture, based on the difficulty level that you choose. Then you have to reconstruct the picture in the "
+             "minimal time possible.",
+             DluRect(11, 35, 183, 35)},
+        Text{"movesText",
+             "In order to reconstruct the picture, you have to move the adjacent blocks into the vacant space. You can "
+             "only move a block horizontally or vertically. Diagonal movement is not allowed. Only one block can me "
+             "moved at a time.",
+             DluRect(11, 74, 183, 32)},
+        Text{"mouseText",
+             "To move a block, you can either click at it, drag it and drop it or simply double click the mouse at it.",
+             DluRect(11, 110, 183, 17)},
+        Text{"closingText", "Hope you have fun!", DluRect(70, 131, 64, 8)}};
+    for (const Text& t : texts) {
+        auto* label = new QLabel(QString::fromLatin1(t.text), this);
+        label->setObjectName(QString::fromLatin1(t.name));
+        label->setGeometry(t.rect);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+    }
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setGeometry(DluRect(77, 146, 50, 14));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace tilora

@@ -1,0 +1,80 @@
+#include "app/PuzzleDlg.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/DialogUnits.h"
+
+namespace tilora {
+namespace {
+
+// The client area of the window's template is 437 x 320; the drawn board of a 10 x 10
+// grid reaches 330 pixels down, so the area is made tall enough to show all of it.
+constexpr QSize kClientSize{437, 330};
+
+}  // namespace
+
+void CPuzzleDlg::BuildWindow()
+{
+    setObjectName(QStringLiteral("puzzleWindow"));
+    setWindowTitle(QStringLiteral("Tilora"));
+    setFont(DialogFont());
+    // A captioned window with a system menu, a minimise box and a close box, but no
+    // maximise box: the board has one size. Without a parent, the dialog centres itself
+    // on the screen when shown, where the windowing system lets a program place windows.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    m_menu = BuildPuzzleMenu(this);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("clientArea"));
+    m_client->setFixedSize(kClientSize);
+    m_client->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(m_menu.bar);
+    layout->addWidget(m_client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Enter presses the window's default button, which is hidden and does nothing.
+    auto* dummy = new QPushButton(QStringLiteral("DUMMY button"), m_client);
+    dummy->setObjectName(QStringLiteral("dummyButton"));
+    dummy->setGeometry(DluRect(195, 15, 6, 6));
+    dummy->setDefault(true);
+    dummy->hide();
+
+    auto* picture = new QGroupBox(QStringLiteral("Complete Picture"), m_client);
+    picture->setObjectName(QStringLiteral("completePictureBox"));
+    picture->setGeometry(DluRect(222, 100, 66, 65));
+    auto* seconds = new QGroupBox(QStringLiteral("Seconds Elapsed"), m_client);
+    seconds->setObjectName(QStringLiteral("secondsBox"));
+    seconds->setGeometry(DluRect(222, 166, 66, 31));
+
+    m_secondsField = new QLineEdit(m_client);
+    m_secondsField->setObjectName(QStringLiteral("secondsField"));
+    m_secondsField->setGeometry(DluRect(229, 178, 51, 12));
+    m_secondsField->setReadOnly(true);
+    m_secondsField->setAlignment(Qt::AlignCenter);
+    m_secondsField->setFrame(false);
+    m_secondsField->setFocusPolicy(Qt::NoFocus);
+    // A right click on the count opens the window's system menu, not an edit menu.
+    m_secondsField->setContextMenuPolicy(Qt::NoContextMenu);
+
+    auto* about = new QLabel(QStringLiteral("Tilora\n\nThe game of Tilora with a difference. Build the picture shown below by "
+                                            "moving adjacent pieces into the blank space by double clicking or dragging and "
+                                            "dropping them."),
+                             m_client);
+    about->setObjectName(QStringLiteral("introText"));
+    about->setGeometry(DluRect(222, 0, 66, 100));
+    about->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    about->setWordWrap(true);
+    about->setFrameStyle(QFrame::Panel | QFrame::Raised);
+}
+
+}  // namespace tilora
