@@ -16,6 +16,14 @@ namespace {
 // grid reaches 330 pixels down, so the area is made tall enough to show all of it.
 constexpr QSize kClientSize{437, 330};
 
+// The group boxes only frame what the window paints beneath them: the thumbnail must
+// reach the screen with its own pixels, so the boxes draw a raised frame with the title
+// on its top line and no fill (some styles tint a group box's inside).
+constexpr auto kFrameOnly = R"(
+QGroupBox { border: 2px groove palette(mid); margin-top: 0.5em; background: transparent; }
+QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }
+)";
+
 }  // namespace
 
 void CPuzzleDlg::BuildWindow()
@@ -55,6 +63,8 @@ void CPuzzleDlg::BuildWindow()
     auto* seconds = new QGroupBox(QStringLiteral("Seconds Elapsed"), m_client);
     seconds->setObjectName(QStringLiteral("secondsBox"));
     seconds->setGeometry(DluRect(222, 166, 66, 31));
+    picture->setStyleSheet(QLatin1String(kFrameOnly));
+    seconds->setStyleSheet(QLatin1String(kFrameOnly));
 
     m_secondsField = new QLineEdit(m_client);
     m_secondsField->setObjectName(QStringLiteral("secondsField"));

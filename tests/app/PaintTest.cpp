@@ -175,6 +175,18 @@ TEST_F(PaintTest, ANewlyLoadedPictureReplacesTheOneDrawnBefore)
     EXPECT_EQ(Client().pixel(10, 10), qRgb(30, 30, 200));
 }
 
+TEST_F(PaintTest, TheThumbnailReachesTheScreenWithItsOwnPixels)
+{
+    // The group box that frames the thumbnail lies over it; it must not tint it.
+    window->OnNew();
+    window->LoadedPicture() = PlainRecord(40, 40, qRgb(200, 30, 30));
+    window->UseLoadedPicture();
+    const QImage screen = Client();
+    EXPECT_EQ(screen.pixel(345, 186), qRgb(200, 30, 30));     // the thumbnail
+    EXPECT_EQ(screen.pixel(421 - 10, 262 - 10), qRgb(255, 255, 255));  // the marker's inside
+    EXPECT_EQ(screen.pixel(340, 200), qRgb(0, 0, 0));         // the frame's left line
+}
+
 TEST_F(PaintTest, TheWindowCarriesTheIconInSmallAndLargeSizes)
 {
     const QList<QSize> sizes = window->windowIcon().availableSizes();
