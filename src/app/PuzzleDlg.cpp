@@ -1,17 +1,11 @@
 #include "app/PuzzleDlg.h"
 
 #include <QAction>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QTimerEvent>
-#include <QVBoxLayout>
 
 #include "app/BlocksDlg.h"
-#include "app/DialogUnits.h"
 #include "app/LevelDlg.h"
 #include "app/Messages.h"
 #include "app/Prompter.h"
@@ -35,10 +29,8 @@ CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
     ConnectHelp();
     SetIcon();
 
-    m_bPlaying = m_bPaused = m_bCustomPicture = m_bShowFinished = false;
-    m_nSeconds = 0;
-    m_nPicture = 1;
-    m_board.SetGridSize(4);
+    // The fields start as declared: no game, not paused, the first built-in picture,
+    // a 4 x 4 board and a count of 0.
     ShowCount();
     ReadStartLevel();
 }
