@@ -1,10 +1,11 @@
 // Open Picture: the player's own bitmap file becomes the picture of the puzzle.
+#include "app/PuzzleDlg.h"
+
 #include <QFile>
 
 #include "app/FileFilter.h"
 #include "app/PictureMessages.h"
 #include "app/Prompter.h"
-#include "app/PuzzleDlg.h"
 #include "picture/BitmapReader.h"
 
 namespace tilora {
