@@ -84,7 +84,11 @@ bool WriteFileAtomically(const fs::path& requested, std::string_view content)
     if (folder.empty())
         folder = ".";
 
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    // Built piece by piece: GCC 12 warns wrongly about "literal" + std::string here.
+    std::string leaf = ".";
+    leaf += target.filename().string();
+    leaf += ".XXXXXX";
+    const std::string pattern = (folder / leaf).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     Descriptor fd(::mkstemp(name.data()));

@@ -159,7 +159,10 @@ std::string SetValue(std::string_view text, std::string_view section, std::strin
     if (!span) {
         for (const Line& line : lines)
             appendTerminated(line);
-        append("[" + std::string(Trim(section)) + "]", eol);
+        std::string header = "[";
+        header += Trim(section);
+        header += ']';
+        append(header, eol);
         append(entry, eol);
         return out;
     }
