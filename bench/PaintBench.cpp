@@ -1,4 +1,3 @@
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
@@ -122,16 +121,3 @@ BENCHMARK_CAPTURE(BM_FirstPaintAfterNewPicture, Loaded4000x3000, true)->Unit(ben
 
 }  // namespace
 }  // namespace tilora
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

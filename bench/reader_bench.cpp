@@ -1,7 +1,6 @@
 // Reading a 6000 x 4000 picture of 24 bits (72 MB): the bitmap reader against a plain
 // sequential read of the same file into memory, the drawing step, and the first paint of
 // the board after the picture was read.
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
@@ -151,16 +150,3 @@ BENCHMARK(BM_MakeDrawableBitmap)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadAndFirstPaint)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
