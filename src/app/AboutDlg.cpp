@@ -38,11 +38,11 @@ QFont CAboutDlg::AboutFont()
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(QStringLiteral("About Tilora"));
+    setWindowTitle(tr("About Tilora"));
     setFont(AboutFont());
     setFixedSize(DluSize(157, 127));
 
-    AddText(this, "titleText", QStringLiteral("Tilora\n\nA Tilora puzzle with a difference!"), DluRect(22, 7, 112, 25),
+    AddText(this, "titleText", tr("Tilora\n\nA Tilora puzzle with a difference!"), DluRect(22, 7, 112, 25),
             Qt::AlignHCenter | Qt::AlignTop);
     AddText(this, "versionText", QStringLiteral("Version 1.0"), DluRect(59, 36, 38, 8), Qt::AlignLeft | Qt::AlignTop);
 
@@ -52,11 +52,11 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     QLabel* icon = AddText(this, "iconLabel", QString(), iconRect, Qt::AlignLeft | Qt::AlignTop);
     icon->setPixmap(AppIcon().pixmap(QSize(kIconSize, kIconSize)));
 
-    AddText(this, "creditText", QStringLiteral("Written by the\nTilora developers"), DluRect(48, 75, 61, 16),
+    AddText(this, "creditText", tr("Written by the\nTilora developers"), DluRect(48, 75, 61, 16),
             Qt::AlignLeft | Qt::AlignTop);
-    AddText(this, "creditToolkit", QStringLiteral("Built with Qt 6"), DluRect(48, 94, 61, 8), Qt::AlignLeft | Qt::AlignTop);
+    AddText(this, "creditToolkit", tr("Built with Qt 6"), DluRect(48, 94, 61, 8), Qt::AlignLeft | Qt::AlignTop);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setGeometry(DluRect(62, 106, 32, 14));
     ok->setDefault(true);

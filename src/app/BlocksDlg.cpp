@@ -15,11 +15,11 @@ namespace tilora {
 CBlocksDlg::CBlocksDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("blocksDialog"));
-    setWindowTitle(QStringLiteral("Tilora : No. of Blocks"));
+    setWindowTitle(tr("Tilora : No. of Blocks"));
     setFont(DialogFont());
     setFixedSize(DluSize(186, 95));
 
-    auto* prompt = new QLabel(QStringLiteral("Choose the number of blocks to divide the picture into"), this);
+    auto* prompt = new QLabel(tr("Choose the number of blocks to divide the picture into"), this);
     prompt->setGeometry(DluRect(7, 7, 170, 8));
     auto* frame = new QGroupBox(this);
     frame->setGeometry(DluRect(29, 17, 128, 56));
@@ -40,13 +40,13 @@ CBlocksDlg::CBlocksDlg(QWidget* parent) : QDialog(parent)
     m_nBlocks = 0;
     m_group->button(m_nBlocks)->setChecked(true);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setGeometry(DluRect(37, 74, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CBlocksDlg::accept);
 
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setGeometry(DluRect(101, 74, 50, 14));
     connect(cancel, &QPushButton::clicked, this, &CBlocksDlg::reject);

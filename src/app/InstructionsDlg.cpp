@@ -12,7 +12,7 @@ namespace tilora {
 CInstructionsDlg::CInstructionsDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("instructionsDialog"));
-    setWindowTitle(QStringLiteral("Tilora : Instructions"));
+    setWindowTitle(tr("Tilora : Instructions"));
     setFont(DialogFont());
     setFixedSize(DluSize(205, 167));
 
@@ -23,31 +23,32 @@ CInstructionsDlg::CInstructionsDlg(QWidget* parent) : QDialog(parent)
     };
     // The texts are the game's own, blanks and slips included.
     const std::array texts{
-        Text{"headingText", "The Game of Tilora", DluRect(69, 7, 67, 8)},
-        Text{"subheadingText", "Instructions", DluRect(84, 19, 37, 8)},
+        Text{"headingText", QT_TR_NOOP("The Game of Tilora"), DluRect(69, 7, 67, 8)},
+        Text{"subheadingText", QT_TR_NOOP("Instructions"), DluRect(84, 19, 37, 8)},
         Text{"aimText",
-             "The  aim of the game is to reconstruct the given picture. At the start, the computer jumbles up the "
-             "picture, based on the difficulty level that you choose. Then you have to reconstruct the picture in the "
-             "minimal time possible.",
+             QT_TR_NOOP("The  aim of the game is to reconstruct the given picture. At the start, the computer "
+                        "jumbles up the picture, based on the difficulty level that you choose. Then you have to "
+                        "reconstruct the picture in the minimal time possible."),
              DluRect(11, 35, 183, 35)},
         Text{"movesText",
-             "In order to reconstruct the picture, you have to move the adjacent blocks into the vacant space. You can "
-             "only move a block horizontally or vertically. Diagonal movement is not allowed. Only one block can me "
-             "moved at a time.",
+             QT_TR_NOOP("In order to reconstruct the picture, you have to move the adjacent blocks into the vacant "
+                        "space. You can only move a block horizontally or vertically. Diagonal movement is not "
+                        "allowed. Only one block can me moved at a time."),
              DluRect(11, 74, 183, 32)},
         Text{"mouseText",
-             "To move a block, you can either click at it, drag it and drop it or simply double click the mouse at it.",
+             QT_TR_NOOP("To move a block, you can either click at it, drag it and drop it or simply double click the "
+                        "mouse at it."),
              DluRect(11, 110, 183, 17)},
-        Text{"closingText", "Hope you have fun!", DluRect(70, 131, 64, 8)}};
+        Text{"closingText", QT_TR_NOOP("Hope you have fun!"), DluRect(70, 131, 64, 8)}};
     for (const Text& t : texts) {
-        auto* label = new QLabel(QString::fromLatin1(t.text), this);
+        auto* label = new QLabel(tr(t.text), this);
         label->setObjectName(QString::fromLatin1(t.name));
         label->setGeometry(t.rect);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
     }
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setGeometry(DluRect(77, 146, 50, 14));
     ok->setDefault(true);

@@ -40,18 +40,18 @@ CLevelDlg::CLevelDlg(const ProfileStore& scores, Prompter& prompter, QWidget* pa
     : QDialog(parent), m_scores(scores), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("levelDialog"));
-    setWindowTitle(QStringLiteral("Tilora : Level of Difficulty"));
+    setWindowTitle(tr("Tilora : Level of Difficulty"));
     setFont(DialogFont());
     setFixedSize(DluSize(167, 78));
 
-    auto* group = new QGroupBox(QStringLiteral("Please Choose Level of Difficulty(1 - 100)"), this);
+    auto* group = new QGroupBox(tr("Please Choose Level of Difficulty(1 - 100)"), this);
     group->setGeometry(DluRect(7, 7, 153, 39));
 
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("levelEdit"));
     m_edit->setGeometry(DluRect(34, 24, 100, 12));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setGeometry(DluRect(59, 57, 50, 14));
     ok->setDefault(true);

@@ -8,43 +8,43 @@ namespace tilora::messages {
 
 inline Message ConfirmNewGame()
 {
-    return {QStringLiteral("Are you sure you want to start a new game?"), QStringLiteral("New Game: Confirm"),
+    return {Text::tr("Are you sure you want to start a new game?"), Text::tr("New Game: Confirm"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Question};
 }
 
 inline Message ConfirmExit()
 {
-    return {QStringLiteral("Are you sure you want to quit the game?"), QStringLiteral("Exit Game: Confirm"),
+    return {Text::tr("Are you sure you want to quit the game?"), Text::tr("Exit Game: Confirm"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Question};
 }
 
 inline Message ConfirmBlocks()
 {
-    return {QStringLiteral("By doing this, you will have to start a new game.\n\n     Are you sure you want to start a new game?"),
-            QStringLiteral("Tilora : Confirm"), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question};
+    return {Text::tr("By doing this, you will have to start a new game.\n\n     Are you sure you want to start a new game?"),
+            Text::tr("Tilora : Confirm"), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question};
 }
 
 inline Message UseBuiltInPicture()
 {
-    return {QStringLiteral("Do you want to use this picture instead of the loaded image?"), QStringLiteral("Tilora: Query"),
+    return {Text::tr("Do you want to use this picture instead of the loaded image?"), Text::tr("Tilora: Query"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Question};
 }
 
 inline Message Victory()
 {
-    return {QStringLiteral("Well Done!!\n\nPuzzle Complete!"), QStringLiteral("Victory"), QMessageBox::Ok,
+    return {Text::tr("Well Done!!\n\nPuzzle Complete!"), Text::tr("Victory"), QMessageBox::Ok,
             QMessageBox::Warning};
 }
 
 // The dialogs' own validation of an integer entry.
 inline Message EnterInteger()
 {
-    return {QStringLiteral("Please enter an integer."), QStringLiteral("Tilora"), QMessageBox::Ok, QMessageBox::Warning};
+    return {Text::tr("Please enter an integer."), QStringLiteral("Tilora"), QMessageBox::Ok, QMessageBox::Warning};
 }
 
 inline Message EnterIntegerBetween(int low, int high)
 {
-    return {QStringLiteral("Please enter an integer between %1 and %2.").arg(low).arg(high), QStringLiteral("Tilora"),
+    return {Text::tr("Please enter an integer between %1 and %2.").arg(low).arg(high), QStringLiteral("Tilora"),
             QMessageBox::Ok, QMessageBox::Warning};
 }
 

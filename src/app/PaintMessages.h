@@ -8,7 +8,7 @@ namespace tilora::messages {
 
 inline Message FailedToOpenBitmap()
 {
-    return {QStringLiteral("Failed to Open Bitmap. \nUsing In-Built Picture Instead."), QStringLiteral("ERROR"),
+    return {Text::tr("Failed to Open Bitmap. \nUsing In-Built Picture Instead."), Text::tr("ERROR"),
             QMessageBox::Ok, QMessageBox::Critical};
 }
 

@@ -9,36 +9,37 @@ namespace tilora::messages {
 // The file dialog's filter, in the classic form whose last character separates the parts.
 inline QString BitmapFilter()
 {
-    return QStringLiteral("Bitmap Files(*.BMP)|*.bmp|All Files (*.*)|*.*|");
+    //: Translate the descriptions only; keep every "|" and pattern.
+    return Text::tr("Bitmap Files(*.BMP)|*.bmp|All Files (*.*)|*.*|");
 }
 
 inline FileRequest LoadImageRequest(const QString& filter)
 {
-    return {FileRequest::Kind::Open, QStringLiteral("Load Image"), filter, QStringLiteral("bmp")};
+    return {FileRequest::Kind::Open, Text::tr("Load Image"), filter, QStringLiteral("bmp")};
 }
 
 inline Message OpeningError()
 {
-    return {QStringLiteral("An error has occured while Opening. Click OK to Abort."), QStringLiteral("Error"),
+    return {Text::tr("An error has occured while Opening. Click OK to Abort."), Text::tr("Error"),
             QMessageBox::Ok, QMessageBox::NoIcon};
 }
 
 inline Message ImageLoadError()
 {
-    return {QStringLiteral("Error while Loading Image.\n       Click OK to Abort."), QStringLiteral("Error"),
+    return {Text::tr("Error while Loading Image.\n       Click OK to Abort."), Text::tr("Error"),
             QMessageBox::Ok, QMessageBox::Critical};
 }
 
 inline Message NotABitmap()
 {
-    return {QStringLiteral("This is not a valid Bitmap file.\n\nThe Tilora can only display bitmap files."),
-            QStringLiteral("ERROR"), QMessageBox::Ok, QMessageBox::Critical};
+    return {Text::tr("This is not a valid Bitmap file.\n\nThe Tilora can only display bitmap files."),
+            Text::tr("ERROR"), QMessageBox::Ok, QMessageBox::Critical};
 }
 
 inline Message StartNewGameWithPicture()
 {
-    return {QStringLiteral("Do you Wish to Start a New Game? \n(Click NO to Continue with same game)"),
-            QStringLiteral("Tilora : Query"), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question};
+    return {Text::tr("Do you Wish to Start a New Game? \n(Click NO to Continue with same game)"),
+            Text::tr("Tilora : Query"), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question};
 }
 
 }  // namespace tilora::messages

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
 
@@ -44,3 +45,12 @@ public:
 };
 
 }  // namespace tilora
+
+namespace tilora::messages {
+
+// The message texts are translated under the one context "Messages": Text::tr("...").
+class Text {
+    Q_DECLARE_TR_FUNCTIONS(Messages)
+};
+
+}  // namespace tilora::messages

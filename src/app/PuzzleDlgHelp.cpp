@@ -39,10 +39,10 @@ void CPuzzleDlg::ConnectHelp()
     // program wherever the window manager does not keep that key for its own menu.
     m_systemMenu = new QMenu(this);
     m_systemMenu->setObjectName(QStringLiteral("systemMenu"));
-    AddSysCommand(m_systemMenu, QStringLiteral("Mi&nimize"), kScMinimize, "sysMinimize");
-    AddSysCommand(m_systemMenu, QStringLiteral("&Close"), kScClose, "sysClose");
+    AddSysCommand(m_systemMenu, tr("Mi&nimize"), kScMinimize, "sysMinimize");
+    AddSysCommand(m_systemMenu, tr("&Close"), kScClose, "sysClose");
     m_systemMenu->addSeparator();
-    AddSysCommand(m_systemMenu, QStringLiteral("&About Tilora..."), kIdmAboutBox, "sysAbout");
+    AddSysCommand(m_systemMenu, tr("&About Tilora..."), kIdmAboutBox, "sysAbout");
     connect(m_systemMenu, &QMenu::triggered, this,
             [this](QAction* action) { OnSysCommand(action->data().toUInt()); });
 

@@ -57,10 +57,10 @@ void CPuzzleDlg::BuildWindow()
     dummy->setDefault(true);
     dummy->hide();
 
-    auto* picture = new QGroupBox(QStringLiteral("Complete Picture"), m_client);
+    auto* picture = new QGroupBox(tr("Complete Picture"), m_client);
     picture->setObjectName(QStringLiteral("completePictureBox"));
     picture->setGeometry(DluRect(222, 100, 66, 65));
-    auto* seconds = new QGroupBox(QStringLiteral("Seconds Elapsed"), m_client);
+    auto* seconds = new QGroupBox(tr("Seconds Elapsed"), m_client);
     seconds->setObjectName(QStringLiteral("secondsBox"));
     seconds->setGeometry(DluRect(222, 166, 66, 31));
     picture->setStyleSheet(QLatin1String(kFrameOnly));
@@ -76,9 +76,9 @@ void CPuzzleDlg::BuildWindow()
     // A right click on the count opens the window's system menu, not an edit menu.
     m_secondsField->setContextMenuPolicy(Qt::NoContextMenu);
 
-    auto* about = new QLabel(QStringLiteral("Tilora\n\nThe game of Tilora with a difference. Build the picture shown below by "
-                                            "moving adjacent pieces into the blank space by double clicking or dragging and "
-                                            "dropping them."),
+    auto* about = new QLabel(tr("Tilora\n\nThe game of Tilora with a difference. Build the picture shown below by "
+                                "moving adjacent pieces into the blank space by double clicking or dragging and "
+                                "dropping them."),
                              m_client);
     about->setObjectName(QStringLiteral("introText"));
     about->setGeometry(DluRect(222, 0, 66, 100));

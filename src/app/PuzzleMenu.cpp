@@ -1,12 +1,18 @@
 #include "app/PuzzleMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
 
 namespace tilora {
 namespace {
+
+// The menu texts are translated under the context "PuzzleMenu".
+struct Menu {
+    Q_DECLARE_TR_FUNCTIONS(PuzzleMenu)
+};
 
 QAction* AddCommand(QWidget* menu, const QString& text, int id, const char* name)
 {
@@ -26,42 +32,42 @@ PuzzleMenu BuildPuzzleMenu(QWidget* window)
     m.bar->setObjectName(QStringLiteral("menuBar"));
     m.bar->setNativeMenuBar(false);
 
-    QMenu* game = m.bar->addMenu(QStringLiteral("&Game"));
+    QMenu* game = m.bar->addMenu(Menu::tr("&Game"));
     game->setObjectName(QStringLiteral("menuGame"));
-    m.newGame = AddCommand(game, QStringLiteral("&New"), 32771, "actionNew");
+    m.newGame = AddCommand(game, Menu::tr("&New"), 32771, "actionNew");
     game->addSeparator();
-    m.openGame = AddCommand(game, QStringLiteral("&Open Game"), 32783, "actionOpenGame");
-    m.saveGame = AddCommand(game, QStringLiteral("&Save Game"), 32784, "actionSaveGame");
+    m.openGame = AddCommand(game, Menu::tr("&Open Game"), 32783, "actionOpenGame");
+    m.saveGame = AddCommand(game, Menu::tr("&Save Game"), 32784, "actionSaveGame");
     game->addSeparator();
-    m.bestScores = AddCommand(game, QStringLiteral("&Best Scores"), 32774, "actionBestScores");
-    m.level = AddCommand(game, QStringLiteral("Difficulty &Level"), 32775, "actionLevel");
-    m.blocks = AddCommand(game, QStringLiteral("No. of Bloc&ks"), 32786, "actionBlocks");
+    m.bestScores = AddCommand(game, Menu::tr("&Best Scores"), 32774, "actionBestScores");
+    m.level = AddCommand(game, Menu::tr("Difficulty &Level"), 32775, "actionLevel");
+    m.blocks = AddCommand(game, Menu::tr("No. of Bloc&ks"), 32786, "actionBlocks");
     game->addSeparator();
-    m.exit = AddCommand(game, QStringLiteral("E&xit"), 32772, "actionExit");
+    m.exit = AddCommand(game, Menu::tr("E&xit"), 32772, "actionExit");
 
     // An entry without text between Game and Picture that does nothing when chosen.
     AddCommand(m.bar, QString(), 65535, "actionEmpty");
 
-    QMenu* picture = m.bar->addMenu(QStringLiteral("&Picture"));
+    QMenu* picture = m.bar->addMenu(Menu::tr("&Picture"));
     picture->setObjectName(QStringLiteral("menuPicture"));
-    m.openPicture = AddCommand(picture, QStringLiteral("&Open Picture"), 32777, "actionOpenPicture");
-    QMenu* change = picture->addMenu(QStringLiteral("Change &Picture"));
+    m.openPicture = AddCommand(picture, Menu::tr("&Open Picture"), 32777, "actionOpenPicture");
+    QMenu* change = picture->addMenu(Menu::tr("Change &Picture"));
     change->setObjectName(QStringLiteral("menuChangePicture"));
-    m.pictures = {AddCommand(change, QStringLiteral("&Bars"), 32779, "actionBars"),
-                  AddCommand(change, QStringLiteral("&Flintstones"), 32780, "actionFlintstones"),
-                  AddCommand(change, QStringLiteral("&Winnie the Pooh"), 32781, "actionWinnieThePooh"),
-                  AddCommand(change, QStringLiteral("&Doughnuts"), 32782, "actionDoughnuts")};
+    m.pictures = {AddCommand(change, Menu::tr("&Bars"), 32779, "actionBars"),
+                  AddCommand(change, Menu::tr("&Flintstones"), 32780, "actionFlintstones"),
+                  AddCommand(change, Menu::tr("&Winnie the Pooh"), 32781, "actionWinnieThePooh"),
+                  AddCommand(change, Menu::tr("&Doughnuts"), 32782, "actionDoughnuts")};
     for (QAction* action : m.pictures)
         action->setCheckable(true);
     m.pictures[0]->setChecked(true);
 
-    QMenu* help = m.bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = m.bar->addMenu(Menu::tr("&Help"));
     help->setObjectName(QStringLiteral("menuHelp"));
-    m.about = AddCommand(help, QStringLiteral("&About ..."), 32773, "actionAbout");
-    m.howToPlay = AddCommand(help, QStringLiteral("&How To Play"), 32785, "actionHowToPlay");
+    m.about = AddCommand(help, Menu::tr("&About ..."), 32773, "actionAbout");
+    m.howToPlay = AddCommand(help, Menu::tr("&How To Play"), 32785, "actionHowToPlay");
 
     // A command straight on the bar, at its right end.
-    m.pauseRestart = new QAction(QStringLiteral("&Pause/Restart"), m.bar);
+    m.pauseRestart = new QAction(Menu::tr("&Pause/Restart"), m.bar);
     m.pauseRestart->setData(32778);
     m.pauseRestart->setObjectName(QStringLiteral("actionPauseRestart"));
     auto* pauseButton = new QToolButton(m.bar);

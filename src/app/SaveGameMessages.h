@@ -9,17 +9,18 @@ namespace tilora::messages {
 // The filter of both file dialogs, in the classic "Desc|pattern|...|" form.
 inline QString SavedGameFilter()
 {
-    return QStringLiteral("Tilora Files(*.TLR)|*.tlr|All Files (*.*)|*.*|");
+    //: Translate the descriptions only; keep every "|" and pattern.
+    return Text::tr("Tilora Files(*.TLR)|*.tlr|All Files (*.*)|*.*|");
 }
 
 inline QString SaveGameTitle()
 {
-    return QStringLiteral("Tilora : Save Game Progress");
+    return Text::tr("Tilora : Save Game Progress");
 }
 
 inline QString OpenGameTitle()
 {
-    return QStringLiteral("Tilora : Load Game Progress");
+    return Text::tr("Tilora : Load Game Progress");
 }
 
 inline QString SavedGameSuffix()
@@ -29,26 +30,26 @@ inline QString SavedGameSuffix()
 
 inline Message ConfirmQuitPresentGame()
 {
-    return {QStringLiteral("Are you sure you want to quit the present game?"), QStringLiteral("Tilora : Confirm"),
+    return {Text::tr("Are you sure you want to quit the present game?"), Text::tr("Tilora : Confirm"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Critical};
 }
 
 inline Message CannotOpenSavedGame()
 {
-    return {QStringLiteral("Error while Opening File.\n       Click on OK to Abort."), QStringLiteral("Tilora : Error"),
+    return {Text::tr("Error while Opening File.\n       Click on OK to Abort."), Text::tr("Tilora : Error"),
             QMessageBox::Ok, QMessageBox::Critical};
 }
 
 inline Message InvalidSavedGame()
 {
-    return {QStringLiteral("Invaid TLR file.\nUnable to Open"), QStringLiteral("Tilora : Error"), QMessageBox::Ok,
+    return {Text::tr("Invaid TLR file.\nUnable to Open"), Text::tr("Tilora : Error"), QMessageBox::Ok,
             QMessageBox::Critical};
 }
 
 inline Message SavingError()
 {
-    return {QStringLiteral("An Error has occured while saving.\nPlease click on OK to continue."),
-            QStringLiteral("Saving Error"), QMessageBox::Ok, QMessageBox::Critical};
+    return {Text::tr("An Error has occured while saving.\nPlease click on OK to continue."),
+            Text::tr("Saving Error"), QMessageBox::Ok, QMessageBox::Critical};
 }
 
 }  // namespace tilora::messages

@@ -1,10 +1,12 @@
 #include <QApplication>
+#include <QLocale>
 
 #include <ctime>
 
 #include "app/AppIcon.h"
 #include "app/PuzzleDlg.h"
 #include "app/QtPrompter.h"
+#include "app/Translations.h"
 #include "board/CrtRandom.h"
 
 // The application lives exactly as long as its one window: the window runs modally and
@@ -17,6 +19,9 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("tilora"));
     // Every window of the program shows the game's icon, the score dialogs included.
     QApplication::setWindowIcon(tilora::AppIcon());
+    // The player's language, as LANGUAGE, LC_ALL, LC_MESSAGES or LANG name it.
+    const tilora::GameTranslation translation(
+        tilora::GameLanguage(QLocale::system().uiLanguages(), tilora::ShippedLanguages()));
 
     tilora::QtPrompter prompter;
     tilora::CrtRandom random;

@@ -9,10 +9,9 @@
 #include "display/PictureCache.h"
 
 namespace tilora {
-namespace {
 
 // The title screen's lettering: bold "Times", 15 pixels high.
-QFont TitleFont()
+QFont BoardPainter::TitleFont()
 {
     QFont font(QStringLiteral("Times"));
     font.setStyleHint(QFont::Serif);
@@ -20,6 +19,8 @@ QFont TitleFont()
     font.setBold(true);
     return font;
 }
+
+namespace {
 
 // Draws a text line with its top-left corner at `at`, on a transparent background.
 void DrawTextAt(QPainter& painter, QPoint at, const QString& text)
@@ -43,9 +44,14 @@ void DrawFramedRect(QPainter& painter, const QRect& rect)
     painter.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), Qt::black);
 }
 
+QString BoardPainter::StartLine()
+{
+    return tr("To Start, Click at the Menu");
+}
+
 QString BoardPainter::CreditLine()
 {
-    return QStringLiteral("Tilora was written by the Tilora developers");
+    return tr("Tilora was written by the Tilora developers");
 }
 
 bool BoardPainter::CanDraw(const PaintState& state)
@@ -92,7 +98,7 @@ void BoardPainter::PaintTitle(QPainter& painter, const QRegion& dirty)
     painter.setFont(TitleFont());
     painter.setPen(Qt::black);
     painter.setBackgroundMode(Qt::TransparentMode);
-    DrawTextAt(painter, geometry::kTitleLine1At, QStringLiteral("To Start, Click at the Menu"));
+    DrawTextAt(painter, geometry::kTitleLine1At, StartLine());
     DrawTextAt(painter, geometry::kTitleLine2At, CreditLine());
     painter.restore();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "display/PaintState.h"
 
+class QFont;
 class QPainter;
 class QRect;
 class QRegion;
@@ -18,6 +20,8 @@ struct PreparedPicture;
 // window's own paint, the quick redraw of a move (the same paint clipped to two cells)
 // and test images alike. Pictures come from the cache, so drawing only copies pixels.
 class BoardPainter {
+    Q_DECLARE_TR_FUNCTIONS(BoardPainter)
+
 public:
     BoardPainter(PictureCache& cache, const PictureRecord& loaded) : m_cache(cache), m_loaded(loaded) {}
 
@@ -30,8 +34,10 @@ public:
     // false, having drawn nothing, when CanDraw is false.
     bool Paint(QPainter& painter, const PaintState& state, const QRegion& dirty);
 
-    // The credit line of the title screen.
+    // The title screen's two text lines, in the player's language, and their font.
+    static QString StartLine();
     static QString CreditLine();
+    static QFont TitleFont();
 
 private:
     void PaintTitle(QPainter& painter, const QRegion& dirty);

@@ -64,7 +64,7 @@ constexpr int kLevelX = 161;
 CBestScoresDlg::CBestScoresDlg(const ProfileStore& scores, QWidget* parent) : QDialog(parent), m_scores(scores)
 {
     setObjectName(QStringLiteral("bestScoresDialog"));
-    setWindowTitle(QStringLiteral("Tilora:  Best Scores"));
+    setWindowTitle(tr("Tilora:  Best Scores"));
     setFont(DialogFont());
     setFixedSize(DluSize(281, 198));
 
@@ -78,32 +78,32 @@ CBestScoresDlg::CBestScoresDlg(const ProfileStore& scores, QWidget* parent) : QD
 // row, Reset Scores, then the level fields and the last row.
 void CBestScoresDlg::BuildHeader()
 {
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setGeometry(DluRect(82, 174, 50, 17));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CBestScoresDlg::accept);
     ok->setFocus();  // the first control with a tab stop
 
-    AddText(this, QStringLiteral("Best Scores"), DluRect(120, 21, 41, 9))->setObjectName(QStringLiteral("titleText"));
+    AddText(this, tr("Best Scores"), DluRect(120, 21, 41, 9))->setObjectName(QStringLiteral("titleText"));
     AddIcon(this, QStringLiteral("leftIcon"), 49);
     AddIcon(this, QStringLiteral("rightIcon"), 223);
-    AddText(this, QStringLiteral("Hall of Fame"), DluRect(120, 33, 40, 8))->setObjectName(QStringLiteral("subtitleText"));
+    AddText(this, tr("Hall of Fame"), DluRect(120, 33, 40, 8))->setObjectName(QStringLiteral("subtitleText"));
 }
 
 void CBestScoresDlg::BuildTable()
 {
     m_names[0] = AddField(QStringLiteral("name4"), kNameX, kRowY[0]);
     m_scoresShown[0] = AddField(QStringLiteral("score4"), kScoreX, kRowY[0]);
-    AddHeading(this, QStringLiteral("Name"), QStringLiteral("nameHeading"), kNameX, 69);
-    AddHeading(this, QStringLiteral("Score"), QStringLiteral("scoreHeading"), kScoreX, 69);
+    AddHeading(this, tr("Name"), QStringLiteral("nameHeading"), kNameX, 69);
+    AddHeading(this, tr("Score"), QStringLiteral("scoreHeading"), kScoreX, 69);
     for (int row = 1; row < 3; ++row) {
         const QString grid = QString::number(keys::kGridSizes[row]);
         m_names[row] = AddField(QStringLiteral("name") + grid, kNameX, kRowY[row]);
         m_scoresShown[row] = AddField(QStringLiteral("score") + grid, kScoreX, kRowY[row]);
     }
 
-    auto* reset = new QPushButton(QStringLiteral("&Reset Scores"), this);
+    auto* reset = new QPushButton(tr("&Reset Scores"), this);
     reset->setObjectName(QStringLiteral("resetButton"));
     reset->setGeometry(DluRect(148, 174, 50, 17));
     connect(reset, &QPushButton::clicked, this, &CBestScoresDlg::OnResetScores);
@@ -119,7 +119,7 @@ void CBestScoresDlg::BuildTable()
     tableBox->lower();
 
     m_levels[0] = AddField(QStringLiteral("level4"), kLevelX, kFirstLevelY);
-    AddHeading(this, QStringLiteral("Level"), QStringLiteral("levelHeading"), kLevelX, 68);
+    AddHeading(this, tr("Level"), QStringLiteral("levelHeading"), kLevelX, 68);
     m_levels[1] = AddField(QStringLiteral("level5"), kLevelX, kRowY[1]);
     m_levels[2] = AddField(QStringLiteral("level8"), kLevelX, kRowY[2]);
     m_names[3] = AddField(QStringLiteral("name10"), kNameX, kRowY[3]);

@@ -36,7 +36,7 @@ public:
 CHighScoreDlg::CHighScoreDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("highScoreDialog"));
-    setWindowTitle(QStringLiteral("Tilora : High Score!"));
+    setWindowTitle(tr("Tilora : High Score!"));
     setFont(DialogFont());
     setFixedSize(DluSize(156, 111));
 
@@ -47,18 +47,18 @@ CHighScoreDlg::CHighScoreDlg(QWidget* parent) : QDialog(parent)
     m_nameEdit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_nameEdit->setValidator(new NameValidator(m_nameEdit));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setGeometry(DluRect(53, 91, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CHighScoreDlg::accept);
 
-    auto* congratulations = new QLabel(QStringLiteral("Congratulations!!\n\nHIGH SCORE!!"), this);
+    auto* congratulations = new QLabel(tr("Congratulations!!\n\nHIGH SCORE!!"), this);
     congratulations->setObjectName(QStringLiteral("congratulationsText"));
     congratulations->setGeometry(DluRect(51, 8, 53, 25));
     congratulations->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    auto* prompt = new QLabel(QStringLiteral("Please enter your name below"), this);
+    auto* prompt = new QLabel(tr("Please enter your name below"), this);
     prompt->setObjectName(QStringLiteral("promptText"));
     prompt->setGeometry(DluRect(30, 51, 96, 8));
 

@@ -1,5 +1,6 @@
 #include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,6 +14,16 @@
 #include "app/AboutDlg.h"
 #include "app/DialogUnits.h"
 #include "app/InstructionsDlg.h"
+#include "app/BlocksDlg.h"
+#include "app/LevelDlg.h"
+#include "app/Messages.h"
+#include "app/PictureMessages.h"
+#include "app/SaveGameMessages.h"
+#include "app/Translations.h"
+#include "display/BoardPainter.h"
+#include "display/PaintGeometry.h"
+#include "scores/BestScoresDlg.h"
+#include "scores/HighScoreDlg.h"
 
 namespace tilora::test {
 namespace {
@@ -290,6 +301,117 @@ TEST_F(MainWindowTest, InstructionsBoxTextsAreWordForWordAndFit)
     EXPECT_TRUE(box.findChild<QLabel*>(QStringLiteral("movesText"))->text().endsWith("Only one block can me moved at a time."));
     ExpectNoTextClipped(box);
 }
+
+// The game as a player of each shipped language sees it. The translation is installed
+// before the window is built, as the program does.
+class TranslatedWindowTest : public PuzzleFixture, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override
+    {
+        translation = std::make_unique<GameTranslation>(QString::fromLatin1(GetParam()));
+        ASSERT_TRUE(translation->IsLoaded());
+        Open();
+    }
+
+    // Every text the player can read in the window, its menus and dialogs, in a fixed order.
+    QStringList VisibleTexts()
+    {
+        QStringList texts;
+        const auto addWidgets = [&texts](const QWidget& root) {
+            texts << root.windowTitle();
+            for (const QLabel* label : root.findChildren<QLabel*>())
+                texts << label->text();
+            for (const QGroupBox* box : root.findChildren<QGroupBox*>())
+                texts << box->title();
+            for (const QAbstractButton* button : root.findChildren<QAbstractButton*>())
+                if (button->isVisibleTo(&root))
+                    texts << button->text();
+        };
+        addWidgets(*window);
+        for (const QAction* action : window->findChildren<QAction*>())
+            texts << action->text();
+        for (const QMenu* menu : window->findChildren<QMenu*>())
+            texts << menu->title();
+        addWidgets(CAboutDlg());
+        addWidgets(CInstructionsDlg());
+        addWidgets(CBlocksDlg());
+        const ProfileStore store = Scores();
+        addWidgets(CLevelDlg(store, prompter));
+        addWidgets(CHighScoreDlg());
+        addWidgets(CBestScoresDlg(store));
+        for (const Message& m : {messages::ConfirmNewGame(), messages::ConfirmExit(), messages::ConfirmBlocks(),
+                                 messages::UseBuiltInPicture(), messages::Victory(), messages::EnterInteger(),
+                                 messages::EnterIntegerBetween(1, 100), messages::OpeningError(),
+                                 messages::ImageLoadError(), messages::NotABitmap(), messages::StartNewGameWithPicture(),
+                                 messages::ConfirmQuitPresentGame(), messages::CannotOpenSavedGame(),
+                                 messages::InvalidSavedGame(), messages::SavingError()})
+            texts << m.text << m.caption;
+        texts << messages::BitmapFilter() << messages::LoadImageRequest({}).title << messages::SavedGameFilter()
+              << messages::SaveGameTitle() << messages::OpenGameTitle() << BoardPainter::StartLine()
+              << BoardPainter::CreditLine();
+        texts.removeAll(QString());
+        return texts;
+    }
+
+    std::unique_ptr<GameTranslation> translation;
+};
+
+// No English is left: every text differs from the English one, but for names and words
+// that the language shares with English.
+TEST_P(TranslatedWindowTest, EveryVisibleTextIsTranslated)
+{
+    const QStringList translated = VisibleTexts();
+    translation.reset();
+    Open();
+    const QStringList english = VisibleTexts();
+    ASSERT_EQ(translated.size(), english.size());
+    const QStringList shared{"Tilora", "OK", "Version 1.0", "Name", "Score",
+                             "4 x 4", "5 x 5", "8 x 8", "10 x  10", "10 x 10"};
+    for (qsizetype i = 0; i < english.size(); ++i) {
+        if (!shared.contains(english[i]))
+            EXPECT_NE(translated[i], english[i]) << GetParam();
+    }
+}
+
+// Each translated text fits its control at the dialogs' fixed sizes, and the title
+// screen's lines end inside the board, clear of the side panel.
+TEST_P(TranslatedWindowTest, EveryTextFitsItsControl)
+{
+    window->show();
+    ExpectNoTextClipped(*window->ClientArea());
+    ExpectNoTextClipped(CAboutDlg());
+    ExpectNoTextClipped(CInstructionsDlg());
+    ExpectNoTextClipped(CBlocksDlg());
+    const ProfileStore store = Scores();
+    ExpectNoTextClipped(CLevelDlg(store, prompter));
+    ExpectNoTextClipped(CHighScoreDlg());
+    ExpectNoTextClipped(CBestScoresDlg(store));
+
+    const QFontMetrics title(BoardPainter::TitleFont());
+    const int boardRight = 10 * geometry::Pitch(10);
+    EXPECT_LE(geometry::kTitleLine1At.x() + title.horizontalAdvance(BoardPainter::StartLine()), boardRight);
+    EXPECT_LE(geometry::kTitleLine2At.x() + title.horizontalAdvance(BoardPainter::CreditLine()), boardRight);
+}
+
+// Within the menu bar and within each menu, no two entries share an accelerator letter.
+TEST_P(TranslatedWindowTest, NoTwoEntriesOfAMenuShareAnAccelerator)
+{
+    std::vector<QList<QAction*>> menus{window->Menu().bar->actions() << window->Menu().pauseRestart};
+    for (const QMenu* menu : window->findChildren<QMenu*>())
+        menus.push_back(menu->actions());
+    for (const auto& actions : menus) {
+        QStringList letters;
+        for (const QAction* action : actions) {
+            const QString mnemonic = QKeySequence::mnemonic(action->text()).toString();
+            if (!mnemonic.isEmpty()) {
+                EXPECT_FALSE(letters.contains(mnemonic)) << GetParam() << ": " << action->text().toStdString();
+                letters << mnemonic;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, TranslatedWindowTest, ::testing::Values("de", "fr"));
 
 }  // namespace
 }  // namespace tilora::test

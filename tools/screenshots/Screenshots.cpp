@@ -3,6 +3,7 @@
 // Usage: tilora_screenshots <output folder>
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -13,6 +14,7 @@
 #include "app/AppIcon.h"
 #include "app/PuzzleDlg.h"
 #include "app/Prompter.h"
+#include "app/Translations.h"
 #include "board/CrtRandom.h"
 
 namespace tilora {
@@ -159,6 +161,9 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setWindowIcon(tilora::AppIcon());
+    // In the language the game would speak: LANGUAGE=de gives the German shots.
+    const tilora::GameTranslation translation(
+        tilora::GameLanguage(QLocale::system().uiLanguages(), tilora::ShippedLanguages()));
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
         return 2;

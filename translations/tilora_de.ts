@@ -1,0 +1,434 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>BoardPainter</name>
+    <message>
+        <source>To Start, Click at the Menu</source>
+        <translation>Zum Starten: Menü anklicken</translation>
+    </message>
+    <message>
+        <source>Tilora was written by the Tilora developers</source>
+        <translation>Ein Spiel der Tilora-Entwickler</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Are you sure you want to start a new game?</source>
+        <translation>Möchten Sie wirklich ein neues Spiel beginnen?</translation>
+    </message>
+    <message>
+        <source>New Game: Confirm</source>
+        <translation>Neues Spiel: Bestätigung</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit the game?</source>
+        <translation>Möchten Sie das Spiel wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Exit Game: Confirm</source>
+        <translation>Spiel beenden: Bestätigung</translation>
+    </message>
+    <message>
+        <source>By doing this, you will have to start a new game.
+
+     Are you sure you want to start a new game?</source>
+        <translation>Dafür müssen Sie ein neues Spiel beginnen.
+
+Möchten Sie wirklich ein neues Spiel beginnen?</translation>
+    </message>
+    <message>
+        <source>Tilora : Confirm</source>
+        <translation>Tilora : Bestätigung</translation>
+    </message>
+    <message>
+        <source>Do you want to use this picture instead of the loaded image?</source>
+        <translation>Möchten Sie dieses Bild statt des geladenen verwenden?</translation>
+    </message>
+    <message>
+        <source>Tilora: Query</source>
+        <translation>Tilora: Frage</translation>
+    </message>
+    <message>
+        <source>Well Done!!
+
+Puzzle Complete!</source>
+        <translation>Gut gemacht!!
+
+Puzzle gelöst!</translation>
+    </message>
+    <message>
+        <source>Victory</source>
+        <translation>Sieg</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
+    </message>
+    <message>
+        <source>Failed to Open Bitmap. 
+Using In-Built Picture Instead.</source>
+        <translation>Das Bild konnte nicht geöffnet werden.
+Stattdessen wird das eingebaute Bild verwendet.</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Bitmap Files(*.BMP)|*.bmp|All Files (*.*)|*.*|</source>
+        <extracomment>Translate the descriptions only; keep every &quot;|&quot; and pattern.</extracomment>
+        <translation>Bitmap-Dateien (*.BMP)|*.bmp|Alle Dateien (*.*)|*.*|</translation>
+    </message>
+    <message>
+        <source>Load Image</source>
+        <translation>Bild laden</translation>
+    </message>
+    <message>
+        <source>An error has occured while Opening. Click OK to Abort.</source>
+        <translation>Beim Öffnen ist ein Fehler aufgetreten. Klicken Sie auf OK, um abzubrechen.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Error while Loading Image.
+       Click OK to Abort.</source>
+        <translation>Fehler beim Laden des Bildes.
+Klicken Sie auf OK, um abzubrechen.</translation>
+    </message>
+    <message>
+        <source>This is not a valid Bitmap file.
+
+The Tilora can only display bitmap files.</source>
+        <translation>Dies ist keine gültige Bitmap-Datei.
+
+Tilora kann nur Bitmap-Dateien anzeigen.</translation>
+    </message>
+    <message>
+        <source>Do you Wish to Start a New Game? 
+(Click NO to Continue with same game)</source>
+        <translation>Möchten Sie ein neues Spiel beginnen?
+(Klicken Sie auf Nein, um das laufende Spiel fortzusetzen)</translation>
+    </message>
+    <message>
+        <source>Tilora : Query</source>
+        <translation>Tilora : Frage</translation>
+    </message>
+    <message>
+        <source>Tilora Files(*.TLR)|*.tlr|All Files (*.*)|*.*|</source>
+        <extracomment>Translate the descriptions only; keep every &quot;|&quot; and pattern.</extracomment>
+        <translation>Tilora-Dateien (*.TLR)|*.tlr|Alle Dateien (*.*)|*.*|</translation>
+    </message>
+    <message>
+        <source>Tilora : Save Game Progress</source>
+        <translation>Tilora : Spielstand speichern</translation>
+    </message>
+    <message>
+        <source>Tilora : Load Game Progress</source>
+        <translation>Tilora : Spielstand laden</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit the present game?</source>
+        <translation>Möchten Sie das laufende Spiel wirklich abbrechen?</translation>
+    </message>
+    <message>
+        <source>Error while Opening File.
+       Click on OK to Abort.</source>
+        <translation>Fehler beim Öffnen der Datei.
+Klicken Sie auf OK, um abzubrechen.</translation>
+    </message>
+    <message>
+        <source>Tilora : Error</source>
+        <translation>Tilora : Fehler</translation>
+    </message>
+    <message>
+        <source>Invaid TLR file.
+Unable to Open</source>
+        <translation>Ungültige TLR-Datei.
+Öffnen nicht möglich</translation>
+    </message>
+    <message>
+        <source>An Error has occured while saving.
+Please click on OK to continue.</source>
+        <translation>Beim Speichern ist ein Fehler aufgetreten.
+Bitte klicken Sie auf OK, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>Saving Error</source>
+        <translation>Fehler beim Speichern</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleMenu</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>Spiel &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game</source>
+        <translation>Spiel &amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Best Scores</source>
+        <translation>&amp;Bestenliste</translation>
+    </message>
+    <message>
+        <source>Difficulty &amp;Level</source>
+        <translation>Schwierigkeits&amp;grad</translation>
+    </message>
+    <message>
+        <source>No. of Bloc&amp;ks</source>
+        <translation>&amp;Anzahl der Teile</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Bild</translation>
+    </message>
+    <message>
+        <source>&amp;Open Picture</source>
+        <translation>Bild &amp;laden</translation>
+    </message>
+    <message>
+        <source>Change &amp;Picture</source>
+        <translation>Bild &amp;wechseln</translation>
+    </message>
+    <message>
+        <source>&amp;Bars</source>
+        <translation>&amp;Balken</translation>
+    </message>
+    <message>
+        <source>&amp;Flintstones</source>
+        <translation>&amp;Familie Feuerstein</translation>
+    </message>
+    <message>
+        <source>&amp;Winnie the Pooh</source>
+        <translation>&amp;Winnie Puuh</translation>
+    </message>
+    <message>
+        <source>&amp;Doughnuts</source>
+        <translation>&amp;Donuts</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About ...</source>
+        <translation>&amp;Über ...</translation>
+    </message>
+    <message>
+        <source>&amp;How To Play</source>
+        <translation>&amp;Spielanleitung</translation>
+    </message>
+    <message>
+        <source>&amp;Pause/Restart</source>
+        <translation>&amp;Pause/Weiter</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::CAboutDlg</name>
+    <message>
+        <source>About Tilora</source>
+        <translation>Über Tilora</translation>
+    </message>
+    <message>
+        <source>Tilora
+
+A Tilora puzzle with a difference!</source>
+        <translation>Tilora
+
+Ein Schiebepuzzle mit Pfiff!</translation>
+    </message>
+    <message>
+        <source>Written by the
+Tilora developers</source>
+        <translation>Geschrieben vom
+Tilora-Team</translation>
+    </message>
+    <message>
+        <source>Built with Qt 6</source>
+        <translation>Erstellt mit Qt 6</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::CBestScoresDlg</name>
+    <message>
+        <source>Tilora:  Best Scores</source>
+        <translation>Tilora: Bestenliste</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Best Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>Hall of Fame</source>
+        <translation>Ruhmeshalle</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Scores</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::CBlocksDlg</name>
+    <message>
+        <source>Tilora : No. of Blocks</source>
+        <translation>Tilora : Anzahl der Teile</translation>
+    </message>
+    <message>
+        <source>Choose the number of blocks to divide the picture into</source>
+        <translation>In wie viele Teile soll das Bild zerlegt werden?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::CHighScoreDlg</name>
+    <message>
+        <source>Tilora : High Score!</source>
+        <translation>Tilora : Neuer Rekord!</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Congratulations!!
+
+HIGH SCORE!!</source>
+        <translation>Glückwunsch!!
+
+REKORD!!</translation>
+    </message>
+    <message>
+        <source>Please enter your name below</source>
+        <translation>Bitte Namen eingeben:</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::CInstructionsDlg</name>
+    <message>
+        <source>Tilora : Instructions</source>
+        <translation>Tilora : Spielanleitung</translation>
+    </message>
+    <message>
+        <source>The Game of Tilora</source>
+        <translation>Das Spiel Tilora</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>The  aim of the game is to reconstruct the given picture. At the start, the computer jumbles up the picture, based on the difficulty level that you choose. Then you have to reconstruct the picture in the minimal time possible.</source>
+        <translation>Ziel des Spiels ist es, das vorgegebene Bild wieder zusammenzusetzen. Zu Beginn mischt der Computer die Teile, je nach gewähltem Schwierigkeitsgrad. Setzen Sie das Bild dann so schnell wie möglich wieder zusammen.</translation>
+    </message>
+    <message>
+        <source>In order to reconstruct the picture, you have to move the adjacent blocks into the vacant space. You can only move a block horizontally or vertically. Diagonal movement is not allowed. Only one block can me moved at a time.</source>
+        <translation>Um das Bild wiederherzustellen, schieben Sie benachbarte Teile in das freie Feld. Teile lassen sich nur waagerecht oder senkrecht verschieben, nicht diagonal. Es wird immer nur ein Teil auf einmal bewegt.</translation>
+    </message>
+    <message>
+        <source>To move a block, you can either click at it, drag it and drop it or simply double click the mouse at it.</source>
+        <translation>Ein Teil bewegen Sie per Klick, durch Ziehen und Ablegen oder einfach per Doppelklick.</translation>
+    </message>
+    <message>
+        <source>Hope you have fun!</source>
+        <translation>Viel Spaß!</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::CLevelDlg</name>
+    <message>
+        <source>Tilora : Level of Difficulty</source>
+        <translation>Tilora : Schwierigkeitsgrad</translation>
+    </message>
+    <message>
+        <source>Please Choose Level of Difficulty(1 - 100)</source>
+        <translation>Bitte Schwierigkeitsgrad wählen (1 - 100)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::CPuzzleDlg</name>
+    <message>
+        <source>Mi&amp;nimize</source>
+        <translation>Mi&amp;nimieren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;About Tilora...</source>
+        <translation>&amp;Über Tilora...</translation>
+    </message>
+    <message>
+        <source>Complete Picture</source>
+        <translation>Vorlage</translation>
+    </message>
+    <message>
+        <source>Seconds Elapsed</source>
+        <translation>Zeit in Sekunden</translation>
+    </message>
+    <message>
+        <source>Tilora
+
+The game of Tilora with a difference. Build the picture shown below by moving adjacent pieces into the blank space by double clicking or dragging and dropping them.</source>
+        <translation>Tilora
+
+Das Schiebepuzzle mit Pfiff. Setzen Sie das unten gezeigte Bild zusammen, indem Sie benachbarte Teile per Doppelklick oder durch Ziehen und Ablegen in das freie Feld schieben.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,434 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>BoardPainter</name>
+    <message>
+        <source>To Start, Click at the Menu</source>
+        <translation>Pour jouer, ouvrez le menu</translation>
+    </message>
+    <message>
+        <source>Tilora was written by the Tilora developers</source>
+        <translation>Par les développeurs de Tilora</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Are you sure you want to start a new game?</source>
+        <translation>Voulez-vous vraiment commencer une nouvelle partie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>New Game: Confirm</source>
+        <translation>Nouvelle partie&#xa0;: Confirmation</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit the game?</source>
+        <translation>Voulez-vous vraiment quitter le jeu&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Exit Game: Confirm</source>
+        <translation>Quitter le jeu&#xa0;: Confirmation</translation>
+    </message>
+    <message>
+        <source>By doing this, you will have to start a new game.
+
+     Are you sure you want to start a new game?</source>
+        <translation>Pour cela, vous devrez commencer une nouvelle partie.
+
+Voulez-vous vraiment commencer une nouvelle partie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Tilora : Confirm</source>
+        <translation>Tilora&#xa0;: Confirmation</translation>
+    </message>
+    <message>
+        <source>Do you want to use this picture instead of the loaded image?</source>
+        <translation>Voulez-vous utiliser cette image à la place de l&apos;image chargée&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Tilora: Query</source>
+        <translation>Tilora&#xa0;: Question</translation>
+    </message>
+    <message>
+        <source>Well Done!!
+
+Puzzle Complete!</source>
+        <translation>Bien joué&#xa0;!!
+
+Puzzle résolu&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Victory</source>
+        <translation>Victoire</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Veuillez saisir un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Veuillez saisir un nombre entier compris entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Failed to Open Bitmap. 
+Using In-Built Picture Instead.</source>
+        <translation>Impossible d&apos;ouvrir l&apos;image.
+L&apos;image intégrée est utilisée à la place.</translation>
+    </message>
+    <message>
+        <source>ERROR</source>
+        <translation>ERREUR</translation>
+    </message>
+    <message>
+        <source>Bitmap Files(*.BMP)|*.bmp|All Files (*.*)|*.*|</source>
+        <extracomment>Translate the descriptions only; keep every &quot;|&quot; and pattern.</extracomment>
+        <translation>Fichiers bitmap (*.BMP)|*.bmp|Tous les fichiers (*.*)|*.*|</translation>
+    </message>
+    <message>
+        <source>Load Image</source>
+        <translation>Charger une image</translation>
+    </message>
+    <message>
+        <source>An error has occured while Opening. Click OK to Abort.</source>
+        <translation>Une erreur s&apos;est produite à l&apos;ouverture. Cliquez sur OK pour abandonner.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Error while Loading Image.
+       Click OK to Abort.</source>
+        <translation>Erreur lors du chargement de l&apos;image.
+Cliquez sur OK pour abandonner.</translation>
+    </message>
+    <message>
+        <source>This is not a valid Bitmap file.
+
+The Tilora can only display bitmap files.</source>
+        <translation>Ce n&apos;est pas un fichier bitmap valide.
+
+Tilora ne peut afficher que des fichiers bitmap.</translation>
+    </message>
+    <message>
+        <source>Do you Wish to Start a New Game? 
+(Click NO to Continue with same game)</source>
+        <translation>Voulez-vous commencer une nouvelle partie&#xa0;?
+(Cliquez sur Non pour continuer la partie en cours)</translation>
+    </message>
+    <message>
+        <source>Tilora : Query</source>
+        <translation>Tilora&#xa0;: Question</translation>
+    </message>
+    <message>
+        <source>Tilora Files(*.TLR)|*.tlr|All Files (*.*)|*.*|</source>
+        <extracomment>Translate the descriptions only; keep every &quot;|&quot; and pattern.</extracomment>
+        <translation>Fichiers Tilora (*.TLR)|*.tlr|Tous les fichiers (*.*)|*.*|</translation>
+    </message>
+    <message>
+        <source>Tilora : Save Game Progress</source>
+        <translation>Tilora&#xa0;: Sauvegarder la partie</translation>
+    </message>
+    <message>
+        <source>Tilora : Load Game Progress</source>
+        <translation>Tilora&#xa0;: Charger une partie</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit the present game?</source>
+        <translation>Voulez-vous vraiment abandonner la partie en cours&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Error while Opening File.
+       Click on OK to Abort.</source>
+        <translation>Erreur à l&apos;ouverture du fichier.
+Cliquez sur OK pour abandonner.</translation>
+    </message>
+    <message>
+        <source>Tilora : Error</source>
+        <translation>Tilora&#xa0;: Erreur</translation>
+    </message>
+    <message>
+        <source>Invaid TLR file.
+Unable to Open</source>
+        <translation>Fichier TLR non valide.
+Ouverture impossible</translation>
+    </message>
+    <message>
+        <source>An Error has occured while saving.
+Please click on OK to continue.</source>
+        <translation>Une erreur s&apos;est produite lors de la sauvegarde.
+Cliquez sur OK pour continuer.</translation>
+    </message>
+    <message>
+        <source>Saving Error</source>
+        <translation>Erreur de sauvegarde</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleMenu</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;Open Game</source>
+        <translation>&amp;Charger une partie</translation>
+    </message>
+    <message>
+        <source>&amp;Save Game</source>
+        <translation>&amp;Sauvegarder la partie</translation>
+    </message>
+    <message>
+        <source>&amp;Best Scores</source>
+        <translation>&amp;Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Difficulty &amp;Level</source>
+        <translation>Niveau de &amp;difficulté</translation>
+    </message>
+    <message>
+        <source>No. of Bloc&amp;ks</source>
+        <translation>Nombre de &amp;pièces</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>&amp;Image</translation>
+    </message>
+    <message>
+        <source>&amp;Open Picture</source>
+        <translation>&amp;Ouvrir une image</translation>
+    </message>
+    <message>
+        <source>Change &amp;Picture</source>
+        <translation>&amp;Changer d&apos;image</translation>
+    </message>
+    <message>
+        <source>&amp;Bars</source>
+        <translation>&amp;Barres</translation>
+    </message>
+    <message>
+        <source>&amp;Flintstones</source>
+        <translation>Les &amp;Pierrafeu</translation>
+    </message>
+    <message>
+        <source>&amp;Winnie the Pooh</source>
+        <translation>&amp;Winnie l&apos;ourson</translation>
+    </message>
+    <message>
+        <source>&amp;Doughnuts</source>
+        <translation>&amp;Donuts</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About ...</source>
+        <translation>À &amp;propos...</translation>
+    </message>
+    <message>
+        <source>&amp;How To Play</source>
+        <translation>&amp;Comment jouer</translation>
+    </message>
+    <message>
+        <source>&amp;Pause/Restart</source>
+        <translation>&amp;Pause/Reprise</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::CAboutDlg</name>
+    <message>
+        <source>About Tilora</source>
+        <translation>À propos de Tilora</translation>
+    </message>
+    <message>
+        <source>Tilora
+
+A Tilora puzzle with a difference!</source>
+        <translation>Tilora
+
+Un taquin hors du commun&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Written by the
+Tilora developers</source>
+        <translation>Écrit par l&apos;équipe
+de Tilora</translation>
+    </message>
+    <message>
+        <source>Built with Qt 6</source>
+        <translation>Réalisé avec Qt 6</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::CBestScoresDlg</name>
+    <message>
+        <source>Tilora:  Best Scores</source>
+        <translation>Tilora&#xa0;: Records</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Best Scores</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>Hall of Fame</source>
+        <translation>Palmarès</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Scores</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::CBlocksDlg</name>
+    <message>
+        <source>Tilora : No. of Blocks</source>
+        <translation>Tilora&#xa0;: Nombre de pièces</translation>
+    </message>
+    <message>
+        <source>Choose the number of blocks to divide the picture into</source>
+        <translation>En combien de pièces découper l&apos;image&#xa0;?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::CHighScoreDlg</name>
+    <message>
+        <source>Tilora : High Score!</source>
+        <translation>Tilora&#xa0;: Nouveau record&#xa0;!</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Congratulations!!
+
+HIGH SCORE!!</source>
+        <translation>Bravo&#xa0;!!
+
+RECORD&#xa0;!!</translation>
+    </message>
+    <message>
+        <source>Please enter your name below</source>
+        <translation>Entrez votre nom&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::CInstructionsDlg</name>
+    <message>
+        <source>Tilora : Instructions</source>
+        <translation>Tilora&#xa0;: Règles du jeu</translation>
+    </message>
+    <message>
+        <source>The Game of Tilora</source>
+        <translation>Le jeu Tilora</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>The  aim of the game is to reconstruct the given picture. At the start, the computer jumbles up the picture, based on the difficulty level that you choose. Then you have to reconstruct the picture in the minimal time possible.</source>
+        <translation>Le but du jeu est de reconstituer l&apos;image donnée. Au départ, l&apos;ordinateur mélange l&apos;image selon le niveau de difficulté choisi. À vous de la reconstituer le plus vite possible.</translation>
+    </message>
+    <message>
+        <source>In order to reconstruct the picture, you have to move the adjacent blocks into the vacant space. You can only move a block horizontally or vertically. Diagonal movement is not allowed. Only one block can me moved at a time.</source>
+        <translation>Pour reconstituer l&apos;image, faites glisser les pièces voisines dans la case vide. Une pièce ne se déplace qu&apos;horizontalement ou verticalement, jamais en diagonale. Une seule pièce bouge à la fois.</translation>
+    </message>
+    <message>
+        <source>To move a block, you can either click at it, drag it and drop it or simply double click the mouse at it.</source>
+        <translation>Pour déplacer une pièce, cliquez dessus, faites-la glisser ou double-cliquez simplement dessus.</translation>
+    </message>
+    <message>
+        <source>Hope you have fun!</source>
+        <translation>Amusez-vous bien&#xa0;!</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::CLevelDlg</name>
+    <message>
+        <source>Tilora : Level of Difficulty</source>
+        <translation>Tilora&#xa0;: Niveau de difficulté</translation>
+    </message>
+    <message>
+        <source>Please Choose Level of Difficulty(1 - 100)</source>
+        <translation>Choisissez le niveau de difficulté (1 - 100)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::CPuzzleDlg</name>
+    <message>
+        <source>Mi&amp;nimize</source>
+        <translation>Réd&amp;uire</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;About Tilora...</source>
+        <translation>À &amp;propos de Tilora...</translation>
+    </message>
+    <message>
+        <source>Complete Picture</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>Seconds Elapsed</source>
+        <translation>Secondes écoulées</translation>
+    </message>
+    <message>
+        <source>Tilora
+
+The game of Tilora with a difference. Build the picture shown below by moving adjacent pieces into the blank space by double clicking or dragging and dropping them.</source>
+        <translation>Tilora
+
+Un taquin pas comme les autres. Reconstituez l&apos;image ci-dessous en faisant glisser les pièces voisines dans la case vide, par double-clic ou par glisser-déposer.</translation>
+    </message>
+</context>
+</TS>
