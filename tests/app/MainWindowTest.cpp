@@ -368,8 +368,9 @@ TEST_P(TranslatedWindowTest, EveryVisibleTextIsTranslated)
     const QStringList shared{"Tilora", "OK", "Version 1.0", "Name", "Score",
                              "4 x 4", "5 x 5", "8 x 8", "10 x  10", "10 x 10"};
     for (qsizetype i = 0; i < english.size(); ++i) {
-        if (!shared.contains(english[i]))
-            EXPECT_NE(translated[i], english[i]) << GetParam();
+        if (!shared.contains(english[i])) {
+            EXPECT_NE(translated[i].toStdString(), english[i].toStdString()) << GetParam();
+        }
     }
 }
 
