@@ -261,8 +261,8 @@ Un taquin hors du commun&#xa0;!</translation>
     <message>
         <source>Written by the
 Tilora developers</source>
-        <translation>Écrit par l&apos;équipe
-de Tilora</translation>
+        <translation>Développé par
+l&apos;équipe Tilora</translation>
     </message>
     <message>
         <source>Built with Qt 6</source>
