@@ -40,7 +40,7 @@ Möchten Sie wirklich ein neues Spiel beginnen?</translation>
     </message>
     <message>
         <source>Tilora : Confirm</source>
-        <translation>Tilora : Bestätigung</translation>
+        <translation>Tilora: Bestätigung</translation>
     </message>
     <message>
         <source>Do you want to use this picture instead of the loaded image?</source>
@@ -119,7 +119,7 @@ Tilora kann nur Bitmap-Dateien anzeigen.</translation>
     </message>
     <message>
         <source>Tilora : Query</source>
-        <translation>Tilora : Frage</translation>
+        <translation>Tilora: Frage</translation>
     </message>
     <message>
         <source>Tilora Files(*.TLR)|*.tlr|All Files (*.*)|*.*|</source>
@@ -128,11 +128,11 @@ Tilora kann nur Bitmap-Dateien anzeigen.</translation>
     </message>
     <message>
         <source>Tilora : Save Game Progress</source>
-        <translation>Tilora : Spielstand speichern</translation>
+        <translation>Tilora: Spielstand speichern</translation>
     </message>
     <message>
         <source>Tilora : Load Game Progress</source>
-        <translation>Tilora : Spielstand laden</translation>
+        <translation>Tilora: Spielstand laden</translation>
     </message>
     <message>
         <source>Are you sure you want to quit the present game?</source>
@@ -146,7 +146,7 @@ Klicken Sie auf OK, um abzubrechen.</translation>
     </message>
     <message>
         <source>Tilora : Error</source>
-        <translation>Tilora : Fehler</translation>
+        <translation>Tilora: Fehler</translation>
     </message>
     <message>
         <source>Invaid TLR file.
@@ -312,7 +312,7 @@ Tilora-Team</translation>
     <name>tilora::CBlocksDlg</name>
     <message>
         <source>Tilora : No. of Blocks</source>
-        <translation>Tilora : Anzahl der Teile</translation>
+        <translation>Tilora: Anzahl der Teile</translation>
     </message>
     <message>
         <source>Choose the number of blocks to divide the picture into</source>
@@ -331,7 +331,7 @@ Tilora-Team</translation>
     <name>tilora::CHighScoreDlg</name>
     <message>
         <source>Tilora : High Score!</source>
-        <translation>Tilora : Neuer Rekord!</translation>
+        <translation>Tilora: Neuer Rekord!</translation>
     </message>
     <message>
         <source>OK</source>
@@ -354,7 +354,7 @@ REKORD!!</translation>
     <name>tilora::CInstructionsDlg</name>
     <message>
         <source>Tilora : Instructions</source>
-        <translation>Tilora : Spielanleitung</translation>
+        <translation>Tilora: Spielanleitung</translation>
     </message>
     <message>
         <source>The Game of Tilora</source>
@@ -389,7 +389,7 @@ REKORD!!</translation>
     <name>tilora::CLevelDlg</name>
     <message>
         <source>Tilora : Level of Difficulty</source>
-        <translation>Tilora : Schwierigkeitsgrad</translation>
+        <translation>Tilora: Schwierigkeitsgrad</translation>
     </message>
     <message>
         <source>Please Choose Level of Difficulty(1 - 100)</source>

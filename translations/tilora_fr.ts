@@ -277,7 +277,7 @@ l&apos;équipe Tilora</translation>
     <name>tilora::CBestScoresDlg</name>
     <message>
         <source>Tilora:  Best Scores</source>
-        <translation>Tilora&#xa0;: Records</translation>
+        <translation>Tilora&#xa0;: Meilleurs scores</translation>
     </message>
     <message>
         <source>OK</source>
