@@ -3,6 +3,8 @@
 #include <QPaintEvent>
 #include <QScreen>
 
+#include <functional>
+
 #include "PuzzleFixture.h"
 #include "app/PaintMessages.h"
 #include "display/PictureCache.h"
@@ -88,6 +90,45 @@ TEST_F(PaintTest, RedrawMovePaintsTheTwoCellsOnlyAndAtOnce)
     window->MoveBlockAt(300, 300);  // tile 99 slides left; nothing waits for the event loop
     ASSERT_EQ(recorder.regions.size(), 1u);
     EXPECT_EQ(recorder.regions[0], QRegion(QRect(9 * 33, 9 * 33, 33, 33)) + QRect(8 * 33, 9 * 33, 33, 33));
+}
+
+TEST_F(PaintTest, CommandsThatChangeTheSceneRepaintIt)
+{
+    // Each command asks for a repaint itself: after it, and the event loop alone, the
+    // screen shows what a fresh paint of the new state shows, and that is not what it
+    // showed before.
+    struct Row {
+        const char* what;
+        std::function<void()> before;
+        std::function<void()> command;
+    };
+    const auto startGame = [this] { window->OnNew(); };
+    const Row rows[] = {
+        {"New from the title screen", [] {}, [this] { window->OnNew(); }},
+        {"New during a game", startGame,
+         [this] {
+             now += 1;  // another second deals another board
+             prompter.Answer(QMessageBox::Yes);
+             window->OnNew();
+         }},
+        {"Pause", startGame, [this] { window->OnPauseRestart(); }},
+        {"Restart", [this, startGame] { startGame(); window->OnPauseRestart(); }, [this] { window->OnPauseRestart(); }},
+        {"a picture choice", startGame, [this] { window->Menu().pictures[2]->trigger(); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Open();
+        row.before();
+        ShowWindow();
+        QTest::qWait(20);
+        const QImage before = Screen();
+        row.command();
+        QTest::qWait(20);  // the event loop runs the paint that was asked for
+        const QImage after = Screen();
+        EXPECT_NE(after, before);
+        EXPECT_EQ(after, Client());
+        prompter.Clear();
+    }
 }
 
 TEST_F(PaintTest, TheSolvingMoveIsOnScreenBeforeTheVictoryMessage)
