@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string score = ProfileStore::ValueIn(text, keys::kHighSection, grid.score, keys::kScoreDefault);
         if (tilora::CharacterCount(score) > ProfileStore::kValueBufferSize - 1)
             std::abort();
-        (void)tilora::AtoF(score);
+        // The number form the best-score step writes, including its rounding of ties.
+        (void)tilora::GcvtText(tilora::AtoF(score), 5);
         (void)tilora::NameValue(ProfileStore::ValueIn(text, keys::kHighSection, grid.name, keys::kNameDefault));
     }
     (void)ProfileStore::ValueIn(text, keys::kLevelSection, keys::kLevelKey, keys::kLevelDefaultText);
