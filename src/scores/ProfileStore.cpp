@@ -5,6 +5,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/CrtNumbers.h"
+#include "common/ReadOnlyFile.h"
 #include "scores/IniText.h"
 #include "scores/ScoreFileText.h"
 #include "scores/ScoreKeys.h"
@@ -68,6 +69,12 @@ bool ProfileStore::WriteStrings(std::string_view section, std::span<const KeyVal
 
 bool ProfileStore::Update(const Edit& edit) const
 {
+    // A FIFO, a device or a folder, or a link to one, is never replaced: the player put it
+    // there on purpose (a link to /dev/null keeps no scores), and a replacement through a
+    // link would land on the device itself. Checked before the lock, whose file would
+    // otherwise be made next to the device.
+    if (OpenRegularFile(m_file).status == OpenStatus::NotAFile)
+        return false;
     std::error_code ec;
     if (m_file.has_parent_path())
         fs::create_directories(m_file.parent_path(), ec);
@@ -75,10 +82,7 @@ bool ProfileStore::Update(const Edit& edit) const
     const FileLock lock(m_file);
     std::string text;
     const ScoreFileState state = ReadScoreFile(m_file, text);
-    // An unreadable or overlong file is never replaced by the part that was read. Nor is a
-    // FIFO, a device or a folder, or a link to one: the player put it there on purpose (a
-    // link to /dev/null keeps no scores), and a replacement through a link would land on
-    // the device itself.
+    // An unreadable or overlong file is never replaced by the part that was read.
     if (state != ScoreFileState::Read && state != ScoreFileState::Missing)
         return false;
     const std::optional<std::string> changed = edit(text);

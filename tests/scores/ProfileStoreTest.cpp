@@ -161,6 +161,7 @@ TEST_F(ProfileStoreTest, ARefusedFileReadsAsMissingAndIsNeverReplaced)
         // nothing in its place and nothing through it.
         EXPECT_FALSE(store.WriteString("Level", "number", "55"));
         EXPECT_EQ(fs::symlink_status(refused.path).type(), before.type());
+        EXPECT_FALSE(fs::exists(fs::canonical(refused.path).string() + ".lock"));  // no lock file beside it
     }
 }
 
