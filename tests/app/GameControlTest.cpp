@@ -34,26 +34,19 @@ TEST_F(GameControlTest, OpensIdleWithTheStoredLevel)
     EXPECT_EQ(window->Level(), 0);
 }
 
-TEST_F(GameControlTest, TheRunningTimerCountsSecondsUnderTheEventLoop)
+TEST_F(GameControlTest, NewWithoutAGameDealsAtOnceAndTheTimerCountsUnderTheEventLoop)
 {
-    // The real one-second timer, not a direct call of its handler: about one second.
     QElapsedTimer clock;
     window->OnNew();
     clock.start();
+    EXPECT_TRUE(window->Playing());
+    EXPECT_EQ(window->Seconds(), 0);
+    EXPECT_TRUE(prompter.Messages().empty());
+    // The real one-second timer, not a direct call of its handler: about one second.
     ASSERT_TRUE(QTest::qWaitFor([this] { return window->Seconds() >= 1; }, 3000));
     EXPECT_GE(clock.elapsed(), 900);  // once a second, not faster
     EXPECT_EQ(window->Seconds(), 1);
     EXPECT_EQ(ShownCount(), "1");
-}
-
-TEST_F(GameControlTest, NewWithoutAGameDealsAtOnce)
-{
-    window->OnNew();
-    EXPECT_TRUE(window->Playing());
-    EXPECT_EQ(window->Seconds(), 0);
-    EXPECT_TRUE(window->TimerRunning());
-    EXPECT_FALSE(window->GetBoard().IsSolved());
-    EXPECT_TRUE(prompter.Messages().empty());
 }
 
 TEST_F(GameControlTest, NewDuringAGameAsksFirst)
