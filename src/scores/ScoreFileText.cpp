@@ -50,6 +50,21 @@ std::size_t SequenceLength(std::string_view text)
     return length;
 }
 
+// The text without a character that a cut split: a lead byte near the end whose sequence
+// runs past it is dropped with the continuation bytes after it.
+std::string_view WithoutSplitCharacter(std::string_view text)
+{
+    for (std::size_t back = 1; back <= 3 && back <= text.size(); ++back) {
+        const auto byte = static_cast<std::uint8_t>(text[text.size() - back]);
+        if ((byte & 0xC0) == 0x80)
+            continue;  // a continuation byte: look further back for its lead
+        if (byte >= 0xC0 && SequenceLength(text.substr(text.size() - back)) == 0)
+            text.remove_suffix(back);
+        break;
+    }
+    return text;
+}
+
 bool IsUtf8(std::string_view text)
 {
     while (!text.empty()) {
@@ -109,8 +124,10 @@ ScoreFileState ReadScoreFile(const std::filesystem::path& file, std::string& tex
     if (!ReadAtMost(opened.fd.Get(), kScoreFileLimit + 1, bytes))
         return ScoreFileState::Failed;
     const bool cut = bytes.size() > kScoreFileLimit;
-    if (cut)
+    if (cut) {
         bytes.resize(kScoreFileLimit);
+        bytes.resize(WithoutSplitCharacter(bytes).size());  // so that UTF-8 stays UTF-8
+    }
     text = AsUtf8(bytes);
     return cut ? ScoreFileState::Cut : ScoreFileState::Read;
 }

@@ -167,9 +167,11 @@ TEST_F(ProfileStoreTest, ARefusedFileReadsAsMissingAndIsNeverReplaced)
 
 TEST_F(ProfileStoreTest, OnlyTheFirstMebibyteIsReadAndALongerFileIsNeverCut)
 {
-    const std::string head = "[Level]\nnumber=42\n;";
-    WriteRaw(head + std::string(1024 * 1024 - head.size() - 1, 'x') + "\n[High]\n4=1.\n");
+    // The cut falls inside the last "ü" of the comment line: the UTF-8 before it stays UTF-8.
+    const std::string head = "[Level]\nnumber=42\n[High]\n40=M\xC3\xBCller\n;";
+    WriteRaw(head + std::string(1024 * 1024 - head.size() - 1, 'x') + "\xC3\xBC\n[High]\n4=1.\n");
     EXPECT_EQ(m_store.GetInt("Level", "number", 10), 42);
+    EXPECT_EQ(m_store.GetString("High", "40", "", 40), "M\xC3\xBCller");
     EXPECT_EQ(m_store.GetString("High", "4", "20000"), "20000");  // beyond the first mebibyte
     const std::string whole = ReadRaw();
     EXPECT_FALSE(m_store.WriteString("Level", "number", "55"));
