@@ -11,6 +11,8 @@
 #include <system_error>
 #include <vector>
 
+#include "common/ReadOnlyFile.h"
+
 namespace tilora {
 namespace fs = std::filesystem;
 
@@ -119,9 +121,16 @@ bool ReadWholeFile(const fs::path& file, std::string& content)
 FileLock::FileLock(const fs::path& target)
 {
     const fs::path lockFile = ResolveLink(target).string() + ".lock";
-    m_fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    // Never waits at the open, and only a regular file serves: a FIFO or a device put in
+    // the lock file's place leaves the holder unlocked instead of holding it up.
+    m_fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
     if (m_fd < 0)
         return;
+    if (!IsRegularFile(m_fd)) {
+        ::close(m_fd);
+        m_fd = -1;
+        return;
+    }
     while (::flock(m_fd, LOCK_EX) != 0) {
         if (errno != EINTR) {
             ::close(m_fd);

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "common/ReadOnlyFile.h"
+
 namespace tilora {
 
 std::uint64_t ByteSource::Skip(std::uint64_t count)
@@ -39,8 +41,7 @@ std::uint64_t MemorySource::Skip(std::uint64_t count)
     return n;
 }
 
-FileSource::FileSource(const std::filesystem::path& path)
-    : m_fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC))
+FileSource::FileSource(const std::filesystem::path& path) : m_fd(OpenRegularFile(path).fd.Release())
 {
     if (m_fd >= 0)
         ::posix_fadvise(m_fd, 0, 0, POSIX_FADV_SEQUENTIAL);

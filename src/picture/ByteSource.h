@@ -36,7 +36,8 @@ private:
 
 // A file opened for sequential reading through a buffer of its own, so that the many
 // small reads of the headers cost no system call each, while a long read (the pixel rows)
-// goes straight into the caller's memory.
+// goes straight into the caller's memory. Only a regular file opens: a FIFO, a device or a
+// folder leaves the source closed, as a file that cannot be opened does.
 class FileSource final : public ByteSource {
 public:
     explicit FileSource(const std::filesystem::path& path);

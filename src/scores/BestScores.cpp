@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "common/AtomicFile.h"
 #include "common/CrtNumbers.h"
 #include "scores/IniText.h"
 #include "scores/ProfileStore.h"
+#include "scores/ScoreFileText.h"
 #include "scores/ScoreKeys.h"
 #include "scores/ScoreValues.h"
 
@@ -28,8 +28,7 @@ bool Beats(int seconds, double best)
 BestScoreTable ReadBestScores(const ProfileStore& scores)
 {
     std::string text;
-    if (!ReadWholeFile(scores.Path(), text))
-        text.clear();  // unreadable: every value reads as its default
+    ReadScoreFile(scores.Path(), text);  // unreadable: every value reads as its default
     BestScoreTable table;
     for (std::size_t row = 0; row < table.size(); ++row) {
         const int gridSize = keys::kGridSizes[row];

@@ -5,7 +5,9 @@
 
 #include "common/AtomicFile.h"
 #include "common/CrtNumbers.h"
+#include "common/ReadOnlyFile.h"
 #include "scores/IniText.h"
+#include "scores/ScoreFileText.h"
 #include "scores/ScoreKeys.h"
 
 namespace tilora {
@@ -16,8 +18,7 @@ namespace {
 std::optional<std::string> ReadValue(const fs::path& file, std::string_view section, std::string_view key)
 {
     std::string text;
-    if (!ReadWholeFile(file, text))
-        return std::nullopt;
+    ReadScoreFile(file, text);  // a file that cannot be read has no keys
     return ini::FindValue(text, section, key);
 }
 
@@ -29,8 +30,7 @@ std::string ProfileStore::GetString(std::string_view section, std::string_view k
                                     std::size_t bufferSize) const
 {
     std::string text;
-    if (!ReadWholeFile(m_file, text))
-        text.clear();
+    ReadScoreFile(m_file, text);  // a file that cannot be read gives the default
     return ValueIn(text, section, key, fallback, bufferSize);
 }
 
@@ -69,14 +69,22 @@ bool ProfileStore::WriteStrings(std::string_view section, std::span<const KeyVal
 
 bool ProfileStore::Update(const Edit& edit) const
 {
+    // A FIFO, a device or a folder, or a link to one, is never replaced: the player put it
+    // there on purpose (a link to /dev/null keeps no scores), and a replacement through a
+    // link would land on the device itself. Checked before the lock, whose file would
+    // otherwise be made next to the device.
+    if (OpenRegularFile(m_file).status == OpenStatus::NotAFile)
+        return false;
     std::error_code ec;
     if (m_file.has_parent_path())
         fs::create_directories(m_file.parent_path(), ec);
 
     const FileLock lock(m_file);
     std::string text;
-    if (!ReadWholeFile(m_file, text) && fs::exists(m_file, ec))
-        return false;  // an unreadable file is never replaced by a few keys alone
+    const ScoreFileState state = ReadScoreFile(m_file, text);
+    // An unreadable or overlong file is never replaced by the part that was read.
+    if (state != ScoreFileState::Read && state != ScoreFileState::Missing)
+        return false;
     const std::optional<std::string> changed = edit(text);
     if (!changed || *changed == text)
         return true;

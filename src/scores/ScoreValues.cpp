@@ -69,6 +69,44 @@ std::string ExponentForm(double value, int digits)
     return mantissa + 'e' + sign + exponent;
 }
 
+// The value with an exact tie at `digits` significant digits settled away from zero, as the
+// C runtime whose number forms the score file follows does it (123465 at five digits gives
+// 1.2347e+005); std::to_chars would settle it to even. Any other value comes back as it was.
+double TiesAwayFromZero(double value, int digits)
+{
+    // Every finite double has an exact decimal form of at most 767 significant digits.
+    char buffer[800];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 770);
+    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const std::size_t e = text.find('e');
+    std::string mantissa;  // the digits without the full stop
+    for (const char c : text.substr(0, e)) {
+        if (IsDigit(c))
+            mantissa += c;
+    }
+    const auto cut = static_cast<std::size_t>(digits);
+    if (mantissa[cut] != '5' || mantissa.find_first_not_of('0', cut + 1) != std::string::npos)
+        return value;
+    // A tie: round the kept digits up in decimal and read the result back.
+    std::string rounded = mantissa.substr(0, cut);
+    std::size_t i = rounded.size();
+    while (i > 0 && rounded[i - 1] == '9')
+        rounded[--i] = '0';
+    if (i > 0)
+        ++rounded[i - 1];
+    else
+        rounded.insert(0, 1, '1');  // 9.99995 becomes 10.0000 with the same exponent
+    const std::size_t whole = rounded.size() - cut + 1;
+    std::string decimal = value < 0 ? "-" : "";
+    decimal += rounded.substr(0, whole);
+    decimal += '.';
+    decimal += rounded.substr(whole);
+    decimal += text.substr(e);
+    double up = value;
+    std::from_chars(decimal.data(), decimal.data() + decimal.size(), up, std::chars_format::scientific);
+    return up;
+}
+
 }  // namespace
 
 std::string GcvtText(double value, int digits)
@@ -81,6 +119,7 @@ std::string GcvtText(double value, int digits)
         sign = "-";
         value = -value;
     }
+    value = TiesAwayFromZero(value, digits);
     const int exponent = value == 0 ? 0 : DecimalExponent(value);
     if (exponent < -1 || exponent > digits - 1)
         return sign + ExponentForm(value, digits);

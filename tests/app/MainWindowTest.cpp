@@ -10,6 +10,8 @@
 #include <QStyleOptionGroupBox>
 #include <QToolButton>
 
+#include <functional>
+
 #include "PuzzleFixture.h"
 #include "app/AboutDlg.h"
 #include "app/DialogUnits.h"
@@ -147,23 +149,67 @@ TEST_F(MainWindowTest, MenuHasTheGamesEntriesInOrder)
     EXPECT_GE(corner->geometry().right(), bar->width() - 8);
 }
 
-TEST_F(MainWindowTest, CheckMarkFollowsThePictureChosenFromTheMenu)
+TEST_F(MainWindowTest, EveryMenuActionReachesItsHandler)
 {
-    const char* names[] = {"actionBars", "actionFlintstones", "actionWinnieThePooh", "actionDoughnuts"};
-    auto checkedOnes = [&] {
+    const char* pictureNames[] = {"actionBars", "actionFlintstones", "actionWinnieThePooh", "actionDoughnuts"};
+    const auto checkedPictures = [&] {
         QStringList on;
-        for (const char* name : names)
+        for (const char* name : pictureNames)
             if (FindAction(window.get(), name)->isChecked())
                 on << QString::fromLatin1(name);
         return on;
     };
-    EXPECT_EQ(checkedOnes(), QStringList{"actionBars"});
-    for (int picture : {4, 2, 3, 1}) {
-        QAction* action = FindAction(window.get(), names[picture - 1]);
+    // Each row: the action, what comes before it, the answers it needs, and what its
+    // handler alone does.
+    struct Row {
+        const char* action;
+        std::function<void()> before;
+        std::function<void()> check;
+    };
+    const auto none = [] {};
+    const auto asked = [this](const char* entry) {
+        return [this, entry] { EXPECT_EQ(prompter.Log(), QStringList{QString::fromUtf8(entry)}); };
+    };
+    const auto choosePicture = [&](int picture) {
+        return [&, picture] {
+            EXPECT_EQ(window->Picture(), picture);
+            EXPECT_EQ(checkedPictures(), QStringList{QString::fromLatin1(pictureNames[picture - 1])});
+        };
+    };
+    const auto startGame = [this] { window->OnNew(); };
+    const Row rows[] = {
+        {"actionNew", none, [this] { EXPECT_TRUE(window->Playing()); }},
+        {"actionPauseRestart", startGame, [this] { EXPECT_TRUE(window->Paused()); }},
+        {"actionOpenGame", [this] { prompter.ChooseFileAnswer({}); }, asked("file: Tilora : Load Game Progress")},
+        {"actionSaveGame", [this, startGame] { startGame(); prompter.ChooseFileAnswer({}); }, asked("file: Tilora : Save Game Progress")},
+        {"actionBestScores", [this] { prompter.OnDialog(PressOk()); }, asked("dialog: Tilora:  Best Scores")},
+        {"actionLevel", [this] { prompter.OnDialog(PressEscape()); }, asked("dialog: Tilora : Level of Difficulty")},
+        {"actionBlocks", [this] { prompter.OnDialog(PressEscape()); }, asked("dialog: Tilora : No. of Blocks")},
+        {"actionExit", [this] { window->show(); }, [this] { EXPECT_FALSE(window->isVisible()); }},
+        {"actionOpenPicture", [this] { prompter.ChooseFileAnswer({}); }, asked("file: Load Image")},
+        {"actionFlintstones", none, choosePicture(2)},
+        {"actionWinnieThePooh", none, choosePicture(3)},
+        {"actionDoughnuts", none, choosePicture(4)},
+        // Choosing the picture in use again keeps its check mark.
+        {"actionBars", none, choosePicture(1)},
+        {"actionAbout", [this] { prompter.OnDialog(PressOk()); }, asked("dialog: About Tilora")},
+        {"actionHowToPlay", [this] { prompter.OnDialog(PressOk()); }, asked("dialog: Tilora : Instructions")},
+        {"actionEmpty", none, [this] {
+             EXPECT_FALSE(window->Playing());
+             EXPECT_TRUE(prompter.Log().isEmpty());
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.action);
+        prompter.Clear();
+        Open();
+        row.before();
+        QAction* action = FindAction(window.get(), row.action);
+        ASSERT_NE(action, nullptr);
         ASSERT_TRUE(action->isEnabled());
         action->trigger();
-        EXPECT_EQ(window->Picture(), picture);
-        EXPECT_EQ(checkedOnes(), QStringList{QString::fromLatin1(names[picture - 1])});
+        row.check();
+        EXPECT_TRUE(prompter.Exhausted());
     }
 }
 
@@ -181,18 +227,6 @@ TEST_F(MainWindowTest, EnterDoesNothingAndEscapeClosesAtOnceDuringAGame)
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Rejected);
     EXPECT_TRUE(prompter.Messages().empty());  // no question on the way out
-}
-
-TEST_F(MainWindowTest, HelpMenuOpensAboutAndHowToPlay)
-{
-    prompter.OnDialog(PressOk());
-    prompter.OnDialog(PressOk());
-    for (const char* name : {"actionAbout", "actionHowToPlay"}) {
-        QAction* action = FindAction(window.get(), name);
-        ASSERT_TRUE(action->isEnabled());
-        action->trigger();
-    }
-    EXPECT_EQ(prompter.DialogTitles(), (QStringList{"About Tilora", "Tilora : Instructions"}));
 }
 
 TEST_F(MainWindowTest, RightClickOpensTheSystemMenuWithAbout)

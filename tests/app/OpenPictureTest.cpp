@@ -6,6 +6,7 @@
 #include "app/FileFilter.h"
 #include "app/PictureMessages.h"
 #include "support/BmpWriter.h"
+#include "support/RefusedFiles.h"
 
 namespace tilora::test {
 namespace {
@@ -150,31 +151,40 @@ TEST_F(OpenPictureTest, RefusedFilesKeepThePictureInUse)
     const PictureRecord first = window->LoadedPicture();
     StartGame(2);
 
-    for (int i = 0; i < 3; ++i)
-        prompter.Answer(QMessageBox::Ok);
-    // Not a bitmap.
     WriteFile(dir / "text.bmp", Bytes{'h', 'e', 'l', 'l', 'o'});
-    Open(QString::fromStdString((dir / "text.bmp").string()));
-    // Cannot be opened.
-    Open(QString::fromStdString((dir / "gone.bmp").string()));
-    // No size.
-    Open(PictureFile("empty.bmp", 0));
-
-    ASSERT_EQ(prompter.Messages().size(), 3u);
-    ExpectMessage(prompter.Messages()[0], messages::NotABitmap());
-    EXPECT_EQ(prompter.Messages()[0].text, "This is not a valid Bitmap file.\n\nThe Tilora can only display bitmap files.");
-    EXPECT_EQ(prompter.Messages()[0].caption, "ERROR");
-    EXPECT_EQ(prompter.Messages()[0].icon, QMessageBox::Critical);
-    for (std::size_t i : {1u, 2u}) {
-        ExpectMessage(prompter.Messages()[i], messages::ImageLoadError());
-        EXPECT_EQ(prompter.Messages()[i].text, "Error while Loading Image.\n       Click OK to Abort.");
-        EXPECT_EQ(prompter.Messages()[i].caption, "Error");
-        EXPECT_EQ(prompter.Messages()[i].icon, QMessageBox::Critical);
+    struct Row {
+        std::string what;
+        QString path;
+        Message message;
+    };
+    std::vector<Row> rows{
+        {"not a bitmap", QString::fromStdString((dir / "text.bmp").string()), messages::NotABitmap()},
+        {"cannot be opened", QString::fromStdString((dir / "gone.bmp").string()), messages::ImageLoadError()},
+        {"no size", PictureFile("empty.bmp", 0), messages::ImageLoadError()},
+    };
+    // A FIFO, a folder or a device is refused at once, as a file that cannot be opened:
+    // never waited on, never read without end.
+    for (const RefusedFile& refused : MakeRefusedFiles(dir.Path(), "picture"))
+        rows.push_back({refused.what, QString::fromStdString(refused.path.string()), messages::ImageLoadError()});
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        prompter.Clear();
+        prompter.Answer(QMessageBox::Ok);
+        Open(row.path);
+        ASSERT_EQ(prompter.Messages().size(), 1u);
+        ExpectMessage(prompter.Messages()[0], row.message);
+        EXPECT_TRUE(SameRecord(window->LoadedPicture(), first));
+        EXPECT_TRUE(window->CustomPicture());
+        EXPECT_EQ(window->Seconds(), 2);
+        EXPECT_TRUE(window->TimerRunning());
     }
-    EXPECT_TRUE(SameRecord(window->LoadedPicture(), first));
-    EXPECT_TRUE(window->CustomPicture());
-    EXPECT_EQ(window->Seconds(), 2);
-    EXPECT_TRUE(window->TimerRunning());
+    EXPECT_EQ(messages::NotABitmap().text,
+              "This is not a valid Bitmap file.\n\nThe Tilora can only display bitmap files.");
+    EXPECT_EQ(messages::NotABitmap().caption, "ERROR");
+    EXPECT_EQ(messages::NotABitmap().icon, QMessageBox::Critical);
+    EXPECT_EQ(messages::ImageLoadError().text, "Error while Loading Image.\n       Click OK to Abort.");
+    EXPECT_EQ(messages::ImageLoadError().caption, "Error");
+    EXPECT_EQ(messages::ImageLoadError().icon, QMessageBox::Critical);
 }
 
 TEST_F(OpenPictureTest, PictureReadAfterChoosingABuiltInOneIsUsedAgain)

@@ -3,9 +3,12 @@
 #include <QPaintEvent>
 #include <QScreen>
 
+#include <functional>
+
 #include "PuzzleFixture.h"
 #include "app/PaintMessages.h"
 #include "display/PictureCache.h"
+#include "support/BmpWriter.h"
 
 namespace tilora::test {
 namespace {
@@ -90,6 +93,61 @@ TEST_F(PaintTest, RedrawMovePaintsTheTwoCellsOnlyAndAtOnce)
     EXPECT_EQ(recorder.regions[0], QRegion(QRect(9 * 33, 9 * 33, 33, 33)) + QRect(8 * 33, 9 * 33, 33, 33));
 }
 
+TEST_F(PaintTest, CommandsThatChangeTheSceneRepaintIt)
+{
+    // Each command asks for a repaint itself: after it, and the event loop alone, the
+    // screen shows what a fresh paint of the new state shows, and that is not what it
+    // showed before.
+    struct Row {
+        const char* what;
+        std::function<void()> before;
+        std::function<void()> command;
+    };
+    const auto startGame = [this] { window->OnNew(); };
+    // Opens a picture of one grey during the game and goes on with the same game.
+    const auto openPicture = [this](std::uint8_t grey) {
+        BmpFile f;
+        f.width = 8;
+        f.height = 8;
+        f.bits = 8;
+        f.palette = std::vector<Rgb>(256, Rgb{grey, grey, grey});
+        f.pixels = Bytes(8 * 8, 1);
+        const std::filesystem::path file = dir / ("grey" + std::to_string(grey) + ".bmp");
+        WriteFile(file, f.Build());
+        prompter.ChooseFileAnswer(QString::fromStdString(file.string()));
+        prompter.Answer(QMessageBox::No);
+        window->OnOpenPicture();
+    };
+    const Row rows[] = {
+        {"New from the title screen", [] {}, [this] { window->OnNew(); }},
+        {"New during a game", startGame,
+         [this] {
+             now += 1;  // another second deals another board
+             prompter.Answer(QMessageBox::Yes);
+             window->OnNew();
+         }},
+        {"Pause", startGame, [this] { window->OnPauseRestart(); }},
+        {"Restart", [this, startGame] { startGame(); window->OnPauseRestart(); }, [this] { window->OnPauseRestart(); }},
+        {"a picture choice", startGame, [this] { window->Menu().pictures[2]->trigger(); }},
+        // The newly opened picture replaces the one drawn before, not only on the screen.
+        {"Open Picture", [&] { startGame(); openPicture(40); }, [&] { openPicture(200); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Open();
+        row.before();
+        ShowWindow();
+        QTest::qWait(20);
+        const QImage before = Screen();
+        row.command();
+        QTest::qWait(20);  // the event loop runs the paint that was asked for
+        const QImage after = Screen();
+        EXPECT_NE(after, before);
+        EXPECT_EQ(after, Client());
+        prompter.Clear();
+    }
+}
+
 TEST_F(PaintTest, TheSolvingMoveIsOnScreenBeforeTheVictoryMessage)
 {
     window->OnNew();
@@ -161,18 +219,6 @@ TEST_F(PaintTest, AnUndecodablePictureFoundByAMoveKeepsTheSlide)
     EXPECT_EQ(prompter.Messages()[1].caption, QStringLiteral("ERROR"));
     EXPECT_TRUE(window->GetBoard().IsSolved());
     EXPECT_FALSE(window->CustomPicture());
-}
-
-TEST_F(PaintTest, ANewlyLoadedPictureReplacesTheOneDrawnBefore)
-{
-    window->OnNew();
-    window->GetBoard().FillSolved();
-    window->LoadedPicture() = PlainRecord(40, 40, qRgb(200, 30, 30));
-    window->UseLoadedPicture();
-    EXPECT_EQ(Client().pixel(10, 10), qRgb(200, 30, 30));
-    window->LoadedPicture() = PlainRecord(40, 40, qRgb(30, 30, 200));
-    window->UseLoadedPicture();
-    EXPECT_EQ(Client().pixel(10, 10), qRgb(30, 30, 200));
 }
 
 TEST_F(PaintTest, TheThumbnailReachesTheScreenWithItsOwnPixels)

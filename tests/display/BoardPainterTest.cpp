@@ -261,6 +261,32 @@ TEST_F(BoardPainterTest, ALoadedPictureCutsEachBlockFromItsOwnSourceRectangle)
     ExpectEmptyFrame(image, 401, 242, 20);
 }
 
+TEST_F(BoardPainterTest, AThinLineAndASinglePixelSurviveTheShrinkIntoTheThumbnail)
+{
+    // 320 x 320 shrinks to 80 x 80 by four on each axis: thumbnail pixel (x, y) combines
+    // source pixels 4x to 4x + 3 and 4y to 4y + 3. Black in white survives only an AND
+    // of them all; plain scaling samples one of the four and misses a pixel that is not
+    // the sampled one, smooth scaling would give grey.
+    QImage source(320, 320, QImage::Format_RGB32);
+    source.fill(kWhite);
+    for (int y = 0; y < 320; ++y)
+        source.setPixel(101, y, kBlack);  // a line one pixel wide: thumbnail column 25
+    source.setPixel(250, 37, kBlack);     // a single pixel: thumbnail pixel (62, 9)
+    record = Make24BitRecord(source);
+    Solved(4);
+    PaintState state = Playing();
+    state.customPicture = true;
+    const QImage image = Draw(state);
+    for (int y = 0; y < 80; ++y) {
+        for (int x = 0; x < 80; ++x) {
+            if (x >= 60 && y >= 60)
+                continue;  // the blank's marker
+            const bool black = x == 25 || (x == 62 && y == 9);
+            ASSERT_EQ(image.pixel(341 + x, 182 + y), black ? kBlack : kWhite) << "thumbnail at " << x << "," << y;
+        }
+    }
+}
+
 TEST_F(BoardPainterTest, ARecordThatCannotBeDecodedIsNotDrawnAtAll)
 {
     Solved(4);

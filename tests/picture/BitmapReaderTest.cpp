@@ -264,7 +264,7 @@ TEST(BitmapReaderTest, FileAndMemoryReadAlike)
     ExpectLoads(f.Build(), fromMemory);
     EXPECT_TRUE(SameRecord(fromFile, fromMemory));
     EXPECT_EQ(ReadBitmapFile(dir / "missing.bmp", fromFile), BitmapReadResult::CannotOpen);
-    EXPECT_EQ(ReadBitmapFile(dir.Path(), fromFile), BitmapReadResult::NotBitmap);  // a folder
+    EXPECT_EQ(ReadBitmapFile(dir.Path(), fromFile), BitmapReadResult::CannotOpen);  // a folder
     EXPECT_TRUE(SameRecord(fromFile, fromMemory));
 }
 

@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <fstream>
 
+#include "support/RefusedFiles.h"
 #include "support/TempDir.h"
 
 namespace tilora {
@@ -61,12 +60,9 @@ TEST(SavedGameFileTest, WhatCannotBeOpenedIsToldApartFromWhatIsInvalid)
 {
     test::TempDir dir;
     EXPECT_EQ(ReadSavedGame(dir / "missing.tlr").status, ReadStatus::CannotOpen);
-    EXPECT_EQ(ReadSavedGame(dir.Path()).status, ReadStatus::CannotOpen);  // a folder
-
-    // A FIFO with no writer would block a plain open and read; it is refused at once.
-    const fs::path fifo = dir / "pipe.tlr";
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_EQ(ReadSavedGame(fifo).status, ReadStatus::CannotOpen);
+    // Refused at once, as a file that cannot be opened: never waited on, never read on.
+    for (const test::RefusedFile& refused : test::MakeRefusedFiles(dir.Path(), "game"))
+        EXPECT_EQ(ReadSavedGame(refused.path).status, ReadStatus::CannotOpen) << refused.what;
 
     WriteBytes(dir / "empty.tlr", "");
     EXPECT_EQ(ReadSavedGame(dir / "empty.tlr").status, ReadStatus::Invalid);

@@ -5,10 +5,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <utility>
 #include <vector>
 
 #include "common/AtomicFile.h"
 #include "scores/IniText.h"
+#include "support/RefusedFiles.h"
 #include "support/TempDir.h"
 
 namespace tilora {
@@ -145,6 +147,52 @@ TEST_F(ProfileStoreTest, UpdateThatChangesNothingLeavesTheFileUntouched)
     const auto stamp = fs::last_write_time(m_dir / "Tilora.hi");
     EXPECT_TRUE(m_store.WriteString("High", "4", "1."));  // the same value
     EXPECT_EQ(fs::last_write_time(m_dir / "Tilora.hi"), stamp);
+}
+
+TEST_F(ProfileStoreTest, ARefusedFileReadsAsMissingAndIsNeverReplaced)
+{
+    for (const test::RefusedFile& refused : test::MakeRefusedFiles(m_dir.Path(), "Tilora.hi")) {
+        SCOPED_TRACE(refused.what);
+        const ProfileStore store(refused.path);
+        const fs::file_status before = fs::symlink_status(refused.path);
+        EXPECT_EQ(store.GetString("Level", "number", "10"), "10");
+        EXPECT_EQ(store.GetInt("Level", "number", 10), 10);
+        // Put there on purpose (a link to /dev/null keeps no scores): the game writes
+        // nothing in its place and nothing through it.
+        EXPECT_FALSE(store.WriteString("Level", "number", "55"));
+        EXPECT_EQ(fs::symlink_status(refused.path).type(), before.type());
+        EXPECT_FALSE(fs::exists(fs::canonical(refused.path).string() + ".lock"));  // no lock file beside it
+    }
+}
+
+TEST_F(ProfileStoreTest, OnlyTheFirstMebibyteIsReadAndALongerFileIsNeverCut)
+{
+    // The cut falls inside the last "ü" of the comment line: the UTF-8 before it stays UTF-8.
+    const std::string head = "[Level]\nnumber=42\n[High]\n40=M\xC3\xBCller\n;";
+    WriteRaw(head + std::string(1024 * 1024 - head.size() - 1, 'x') + "\xC3\xBC\n[High]\n4=1.\n");
+    EXPECT_EQ(m_store.GetInt("Level", "number", 10), 42);
+    EXPECT_EQ(m_store.GetString("High", "40", "", 40), "M\xC3\xBCller");
+    EXPECT_EQ(m_store.GetString("High", "4", "20000"), "20000");  // beyond the first mebibyte
+    const std::string whole = ReadRaw();
+    EXPECT_FALSE(m_store.WriteString("Level", "number", "55"));
+    EXPECT_EQ(ReadRaw(), whole);
+}
+
+TEST_F(ProfileStoreTest, TextThatIsNotUtf8IsReadInTheWindowsCodePageAndWrittenAsUtf8)
+{
+    const std::pair<std::string, std::string> names[] = {
+        {"M\xFCller  ", "M\u00FCller"},                     // a Windows file: one byte for ü
+        {"\x80 \x9F\xA0\xFF", "\u20AC \u0178\u00A0\u00FF"},  // the euro sign, the 0x80-0x9F row, the rest as Latin-1
+        {"M\xC3\xBCller", "M\u00FCller"},                  // already UTF-8: kept
+        {"\xC3\x28", "\u00C3("},                          // a broken UTF-8 sequence
+    };
+    for (const auto& [stored, shown] : names) {
+        WriteRaw("[High]\n40=" + stored + "\n");
+        EXPECT_EQ(m_store.GetString("High", "40", "", 40), shown) << stored;
+    }
+    WriteRaw("[High]\n40=M\xFCller  \n");
+    ASSERT_TRUE(m_store.WriteString("High", "4", "437."));
+    EXPECT_EQ(ReadRaw(), "[High]\n40=M\xC3\xBCller  \n4=437.\n");
 }
 
 // Two running copies of the program: each write reads the file, sets its key and

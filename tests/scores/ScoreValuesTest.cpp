@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace tilora {
 namespace {
@@ -32,6 +33,23 @@ TEST(ScoreValuesTest, ScoreTextHasTheThreeFormsOfGcvtWithFiveDigits)
     EXPECT_EQ(ScoreText(-437), "-437.");
     EXPECT_EQ(ScoreText(-19999), "-19999");
     EXPECT_EQ(ScoreText(-123456), "-1.2346e+005");
+}
+
+TEST(ScoreValuesTest, ExactTiesRoundAwayFromZero)
+{
+    // The sixth digit a 5 with nothing after it: the score file's runtime rounds up in
+    // size, where rounding to even would give the other neighbour.
+    const std::pair<int, const char*> ties[] = {
+        {123465, "1.2347e+005"},  // to even: 1.2346e+005
+        {100005, "1.0001e+005"},  // to even: 1.e+005
+        {999995, "1.e+006"},      // the carry runs into the exponent
+        {-123465, "-1.2347e+005"},
+        {1234565, "1.2346e+006"},  // 1.234565: not a tie at five digits, rounds up all the same
+        {1234550, "1.2346e+006"},  // a tie whose even neighbour is the same
+    };
+    for (const auto& [seconds, text] : ties)
+        EXPECT_EQ(ScoreText(seconds), text) << seconds;
+    EXPECT_EQ(GcvtText(0.125, 2), "0.13");  // 0.125 is exact in binary
 }
 
 TEST(ScoreValuesTest, GcvtOfFractionsAndSmallValues)

@@ -1,0 +1,71 @@
+#include "common/ReadOnlyFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace tilora {
+
+void UniqueFd::Reset()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+bool IsRegularFile(int fd)
+{
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+}
+
+OpenedFile OpenRegularFile(const std::filesystem::path& file)
+{
+    OpenedFile opened;
+    UniqueFd fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!fd.IsOpen()) {
+        // A folder opens read-only on Linux; other systems may say EISDIR instead.
+        opened.status = errno == ENOENT || errno == ENOTDIR ? OpenStatus::Missing
+            : errno == EISDIR || errno == ENXIO             ? OpenStatus::NotAFile
+                                                            : OpenStatus::CannotOpen;
+        return opened;
+    }
+    if (!IsRegularFile(fd.Get())) {
+        opened.status = OpenStatus::NotAFile;
+        return opened;
+    }
+    // Reads of a regular file never wait long, but clear the flag so they act as usual.
+    const int flags = ::fcntl(fd.Get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
+        return opened;
+    opened.status = OpenStatus::Opened;
+    opened.fd = std::move(fd);
+    return opened;
+}
+
+bool ReadAtMost(int fd, std::size_t limit, std::string& content)
+{
+    content.clear();
+    constexpr std::size_t kChunk = 64 * 1024;
+    while (content.size() < limit) {
+        const std::size_t old = content.size();
+        const std::size_t want = std::min(kChunk, limit - old);
+        content.resize(old + want);
+        const ssize_t got = ::read(fd, content.data() + old, want);
+        if (got < 0 && errno == EINTR) {
+            content.resize(old);
+            continue;
+        }
+        content.resize(old + static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+        if (got < 0)
+            return false;
+        if (got == 0)
+            break;
+    }
+    return true;
+}
+
+}  // namespace tilora
