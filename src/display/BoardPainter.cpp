@@ -45,7 +45,7 @@ void DrawFramedRect(QPainter& painter, const QRect& rect)
 
 QString BoardPainter::CreditLine()
 {
-    return QStringLiteral("Tilora was written by the Tilora developers");
+    return QStringLiteral("By the Tilora developers");
 }
 
 bool BoardPainter::CanDraw(const PaintState& state)
