@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build in BUILD_DIR into a scratch PREFIX and checks that every file a
 # desktop needs is where desktops look for it. Run by ctest as `install_layout`.
 file(REMOVE_RECURSE ${PREFIX})

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation as a desktop application and the Debian package made from it.
 #   cmake --install <build dir> [--prefix /usr]
 #   scripts/package   (the .deb from the release build, checked by lintian)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiler settings shared by every target of the project, as an interface library that
 # each target links privately, so that Qt's generated sources and third-party code are
 # not held to our warning level.

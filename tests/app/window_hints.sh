@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the game on a private X server and reads back what its windows tell the window
 # manager: the main window is a normal top-level window of the application `tilora`
 # with minimise and close boxes, not a dialog and transient for nothing; a dialog it opens
