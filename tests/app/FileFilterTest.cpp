@@ -58,7 +58,7 @@ TEST(FileFilterTest, FileDialogsShowEachDescriptionOnce)
         });
         QtPrompter prompter;
         EXPECT_TRUE(prompter.ChooseFile(nullptr, {c.kind, QStringLiteral("Title"), QtFileFilter(c.filter), {}}).isEmpty());
-        EXPECT_EQ(listed.join(QStringLiteral(" | ")), c.shown.join(QStringLiteral(" | ")));
+        EXPECT_EQ(listed.join(QStringLiteral(" | ")).toStdString(), c.shown.join(QStringLiteral(" | ")).toStdString());
     }
 }
 
