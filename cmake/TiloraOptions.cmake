@@ -8,6 +8,11 @@ if(TILORA_WERROR)
   target_compile_options(tilora_options INTERFACE -Werror)
 endif()
 
+# Release builds are hardened as Debian builds its packages: checked C library calls, and
+# a relocation table that is bound at start and then read-only.
+target_compile_definitions(tilora_options INTERFACE $<$<CONFIG:Release>:_FORTIFY_SOURCE=2>)
+target_link_options(tilora_options INTERFACE $<$<CONFIG:Release>:LINKER:-z,relro,-z,now>)
+
 if(TILORA_SANITIZE)
   # Applied globally so that every object, tests and their helpers included, is instrumented.
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
