@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of every benchmark program: painting needs a GUI application, which runs
 // offscreen unless a platform is chosen.
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a 6000 x 4000 picture of 24 bits (72 MB): the bitmap reader against a plain
 // sequential read of the same file into memory, the drawing step, and the first paint of
 // the board after the picture was read.

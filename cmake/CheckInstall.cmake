@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build in BUILD_DIR into a scratch PREFIX and checks that every file a
 # desktop needs is where desktops look for it. Run by ctest as `install_layout`.
 file(REMOVE_RECURSE ${PREFIX})
@@ -7,15 +8,28 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 set(expected
-  bin/tilora
+  games/tilora
   share/applications/tilora.desktop
-  share/metainfo/io.github.tilora.Tilora.metainfo.xml)
+  share/metainfo/io.github.tilora.Tilora.metainfo.xml
+  share/man/man6/tilora.6.gz
+  share/doc/tilora/copyright
+  share/doc/tilora/changelog.gz)
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/tilora.png)
 endforeach()
 foreach(path IN LISTS expected)
   if(NOT EXISTS ${PREFIX}/${path})
     message(FATAL_ERROR "not installed: ${path}")
+  endif()
+endforeach()
+# Compressed documentation is gzip without a stored name or time stamp (gzip -n), so that
+# two builds of one source give the same files.
+foreach(path IN LISTS expected)
+  if(path MATCHES "\\.gz$")
+    file(READ ${PREFIX}/${path} header LIMIT 8 HEX)
+    if(NOT header STREQUAL "1f8b080000000000")
+      message(FATAL_ERROR "not gzip -n: ${path} (header ${header})")
+    endif()
   endif()
 endforeach()
 message(STATUS "installed: ${expected}")

@@ -1,17 +1,43 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation as a desktop application and the Debian package made from it.
 #   cmake --install <build dir> [--prefix /usr]
-#   cpack -G DEB   (in the build folder of a release build)
+#   scripts/package   (the .deb from the release build, checked by lintian)
 include(GNUInstallDirs)
 
 set(TILORA_APP_ID io.github.tilora.Tilora)
 set(TILORA_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/src/resources/desktop)
 set(TILORA_ICON_DIR ${PROJECT_SOURCE_DIR}/src/resources/icons)
+set(TILORA_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
+# Games go to /usr/games on Debian; `-DTILORA_INSTALL_GAMESDIR=bin` puts the program with
+# the other programs instead (for a prefix such as ~/.local).
+set(TILORA_INSTALL_GAMESDIR games CACHE STRING "Folder of the program, relative to the prefix")
+
+# The files that carry the version: the AppStream data and the Debian changelog.
+configure_file(${TILORA_DESKTOP_DIR}/${TILORA_APP_ID}.metainfo.xml.in ${PROJECT_BINARY_DIR}/${TILORA_APP_ID}.metainfo.xml
+               @ONLY)
+configure_file(${TILORA_PACKAGING_DIR}/changelog.in ${PROJECT_BINARY_DIR}/packaging/changelog @ONLY)
+
+# The manual page and the changelog are installed compressed, without a time stamp in the
+# gzip header, so that two builds of one source give the same package.
+find_program(GZIP gzip REQUIRED)
+set(TILORA_MAN_PAGE ${PROJECT_BINARY_DIR}/packaging/tilora.6.gz)
+set(TILORA_CHANGELOG ${PROJECT_BINARY_DIR}/packaging/changelog.gz)
+add_custom_command(OUTPUT ${TILORA_MAN_PAGE}
+                   COMMAND ${GZIP} -9n -c ${TILORA_PACKAGING_DIR}/tilora.6 > ${TILORA_MAN_PAGE}
+                   DEPENDS ${TILORA_PACKAGING_DIR}/tilora.6 VERBATIM)
+add_custom_command(OUTPUT ${TILORA_CHANGELOG}
+                   COMMAND ${GZIP} -9n -c ${PROJECT_BINARY_DIR}/packaging/changelog > ${TILORA_CHANGELOG}
+                   DEPENDS ${PROJECT_BINARY_DIR}/packaging/changelog VERBATIM)
+add_custom_target(tilora_docs ALL DEPENDS ${TILORA_MAN_PAGE} ${TILORA_CHANGELOG})
+add_dependencies(tilora tilora_docs)
 
 # The program finds Qt in the system library folders; no run path is needed.
 set_target_properties(tilora PROPERTIES INSTALL_RPATH "")
-install(TARGETS tilora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tilora RUNTIME DESTINATION ${TILORA_INSTALL_GAMESDIR})
 install(FILES ${TILORA_DESKTOP_DIR}/tilora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${TILORA_DESKTOP_DIR}/${TILORA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${PROJECT_BINARY_DIR}/${TILORA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${TILORA_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${TILORA_PACKAGING_DIR}/copyright ${TILORA_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tilora)
 
 # The icon in the hicolor theme, one image per size, so that menus and docks never scale.
 set(TILORA_ICON_SIZES 16 32 48 64 128 256)
@@ -35,6 +61,8 @@ if(TILORA_BUILD_TESTS)
   add_test(NAME install_layout
            COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DPREFIX=${PROJECT_BINARY_DIR}/install-check
                    -P ${PROJECT_SOURCE_DIR}/cmake/CheckInstall.cmake)
+  # Every source file carries its licence line (scripts/spdx adds missing ones).
+  add_test(NAME spdx_licence_lines COMMAND ${PROJECT_SOURCE_DIR}/scripts/spdx --check)
   find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
   if(DESKTOP_FILE_VALIDATE)
     add_test(NAME desktop_entry_valid COMMAND ${DESKTOP_FILE_VALIDATE} ${TILORA_DESKTOP_DIR}/tilora.desktop)
@@ -42,7 +70,7 @@ if(TILORA_BUILD_TESTS)
   find_program(APPSTREAMCLI appstreamcli)
   if(APPSTREAMCLI)
     add_test(NAME appstream_metainfo_valid
-             COMMAND ${APPSTREAMCLI} validate --no-net ${TILORA_DESKTOP_DIR}/${TILORA_APP_ID}.metainfo.xml)
+             COMMAND ${APPSTREAMCLI} validate --no-net ${PROJECT_BINARY_DIR}/${TILORA_APP_ID}.metainfo.xml)
   endif()
 endif()
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiler settings shared by every target of the project, as an interface library that
 # each target links privately, so that Qt's generated sources and third-party code are
 # not held to our warning level.
@@ -6,6 +7,11 @@ target_compile_options(tilora_options INTERFACE -Wall -Wextra -Wpedantic)
 if(TILORA_WERROR)
   target_compile_options(tilora_options INTERFACE -Werror)
 endif()
+
+# Release builds are hardened as Debian builds its packages: checked C library calls, and
+# a relocation table that is bound at start and then read-only.
+target_compile_definitions(tilora_options INTERFACE $<$<CONFIG:Release>:_FORTIFY_SOURCE=2>)
+target_link_options(tilora_options INTERFACE $<$<CONFIG:Release>:LINKER:-z,relro,-z,now>)
 
 if(TILORA_SANITIZE)
   # Applied globally so that every object, tests and their helpers included, is instrumented.

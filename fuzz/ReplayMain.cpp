@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target once over every file of the folders and files named on the command
 // line, without libFuzzer, so that the corpus is replayed by any compiler.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score file comes from outside: any bytes must read without a crash, an overrun or
 // a hang, must read as UTF-8 text, and setting a key must leave a file in which that key
 // reads back as set.

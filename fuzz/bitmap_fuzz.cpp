@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes through the bitmap reader and the drawing step. Each input is read
 // into a record that already holds a small picture, so that a file which ends early also
 // meets the earlier values it keeps.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the saved-game reader: any bytes either are refused or decode to a game
 // that re-encodes to a file reading back the same, and that the board's rules can act on.
 #include <cstddef>

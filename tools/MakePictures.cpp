@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the game's pictures and icon as PNG files under the given resources folder
 // (pictures/*.png and icons/tilora-<size>.png). Text is drawn with the installed fonts,
 // so regenerated files may differ slightly from machine to machine; the committed files

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/AboutDlg.h"
 
 #include <QLabel>
@@ -44,7 +45,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 
     AddText(this, "titleText", tr("Tilora\n\nA Tilora puzzle with a difference!"), DluRect(22, 7, 112, 25),
             Qt::AlignHCenter | Qt::AlignTop);
-    AddText(this, "versionText", QStringLiteral("Version 1.0"), DluRect(59, 36, 38, 8), Qt::AlignLeft | Qt::AlignTop);
+    // The version is the one the build is set to.
+    AddText(this, "versionText", tr("Version %1").arg(QLatin1String(TILORA_VERSION)), DluRect(59, 36, 38, 8),
+            Qt::AlignLeft | Qt::AlignTop);
 
     // An icon control takes the size of its icon, 32 x 32, at the corner its rectangle
     // gives, so that the image is never clipped or scaled to the rectangle's odd size.
@@ -54,7 +57,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 
     AddText(this, "creditText", tr("Written by the\nTilora developers"), DluRect(48, 75, 61, 16),
             Qt::AlignLeft | Qt::AlignTop);
-    AddText(this, "creditToolkit", tr("Built with Qt 6"), DluRect(48, 94, 61, 8), Qt::AlignLeft | Qt::AlignTop);
+    // The licence, in the short form that fits the line.
+    AddText(this, "creditToolkit", tr("Licence: GPL v3+"), DluRect(48, 94, 61, 8), Qt::AlignLeft | Qt::AlignTop);
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));

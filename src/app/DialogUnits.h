@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The dialog-unit geometry moved to ui/, where the score dialogs can reach it without

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PuzzleDlg.h"
 
 #include <QGroupBox>
@@ -32,9 +33,11 @@ void CPuzzleDlg::BuildWindow()
     setWindowTitle(QStringLiteral("Tilora"));
     setFont(DialogFont());
     // A captioned window with a system menu, a minimise box and a close box, but no
-    // maximise box: the board has one size. Without a parent, the dialog centres itself
-    // on the screen when shown, where the windowing system lets a program place windows.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    // maximise box: the board has one size. It is the program's main window, so it is a
+    // normal top-level window for the window manager (task bar, minimising, grouping with
+    // its launcher), not a dialog. Without a parent, it centres itself on the screen when
+    // shown, where the windowing system lets a program place windows.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     m_menu = BuildPuzzleMenu(this);

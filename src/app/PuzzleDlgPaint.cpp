@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The painting handlers of the main window: the full paint of the client area, the
 // quick redraw of a move, and the fallback when the loaded picture cannot be drawn.
 #include "app/PuzzleDlg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Open Picture: the player's own bitmap file becomes the picture of the puzzle.
 #include "app/PuzzleDlg.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Save Game and Open Game: the main window's handlers for the saved-game file.
 #include "app/PuzzleDlg.h"
 

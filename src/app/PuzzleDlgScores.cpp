@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's part of the best scores: the best-score step of the victory sequence
 // and the Best Scores command.
 #include "app/PuzzleDlg.h"

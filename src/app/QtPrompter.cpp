@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/QtPrompter.h"
 
 #include <QDialog>
@@ -23,6 +24,9 @@ QString QtPrompter::ChooseFile(QWidget* owner, const FileRequest& request)
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    // Each filter's description already names its files ("Tilora Files(*.TLR)"); the
+    // patterns Qt matches with stay out of sight, so the list shows every description once.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QLocale>
 
@@ -9,8 +10,9 @@
 #include "app/Translations.h"
 #include "board/CrtRandom.h"
 
-// The application lives exactly as long as its one window: the window runs modally and
-// the process ends when it closes. Nothing is written at exit.
+// The application lives exactly as long as its one window: the process ends when it
+// closes. The window is shown as an ordinary, non-modal top-level window, so that window
+// managers treat it as the application's main window. Nothing is written at exit.
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -27,6 +29,7 @@ int main(int argc, char* argv[])
     tilora::CrtRandom random;
     tilora::CPuzzleDlg window({prompter, tilora::ProfileStore(tilora::DefaultScoreFilePath()), random,
                                [] { return std::time(nullptr); }});
-    window.exec();
-    return 0;
+    QObject::connect(&window, &QDialog::finished, &app, &QCoreApplication::quit);
+    window.show();
+    return QApplication::exec();
 }

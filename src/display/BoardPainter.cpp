@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/BoardPainter.h"
 
 #include <QFont>
@@ -51,7 +52,7 @@ QString BoardPainter::StartLine()
 
 QString BoardPainter::CreditLine()
 {
-    return tr("Tilora was written by the Tilora developers");
+    return tr("By the Tilora developers");
 }
 
 bool BoardPainter::CanDraw(const PaintState& state)

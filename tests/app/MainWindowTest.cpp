@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QKeySequence>
@@ -306,7 +307,8 @@ TEST_F(MainWindowTest, AboutBoxControlsSitAtTheirConvertedRectanglesAndFit)
                          {"creditToolkit", DluRect(48, 94, 61, 8)},
                          {"okButton", DluRect(62, 106, 32, 14)}});
     EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("titleText"))->text(), "Tilora\n\nA Tilora puzzle with a difference!");
-    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("versionText"))->text(), "Version 1.0");
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("versionText"))->text(), "Version " TILORA_VERSION);
+    EXPECT_EQ(about.findChild<QLabel*>(QStringLiteral("creditToolkit"))->text(), "Licence: GPL v3+");
     EXPECT_TRUE(about.font().bold());
     const QPixmap icon = about.findChild<QLabel*>(QStringLiteral("iconLabel"))->pixmap();
     ASSERT_FALSE(icon.isNull());

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/BoardPainter.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "PaintImages.h"
 #include "display/AndStretch.h"
@@ -202,6 +205,32 @@ TEST_F(BoardPainterTest, TitleScreenHasPictureAndThumbnailButNoFrameOrMarker)
     EXPECT_EQ(image.pixel(380, 181), kGround);
     EXPECT_EQ(image.pixel(10, 10), kGround);  // no board
     EXPECT_EQ(image.pixel(323, 100), kGround);
+}
+
+// Both text lines of the title screen stay inside the board area, left of the side
+// panel and its captions; the credit line, set from x = 50, is at most 330 pixels wide.
+TEST_F(BoardPainterTest, TitleScreenTextLinesFitTheBoardArea)
+{
+    const QImage image = Draw({false, false, false, false, 1, &board});
+    const QRect thumbnail(341, 182, 80, 80);
+    struct Line {
+        const char* name;
+        int top;
+        int bottom;  // the rows of the line's glyphs, clear of the pictures above and beside
+    };
+    for (const Line& line : {Line{"start line", 215, 240}, Line{"credit line", 262, 285}}) {
+        int left = image.width();
+        int right = -1;
+        for (int y = line.top; y < line.bottom; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (!thumbnail.contains(x, y) && image.pixel(x, y) != kGround) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        ASSERT_GE(right, left) << line.name << " not drawn";
+        EXPECT_LT(right, 320) << line.name << " runs out of the board area";
+        EXPECT_LE(right - left + 1, 330) << line.name;
+    }
 }
 
 TEST_F(BoardPainterTest, PauseScreenHasPictureFrameAndThumbnailButNoBoardOrMarker)

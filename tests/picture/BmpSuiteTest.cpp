@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The public BMP Suite: every good file must draw exactly its reference pixels, every
 // questionable one must draw one of its references or be refused, and no bad one may
 // crash or read outside a buffer (the sanitizer build runs this too).

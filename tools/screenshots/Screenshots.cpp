@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window in its states, its menus and every dialog and message box it
 // opens, each to a PNG file, under whatever platform Qt runs on (offscreen by default).
 // Usage: tilora_screenshots <output folder>
