@@ -8,8 +8,8 @@
         <translation>Zum Starten: Menü anklicken</translation>
     </message>
     <message>
-        <source>Tilora was written by the Tilora developers</source>
-        <translation>Ein Spiel der Tilora-Entwickler</translation>
+        <source>By the Tilora developers</source>
+        <translation>Von den Tilora-Entwicklern</translation>
     </message>
 </context>
 <context>
@@ -265,12 +265,16 @@ Tilora developers</source>
 Tilora-Team</translation>
     </message>
     <message>
-        <source>Built with Qt 6</source>
-        <translation>Erstellt mit Qt 6</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Licence: GPL v3+</source>
+        <translation>Lizenz: GPL v3+</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,7 @@
         <translation>Pour jouer, ouvrez le menu</translation>
     </message>
     <message>
-        <source>Tilora was written by the Tilora developers</source>
+        <source>By the Tilora developers</source>
         <translation>Par les développeurs de Tilora</translation>
     </message>
 </context>
@@ -265,12 +265,16 @@ Tilora developers</source>
 l&apos;équipe Tilora</translation>
     </message>
     <message>
-        <source>Built with Qt 6</source>
-        <translation>Réalisé avec Qt 6</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Licence: GPL v3+</source>
+        <translation>Licence : GPL v3+</translation>
     </message>
 </context>
 <context>
