@@ -27,7 +27,7 @@ constexpr auto kNeighbours = Neighbours();
 
 }  // namespace
 
-PatternDatabase::PatternDatabase(const Pattern& pattern) : m_distances(kEntries, kUnset)
+PatternDatabase::PatternDatabase(const Pattern& pattern, std::stop_token stop) : m_distances(kEntries, kUnset)
 {
     // The search runs over the group's tiles and the blank, where a move of a group tile
     // costs 1 and a move of any other tile costs 0: layer d holds every state whose
@@ -43,6 +43,10 @@ PatternDatabase::PatternDatabase(const Pattern& pattern) : m_distances(kEntries,
     cost[home] = 0;
     for (std::uint8_t d = 0; !layer.empty(); ++d) {
         for (std::size_t i = 0; i < layer.size(); ++i) {
+            if ((i & 0xFFFF) == 0 && stop.stop_requested()) {
+                m_distances.clear();
+                return;
+            }
             const std::uint32_t state = layer[i];
             if (cost[state] != d)
                 continue;  // reached more cheaply after it was queued for this layer
@@ -84,17 +88,22 @@ PatternDatabase::PatternDatabase(const Pattern& pattern) : m_distances(kEntries,
 namespace {
 
 // The three searches are independent: two run on threads of their own beside the third.
-std::array<PatternDatabase, kPatterns> BuildAll()
+std::array<PatternDatabase, kPatterns> BuildAll(const std::stop_token& stop)
 {
-    auto first = std::async(std::launch::async, [] { return PatternDatabase(kPartition[0]); });
-    auto second = std::async(std::launch::async, [] { return PatternDatabase(kPartition[1]); });
-    PatternDatabase third(kPartition[2]);
+    auto first = std::async(std::launch::async, [stop] { return PatternDatabase(kPartition[0], stop); });
+    auto second = std::async(std::launch::async, [stop] { return PatternDatabase(kPartition[1], stop); });
+    PatternDatabase third(kPartition[2], stop);
     return {first.get(), second.get(), std::move(third)};
 }
 
 }  // namespace
 
-PatternDatabases::PatternDatabases() : m_databases(BuildAll()) {}
+PatternDatabases::PatternDatabases(std::stop_token stop) : m_databases(BuildAll(stop)) {}
+
+bool PatternDatabases::Complete() const
+{
+    return m_databases[0].Complete() && m_databases[1].Complete() && m_databases[2].Complete();
+}
 
 const std::array<TileSlot, kCells + 1>& PatternDatabases::Slots()
 {

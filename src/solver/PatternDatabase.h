@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <stop_token>
 #include <vector>
 
 namespace tilora::solver {
@@ -40,9 +41,11 @@ public:
     static constexpr std::size_t kEntries = std::size_t{1} << kIndexBits;
 
     // Runs the retrograde search from the solved board. Takes a few hundred ms and a
-    // 16 MiB scratch table; the result keeps 1 MiB.
-    explicit PatternDatabase(const Pattern& pattern);
+    // 16 MiB scratch table; the result keeps 1 MiB. A stop request abandons the search
+    // and leaves the database empty.
+    explicit PatternDatabase(const Pattern& pattern, std::stop_token stop = {});
 
+    bool Complete() const { return !m_distances.empty(); }
     std::uint8_t Distance(std::uint32_t index) const { return m_distances[index]; }
     std::size_t Bytes() const { return m_distances.size(); }
 
@@ -53,7 +56,10 @@ private:
 // The three databases of the partition and the lookups the search needs.
 class PatternDatabases {
 public:
-    PatternDatabases();
+    // Builds the three databases, two of them on threads of their own.
+    explicit PatternDatabases(std::stop_token stop = {});
+    // False when a stop request cut the build short: such databases must not be used.
+    bool Complete() const;
 
     // The slot of each tile 1..16 (index 0 unused).
     static const std::array<TileSlot, kCells + 1>& Slots();
