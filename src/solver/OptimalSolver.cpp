@@ -49,14 +49,18 @@ std::optional<std::vector<int>> OptimalSolver::Solve(const std::array<int, kCell
     m_nodes = 0;
     m_stop = std::move(stop);
 
-    for (int bound = Estimate();;) {
+    // Every move changes the blank's distance from its home corner by one, so every
+    // solution's length has that distance's parity: bounds of the other parity are skipped.
+    const int parity = (kSide - 1 - m_blank / kSide + kSide - 1 - m_blank % kSide) % 2;
+    const auto withParity = [parity](int bound) { return bound + ((bound - parity) & 1); };
+    for (int bound = withParity(Estimate());;) {
         m_nextBound = kInfinity;
         const Outcome outcome = Search(0, bound, -1);
         if (outcome == Outcome::Found)
             return m_path;
         if (outcome == Outcome::Stopped || m_nextBound == kInfinity)
             return std::nullopt;
-        bound = m_nextBound;
+        bound = withParity(m_nextBound);
     }
 }
 
@@ -81,7 +85,9 @@ void OptimalSolver::Move(int to)
 
 OptimalSolver::Outcome OptimalSolver::Search(int depth, int bound, int previousBlank)
 {
-    const int estimate = Estimate();
+    // The mirror's lookup is made only when the board's own does not already cut it off.
+    const int own = m_db.Estimate(m_indexes);
+    const int estimate = depth + own > bound ? own : std::max(own, m_db.Estimate(m_mirrorIndexes));
     if (depth + estimate > bound) {
         m_nextBound = std::min(m_nextBound, depth + estimate);
         return Outcome::Deeper;
