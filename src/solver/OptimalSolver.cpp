@@ -36,6 +36,16 @@ constexpr std::uint64_t kStopCheckMask = (1U << 14) - 1;
 
 }  // namespace
 
+OptimalSolver::OptimalSolver(const PatternDatabases& databases)
+{
+    for (int g = 0; g < kPatterns; ++g)
+        m_tables[g] = databases.Table(g);
+    for (int tile = 1; tile <= kCells; ++tile) {
+        m_slots[tile] = PatternDatabases::Slots()[tile];
+        m_mirrorSlots[tile] = PatternDatabases::Slots()[MirrorTile(tile)];
+    }
+}
+
 std::optional<std::vector<int>> OptimalSolver::Solve(const std::array<int, kCells>& tiles, std::stop_token stop)
 {
     m_tiles = tiles;
@@ -66,7 +76,7 @@ std::optional<std::vector<int>> OptimalSolver::Solve(const std::array<int, kCell
 
 int OptimalSolver::Estimate() const
 {
-    return std::max(m_db.Estimate(m_indexes), m_db.Estimate(m_mirrorIndexes));
+    return std::max(Sum(m_indexes), Sum(m_mirrorIndexes));
 }
 
 void OptimalSolver::Move(int to)
@@ -74,9 +84,9 @@ void OptimalSolver::Move(int to)
     // The tile at `to` slides into the blank's cell; only its own group's index changes.
     const int from = m_blank;
     const int tile = m_tiles[to];
-    const TileSlot slot = PatternDatabases::Slots()[tile];
+    const TileSlot slot = m_slots[tile];
     m_indexes[slot.pattern] ^= static_cast<std::uint32_t>(from ^ to) << slot.shift;
-    const TileSlot mirrorSlot = PatternDatabases::Slots()[MirrorTile(tile)];
+    const TileSlot mirrorSlot = m_mirrorSlots[tile];
     m_mirrorIndexes[mirrorSlot.pattern] ^= static_cast<std::uint32_t>(Mirror(from) ^ Mirror(to)) << mirrorSlot.shift;
     m_tiles[from] = tile;
     m_tiles[to] = kBlank;
@@ -86,8 +96,8 @@ void OptimalSolver::Move(int to)
 OptimalSolver::Outcome OptimalSolver::Search(int depth, int bound, int previousBlank)
 {
     // The mirror's lookup is made only when the board's own does not already cut it off.
-    const int own = m_db.Estimate(m_indexes);
-    const int estimate = depth + own > bound ? own : std::max(own, m_db.Estimate(m_mirrorIndexes));
+    const int own = Sum(m_indexes);
+    const int estimate = depth + own > bound ? own : std::max(own, Sum(m_mirrorIndexes));
     if (depth + estimate > bound) {
         m_nextBound = std::min(m_nextBound, depth + estimate);
         return Outcome::Deeper;

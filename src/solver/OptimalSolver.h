@@ -16,7 +16,7 @@ namespace tilora::solver {
 // move by move; a move never undoes the one before it.
 class OptimalSolver {
 public:
-    explicit OptimalSolver(const PatternDatabases& databases) : m_db(databases) {}
+    explicit OptimalSolver(const PatternDatabases& databases);
 
     // The positions the blank moves to, one per move, for the board `tiles` (the tile at
     // each position). The board must be a solvable arrangement of 1..16. Nothing when
@@ -32,7 +32,15 @@ private:
     void Move(int to);
     int Estimate() const;
 
-    const PatternDatabases& m_db;
+    int Sum(const std::array<std::uint32_t, kPatterns>& indexes) const
+    {
+        return m_tables[0][indexes[0]] + m_tables[1][indexes[1]] + m_tables[2][indexes[2]];
+    }
+
+    // The tables and each tile's slot, held here so that the inner loop reaches them directly.
+    std::array<const std::uint8_t*, kPatterns> m_tables{};
+    std::array<TileSlot, kCells + 1> m_slots{};
+    std::array<TileSlot, kCells + 1> m_mirrorSlots{};
     std::array<int, kCells> m_tiles{};
     int m_blank = 0;
     std::array<std::uint32_t, kPatterns> m_indexes{};

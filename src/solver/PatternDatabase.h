@@ -47,6 +47,7 @@ public:
 
     bool Complete() const { return !m_distances.empty(); }
     std::uint8_t Distance(std::uint32_t index) const { return m_distances[index]; }
+    const std::uint8_t* Data() const { return m_distances.data(); }
     std::size_t Bytes() const { return m_distances.size(); }
 
 private:
@@ -72,6 +73,9 @@ public:
         return m_databases[0].Distance(indexes[0]) + m_databases[1].Distance(indexes[1])
                + m_databases[2].Distance(indexes[2]);
     }
+
+    // The table of group g, indexed as Indexes makes its indexes.
+    const std::uint8_t* Table(int g) const { return m_databases[g].Data(); }
 
     std::size_t Bytes() const;
 
