@@ -15,7 +15,7 @@ CInstructionsDlg::CInstructionsDlg(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("instructionsDialog"));
     setWindowTitle(tr("Tilora : Instructions"));
     setFont(DialogFont());
-    setFixedSize(DluSize(205, 167));
+    setFixedSize(DluSize(205, 208));
 
     struct Text {
         const char* name;
@@ -40,7 +40,7 @@ CInstructionsDlg::CInstructionsDlg(QWidget* parent) : QDialog(parent)
              QT_TR_NOOP("To move a block, you can either click at it, drag it and drop it or simply double click the "
                         "mouse at it."),
              DluRect(11, 110, 183, 17)},
-        Text{"closingText", QT_TR_NOOP("Hope you have fun!"), DluRect(70, 131, 64, 8)}};
+        Text{"closingText", QT_TR_NOOP("Hope you have fun!"), DluRect(70, 172, 64, 8)}};
     for (const Text& t : texts) {
         auto* label = new QLabel(tr(t.text), this);
         label->setObjectName(QString::fromLatin1(t.name));
@@ -48,10 +48,20 @@ CInstructionsDlg::CInstructionsDlg(QWidget* parent) : QDialog(parent)
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
     }
+    // The keyboard, undo and hint came later than the texts above, which stay as they were.
+    auto* keys = new QLabel(tr("You can also play from the keyboard: an arrow key moves the block beside the vacant "
+                               "space into it. Ctrl+Z takes a move back and Ctrl+Y makes it again. Stuck? Press H and "
+                               "the computer makes the next move for you, but a game won with its help does not enter "
+                               "the high scores."),
+                            this);
+    keys->setObjectName(QStringLiteral("keysText"));
+    keys->setGeometry(DluRect(11, 130, 183, 38));
+    keys->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    keys->setWordWrap(true);
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
-    ok->setGeometry(DluRect(77, 146, 50, 14));
+    ok->setGeometry(DluRect(77, 187, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -7,6 +7,7 @@
 #include <QTimerEvent>
 
 #include "app/BlocksDlg.h"
+#include "app/HintSearch.h"
 #include "app/LevelDlg.h"
 #include "app/Messages.h"
 #include "app/Prompter.h"
@@ -28,6 +29,7 @@ CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
     BuildWindow();
     ConnectMenu();
     ConnectHelp();
+    ConnectMoves();
     SetIcon();
 
     // The fields start as declared: no game, not paused, the first built-in picture,
@@ -122,6 +124,10 @@ void CPuzzleDlg::Deal()
     m_nDealtLevel = m_nLevel;
     m_env.random.Seed(static_cast<std::uint32_t>(m_env.now()));
     ScrambleBoard(m_board, m_nLevel, m_env.random);
+    ForgetMoves();
+    // A 4 x 4 game gets its hint databases ready while the player looks at the board.
+    if (m_board.GridSize() == 4)
+        m_hints->Prepare();
     if (!m_bPaused)
         StartTimer();
 }
@@ -161,6 +167,7 @@ void CPuzzleDlg::OnNoOfBlocks()
             return;
         m_bPlaying = false;
     }
+    ForgetMoves();
     CBlocksDlg dialog(this);
     m_env.prompter.Exec(dialog);
     m_board.SetGridSize(CBlocksDlg::GridSizeFor(dialog.Choice()));
@@ -204,18 +211,15 @@ void CPuzzleDlg::MoveBlockAt(int x, int y)
     const auto cell = m_board.CellForMove(x, y);
     if (!cell)
         return;
-    const auto blank = m_board.BlankNeighbour(*cell);
-    if (!blank)
-        return;
-    m_board.Slide(*cell, *blank);
-    RedrawMove(cell->row, cell->column, blank->row, blank->column);
-    if (m_board.IsSolved())
-        Victory();
+    SlideBlock(*cell, MoveKind::Player);
 }
 
 void CPuzzleDlg::Victory()
 {
     StopTimer();
+    // The game is over: its moves can no longer be taken back.
+    m_history.Clear();
+    m_hintPlan.Clear();
     m_env.prompter.Ask(this, messages::Victory());
     m_bPlaying = false;
     m_bShowFinished = true;

@@ -10,10 +10,12 @@
 
 #include "app/PuzzleMenu.h"
 #include "board/Board.h"
+#include "board/MoveHistory.h"
 #include "display/PaintState.h"
 #include "display/PictureCache.h"
 #include "picture/PictureRecord.h"
 #include "scores/ProfileStore.h"
+#include "solver/HintPlan.h"
 
 class QLineEdit;
 class QMenu;
@@ -21,6 +23,7 @@ class QPaintEvent;
 
 namespace tilora {
 
+class HintSearch;
 class Prompter;
 class RandomSource;
 
@@ -67,6 +70,15 @@ public:
     // One move for a double click at client point (x, y).
     void MoveBlockAt(int x, int y);
 
+    // Keyboard play, undo and hint (PuzzleDlgMoves.cpp). An arrow slides the block on the
+    // arrow's far side of the blank into it: (dRow, dColumn) is the arrow's direction.
+    void OnArrow(int dRow, int dColumn);
+    void OnUndo();
+    void OnRedo();
+    void OnHint();
+    // Esc, the close box and the system menu's Close: during a game they ask Exit's question.
+    void reject() override;
+
     // Operations shared by the commands.
     void Deal();
     void Victory();
@@ -96,6 +108,9 @@ public:
     int DealtLevel() const { return m_nDealtLevel; }
     int Picture() const { return m_nPicture; }
     bool TimerRunning() const { return m_timer.isActive(); }
+    // A hint moved a block in this game: its time is not entered as a best.
+    bool Helped() const { return m_bHelped; }
+    const HintSearch& Hints() const { return *m_hints; }
     const Board& GetBoard() const { return m_board; }
     Board& GetBoard() { return m_board; }
     const PictureRecord& LoadedPicture() const { return m_picture; }
@@ -112,10 +127,20 @@ private:
     void BuildWindow();
     void ConnectMenu();
     void ConnectHelp();
+    void ConnectMoves();
     void ReadStartLevel();
     void SetIcon();
     PaintState CurrentPaintState() const;
     void OnBitmapFailed();
+
+    // How a slide came about, for the history and the hint.
+    enum class MoveKind { Player, Undo, Redo, Hint };
+    // Slides the block at `cell` into the blank next to it through the same steps as a
+    // double click: the slide, the quick redraw, the solved test and the victory.
+    bool SlideBlock(CellPos cell, MoveKind kind);
+    // A new game or a game read from a file: no history, no plan, no help.
+    void ForgetMoves();
+    void OnHintFound(const Board& board, const std::optional<std::vector<CellPos>>& moves);
 
     PuzzleEnvironment m_env;
 
@@ -135,6 +160,15 @@ private:
     PictureRecord m_picture;
     // The pictures decoded and scaled for drawing, so that paints only copy pixels.
     PictureCache m_pictures;
+
+    // The moves of the game in progress, for undo and redo.
+    MoveHistory m_history;
+    // The solution the hints follow while the board is the one it expects.
+    solver::HintPlan m_hintPlan;
+    HintSearch* m_hints = nullptr;
+    bool m_bHelped = false;
+    // A hint was asked for and waits for the search.
+    bool m_bHintWanted = false;
 
     PuzzleMenu m_menu;
     QWidget* m_client = nullptr;

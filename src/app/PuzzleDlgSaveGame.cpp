@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "app/FileFilter.h"
+#include "app/HintSearch.h"
 #include "app/Prompter.h"
 #include "app/SaveGameMessages.h"
 #include "savegame/SavedGameFile.h"
@@ -65,6 +66,9 @@ void CPuzzleDlg::OnOpenGame()
 
     // The grid size stays in force for later games: the next New deals this size.
     RestoreBoard(read.game, m_board);
+    ForgetMoves();
+    if (m_board.GridSize() == 4)
+        m_hints->Prepare();
     m_nSeconds = read.game.seconds;
     ShowCount();
     // A player who quit a paused game loads the new one paused.

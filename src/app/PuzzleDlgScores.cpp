@@ -12,6 +12,9 @@ namespace tilora {
 
 void CPuzzleDlg::RecordBestScore()
 {
+    // A game a hint helped shows its table as usual but enters no best.
+    if (m_bHelped)
+        return;
     // The name dialog runs only for a new best; however it closes, its name is taken:
     // empty after Esc or the close box.
     const auto askName = [this] {

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
@@ -44,7 +45,20 @@ PuzzleMenu BuildPuzzleMenu(QWidget* window)
     m.level = AddCommand(game, Menu::tr("Difficulty &Level"), 32775, "actionLevel");
     m.blocks = AddCommand(game, Menu::tr("No. of Bloc&ks"), 32786, "actionBlocks");
     game->addSeparator();
+    // Undo, Redo and Hint: commands of this program's own, with ids above the others.
+    m.undo = AddCommand(game, Menu::tr("&Undo"), 32787, "actionUndo");
+    m.redo = AddCommand(game, Menu::tr("&Redo"), 32788, "actionRedo");
+    m.hint = AddCommand(game, Menu::tr("&Hint"), 32789, "actionHint");
+    game->addSeparator();
     m.exit = AddCommand(game, Menu::tr("E&xit"), 32772, "actionExit");
+
+    m.newGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    m.openGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    m.saveGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m.exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m.undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m.hint->setShortcut(QKeySequence(Qt::Key_H));
 
     // An entry without text between Game and Picture that does nothing when chosen.
     AddCommand(m.bar, QString(), 65535, "actionEmpty");
@@ -66,11 +80,13 @@ PuzzleMenu BuildPuzzleMenu(QWidget* window)
     help->setObjectName(QStringLiteral("menuHelp"));
     m.about = AddCommand(help, Menu::tr("&About ..."), 32773, "actionAbout");
     m.howToPlay = AddCommand(help, Menu::tr("&How To Play"), 32785, "actionHowToPlay");
+    m.howToPlay->setShortcut(QKeySequence(Qt::Key_F1));
 
     // A command straight on the bar, at its right end.
     m.pauseRestart = new QAction(Menu::tr("&Pause/Restart"), m.bar);
     m.pauseRestart->setData(32778);
     m.pauseRestart->setObjectName(QStringLiteral("actionPauseRestart"));
+    m.pauseRestart->setShortcuts({QKeySequence(Qt::Key_Pause), QKeySequence(Qt::Key_P)});
     auto* pauseButton = new QToolButton(m.bar);
     pauseButton->setObjectName(QStringLiteral("pauseRestartButton"));
     pauseButton->setDefaultAction(m.pauseRestart);

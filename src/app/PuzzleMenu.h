@@ -20,6 +20,9 @@ struct PuzzleMenu {
     QAction* level = nullptr;
     QAction* blocks = nullptr;
     QAction* exit = nullptr;
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
+    QAction* hint = nullptr;
     QAction* openPicture = nullptr;
     std::array<QAction*, 4> pictures{};  // Bars, Flintstones, Winnie the Pooh, Doughnuts
     QAction* about = nullptr;
@@ -28,7 +31,8 @@ struct PuzzleMenu {
 };
 
 // Builds the menu bar as a child of `window`: Game, an empty entry, Picture, Help, and
-// Pause/Restart as a command at the bar's right end. "Bars" starts checked.
+// Pause/Restart as a command at the bar's right end. "Bars" starts checked. The commands
+// carry the keyboard shortcuts a desktop game has, shown beside their entries.
 PuzzleMenu BuildPuzzleMenu(QWidget* window);
 
 }  // namespace tilora

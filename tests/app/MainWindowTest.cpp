@@ -123,6 +123,10 @@ TEST_F(MainWindowTest, MenuHasTheGamesEntriesInOrder)
                                "  Difficulty &Level 32775",
                                "  No. of Bloc&ks 32786",
                                "  -",
+                               "  &Undo 32787",
+                               "  &Redo 32788",
+                               "  &Hint 32789",
+                               "  -",
                                "  E&xit 32772",
                                " 65535",
                                "&Picture >",
@@ -214,7 +218,7 @@ TEST_F(MainWindowTest, EveryMenuActionReachesItsHandler)
     }
 }
 
-TEST_F(MainWindowTest, EnterDoesNothingAndEscapeClosesAtOnceDuringAGame)
+TEST_F(MainWindowTest, EnterDoesNothingAndEscapeAsksExitsQuestionDuringAGame)
 {
     window->show();
     window->OnNew();
@@ -224,10 +228,48 @@ TEST_F(MainWindowTest, EnterDoesNothingAndEscapeClosesAtOnceDuringAGame)
     EXPECT_TRUE(window->Playing());
     EXPECT_TRUE(window->TimerRunning());
 
+    // A stray Esc does not lose the game: it asks as Exit does, and No keeps playing.
+    prompter.Answer(QMessageBox::No);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->Playing());
+    ASSERT_EQ(prompter.Messages().size(), 1U);
+    const Message& asked = prompter.Messages()[0];
+    const Message exit = messages::ConfirmExit();
+    EXPECT_EQ(asked.text, exit.text);
+    EXPECT_EQ(asked.caption, exit.caption);
+    EXPECT_EQ(asked.buttons, exit.buttons);
+    EXPECT_EQ(asked.icon, exit.icon);
+
+    prompter.Answer(QMessageBox::Yes);
     QTest::keyClick(window.get(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Rejected);
-    EXPECT_TRUE(prompter.Messages().empty());  // no question on the way out
+}
+
+TEST_F(MainWindowTest, EscapeAndTheCloseBoxCloseAtOnceWithoutAGame)
+{
+    window->show();
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+
+    Open();
+    window->show();
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(prompter.Messages().empty());  // no question without a game
+}
+
+TEST_F(MainWindowTest, TheCloseBoxAsksDuringAGame)
+{
+    window->show();
+    window->OnNew();
+    prompter.Answer(QMessageBox::No);
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->Playing());
+    EXPECT_EQ(prompter.Log(), QStringList{"message: Exit Game: Confirm"});
 }
 
 TEST_F(MainWindowTest, RightClickOpensTheSystemMenuWithAbout)
@@ -262,10 +304,12 @@ TEST_F(MainWindowTest, SystemCommandsIgnoreTheLowFourBits)
 
     window->show();
     window->OnNew();
-    window->OnSysCommand(0xF062);  // the close box: no question, even during a game
+    prompter.Answer(QMessageBox::Yes);
+    window->OnSysCommand(0xF062);  // Close: during a game it asks first
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Rejected);
-    EXPECT_TRUE(prompter.Messages().empty());
+    ASSERT_EQ(prompter.Messages().size(), 1U);
+    EXPECT_EQ(prompter.Messages()[0].caption, "Exit Game: Confirm");
 }
 
 TEST_F(MainWindowTest, WindowIsCaptionedMinimisableAndCentredOnTheScreen)
@@ -324,14 +368,15 @@ TEST_F(MainWindowTest, InstructionsBoxTextsAreWordForWordAndFit)
 {
     CInstructionsDlg box;
     EXPECT_EQ(box.windowTitle(), "Tilora : Instructions");
-    EXPECT_EQ(box.size(), DluSize(205, 167));
+    EXPECT_EQ(box.size(), DluSize(205, 208));
     ExpectPlaced(box, {{"headingText", DluRect(69, 7, 67, 8)},
                        {"subheadingText", DluRect(84, 19, 37, 8)},
                        {"aimText", DluRect(11, 35, 183, 35)},
                        {"movesText", DluRect(11, 74, 183, 32)},
                        {"mouseText", DluRect(11, 110, 183, 17)},
-                       {"closingText", DluRect(70, 131, 64, 8)},
-                       {"okButton", DluRect(77, 146, 50, 14)}});
+                       {"keysText", DluRect(11, 130, 183, 38)},
+                       {"closingText", DluRect(70, 172, 64, 8)},
+                       {"okButton", DluRect(77, 187, 50, 14)}});
     // The double blank and the slip are the game's own.
     EXPECT_TRUE(box.findChild<QLabel*>(QStringLiteral("aimText"))->text().startsWith("The  aim of the game"));
     EXPECT_TRUE(box.findChild<QLabel*>(QStringLiteral("movesText"))->text().endsWith("Only one block can me moved at a time."));

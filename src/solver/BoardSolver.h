@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <stop_token>
+#include <vector>
+
+#include "board/Board.h"
+
+namespace tilora::solver {
+
+class PatternDatabases;
+
+// True when the board's cells hold each of 1..n*n once and legal slides can bring it to
+// the solved board: the order of the cells and the blank's distance from its home
+// corner must have the same parity.
+bool IsSolvable(const Board& board);
+
+// A complete solution of `board`: the cells whose blocks slide into the blank, one per
+// move, in order. A 4 x 4 board is solved in the fewest moves. A larger board first has
+// its top row and left column put in place, then the top row and left column of what is
+// left, until a 4 x 4 board remains, which is then solved in the fewest moves. Nothing
+// for a board that cannot be solved or a grid smaller than 4, or when `stop` is
+// requested first.
+std::optional<std::vector<CellPos>> SolveBoard(const Board& board, const PatternDatabases& databases,
+                                               std::stop_token stop = {});
+
+}  // namespace tilora::solver

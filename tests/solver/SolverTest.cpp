@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+#include "board/CrtRandom.h"
+#include "board/Deal.h"
+#include "solver/BoardSolver.h"
+#include "solver/HintPlan.h"
+#include "solver/PatternDatabase.h"
+
+namespace tilora::solver {
+namespace {
+
+Board FourByFour(const std::array<int, 16>& tiles)
+{
+    Board board;
+    board.SetGridSize(4);
+    for (int p = 0; p < 16; ++p)
+        board.SetCell(p / 4, p % 4, tiles[p]);
+    return board;
+}
+
+Board Dealt(int n, std::uint32_t seed, int level)
+{
+    Board board;
+    board.SetGridSize(n);
+    CrtRandom random;
+    random.Seed(seed);
+    ScrambleBoard(board, level, random);
+    return board;
+}
+
+// Plays the moves as the window does, each one a block next to the blank sliding into it.
+// False at the first move that is no legal slide.
+bool Play(Board& board, const std::vector<CellPos>& moves)
+{
+    for (const CellPos cell : moves) {
+        const auto blank = board.BlankNeighbour(cell);
+        if (!board.Contains(cell) || !blank)
+            return false;
+        board.Slide(cell, *blank);
+    }
+    return true;
+}
+
+// The databases take a second or so to build; one set serves every test of this program.
+const PatternDatabases& Databases()
+{
+    static const PatternDatabases databases;
+    return databases;
+}
+
+// A 4 x 4 board is solved in the fewest moves. The lengths were worked out once by a
+// plain iterative-deepening search with the Manhattan distance alone.
+TEST(SolverTest, FourByFourBoardsAreSolvedInTheFewestMoves)
+{
+    struct Case {
+        std::array<int, 16> tiles;
+        std::size_t shortest;
+    };
+    const std::vector<Case> cases{
+        {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}, 0},
+        {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16, 15}, 1},
+        {{1, 2, 3, 4, 5, 6, 7, 16, 9, 10, 11, 8, 13, 14, 15, 12}, 2},
+        {{2, 3, 8, 11, 1, 6, 15, 16, 5, 9, 4, 12, 13, 10, 7, 14}, 24},
+        {{6, 1, 16, 4, 5, 8, 12, 2, 9, 7, 3, 11, 13, 10, 14, 15}, 28},
+        {{5, 7, 12, 1, 2, 10, 6, 16, 9, 8, 3, 4, 13, 14, 11, 15}, 28},
+        {{1, 11, 2, 8, 6, 13, 4, 16, 5, 14, 9, 7, 10, 15, 12, 3}, 34},
+        {{6, 7, 3, 2, 5, 16, 14, 8, 1, 4, 11, 12, 9, 13, 10, 15}, 34},
+        {{12, 2, 1, 4, 14, 9, 10, 3, 16, 5, 13, 7, 6, 11, 15, 8}, 38},
+        {{5, 6, 2, 7, 3, 16, 8, 4, 1, 9, 10, 15, 13, 11, 12, 14}, 38},
+        {{6, 13, 2, 4, 7, 1, 15, 16, 10, 8, 12, 11, 5, 9, 14, 3}, 42},
+    };
+    for (const Case& c : cases) {
+        Board board = FourByFour(c.tiles);
+        const auto moves = SolveBoard(board, Databases());
+        ASSERT_TRUE(moves.has_value()) << "shortest " << c.shortest;
+        EXPECT_EQ(moves->size(), c.shortest);
+        EXPECT_TRUE(Play(board, *moves) && board.IsSolved()) << "shortest " << c.shortest;
+    }
+}
+
+// Every size the game deals is solved, from many deals, by legal slides alone.
+TEST(SolverTest, DealtBoardsOfEverySizeAreSolved)
+{
+    for (const int n : {4, 5, 8, 10}) {
+        for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+            // The 4 x 4 deals stay short so that the test keeps quick in checked builds;
+            // the larger ones are dealt as hard as the game deals them.
+            Board board = Dealt(n, seed, n == 4 ? 3 : 100);
+            const auto moves = SolveBoard(board, Databases());
+            ASSERT_TRUE(moves.has_value()) << n << " x " << n << ", seed " << seed;
+            EXPECT_TRUE(Play(board, *moves) && board.IsSolved()) << n << " x " << n << ", seed " << seed;
+        }
+    }
+}
+
+// Only a board that slides can bring home is taken: each tile once, and the order's
+// parity matching the blank's distance from its corner.
+TEST(SolverTest, OnlySolvableBoardsAreTaken)
+{
+    struct Case {
+        const char* what;
+        std::array<int, 16> tiles;
+        bool solvable;
+    };
+    const std::vector<Case> cases{
+        {"solved", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}, true},
+        {"blank moved up", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 16, 13, 14, 15, 12}, true},
+        {"two tiles swapped", {2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}, false},
+        {"blank swapped with a tile two cells away", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 16, 15, 14}, false},
+        {"a tile twice", {1, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}, false},
+        {"no blank", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 15}, false},
+        {"a tile out of range", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 17, 16}, false},
+        {"a zero", {0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IsSolvable(FourByFour(c.tiles)), c.solvable) << c.what;
+
+    Board large = Dealt(10, 3, 100);
+    EXPECT_TRUE(IsSolvable(large));
+    const int first = large.Cell(9, 0);
+    large.SetCell(9, 0, large.Cell(9, 1));
+    large.SetCell(9, 1, first);
+    EXPECT_FALSE(IsSolvable(large)) << "10 x 10 with two tiles swapped";
+}
+
+// The plan hands out its moves while the board is the one it expects, and nothing as soon
+// as the board is another.
+TEST(SolverTest, PlanIsFollowedOnlyOnTheBoardItExpects)
+{
+    Board board = FourByFour({1, 2, 3, 4, 5, 6, 7, 16, 9, 10, 11, 8, 13, 14, 15, 12});
+    HintPlan plan;
+    plan.Set(board, {{2, 3}, {3, 3}});
+    ASSERT_EQ(plan.Next(board), (CellPos{2, 3}));
+    ASSERT_TRUE(Play(board, {{2, 3}}));
+    EXPECT_FALSE(plan.Next(board).has_value()) << "the plan was not told of the move";
+    plan.Advance();
+    ASSERT_EQ(plan.Next(board), (CellPos{3, 3}));
+
+    Board other = board;
+    ASSERT_TRUE(Play(other, {{2, 2}}));
+    EXPECT_FALSE(plan.Next(other).has_value()) << "another board";
+    plan.Advance();
+    EXPECT_FALSE(plan.Next(board).has_value()) << "the plan is used up";
+}
+
+}  // namespace
+}  // namespace tilora::solver
