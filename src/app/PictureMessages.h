@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QImageReader>
+#include <QStringList>
+
 #include "app/Prompter.h"
 
 namespace tilora::messages {
@@ -10,6 +14,20 @@ namespace tilora::messages {
 inline QString BitmapFilter()
 {
     return QStringLiteral("Bitmap Files(*.BMP)|*.bmp|All Files (*.*)|*.*|");
+}
+
+// The filter of the Open Picture dialog in the same classic form: first every picture
+// file the installed image readers can open, then the pairs of BitmapFilter.
+inline QString PictureFilter()
+{
+    QStringList patterns{QStringLiteral("*.bmp")};
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        const QString pattern = QStringLiteral("*.") + QString::fromLatin1(format).toLower();
+        if (!patterns.contains(pattern))
+            patterns << pattern;
+    }
+    return QCoreApplication::translate("OpenPicture", "All Picture Files") + u'|' + patterns.join(u';') + u'|' +
+           BitmapFilter();
 }
 
 inline FileRequest LoadImageRequest(const QString& filter)
@@ -32,6 +50,14 @@ inline Message ImageLoadError()
 inline Message NotABitmap()
 {
     return {QStringLiteral("This is not a valid Bitmap file.\n\nThe Tilora can only display bitmap files."),
+            QStringLiteral("ERROR"), QMessageBox::Ok, QMessageBox::Critical};
+}
+
+// A file that is neither a bitmap nor a picture any installed reader can decode.
+inline Message NotAPicture()
+{
+    return {QCoreApplication::translate("OpenPicture",
+                                        "This is not a valid Picture file.\n\nThe Tilora can only display picture files."),
             QStringLiteral("ERROR"), QMessageBox::Ok, QMessageBox::Critical};
 }
 

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QMetaObject>
 
 #include <ctime>
 
@@ -18,10 +20,27 @@ int main(int argc, char* argv[])
     // Every window of the program shows the game's icon, the score dialogs included.
     QApplication::setWindowIcon(tilora::AppIcon());
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Sliding-block picture puzzle: restore the picture by sliding its blocks."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("main", "A picture file to play on, as with Open Picture."),
+                                 QStringLiteral("[FILE]"));
+    parser.process(app);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        parser.showHelp(1);
+
     tilora::QtPrompter prompter;
     tilora::CrtRandom random;
     tilora::CPuzzleDlg window({prompter, tilora::ProfileStore(tilora::DefaultScoreFilePath()), random,
                                [] { return std::time(nullptr); }});
+    // The picture opens once the window is on the screen, so that its messages have an owner.
+    if (!files.isEmpty())
+        QMetaObject::invokeMethod(&window, [&window, file = files.front()] { window.OpenPictureFile(file); },
+                                  Qt::QueuedConnection);
     window.exec();
     return 0;
 }
