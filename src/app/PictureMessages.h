@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QImageReader>
 #include <QStringList>
 
 #include "app/Prompter.h"
+#include "display/PhotoReader.h"
 
 namespace tilora::messages {
 
@@ -21,8 +21,8 @@ inline QString BitmapFilter()
 inline QString PictureFilter()
 {
     QStringList patterns{QStringLiteral("*.bmp")};
-    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
-        const QString pattern = QStringLiteral("*.") + QString::fromLatin1(format).toLower();
+    for (const QByteArray& format : PhotoFormats()) {
+        const QString pattern = QStringLiteral("*.") + QString::fromLatin1(format);
         if (!patterns.contains(pattern))
             patterns << pattern;
     }

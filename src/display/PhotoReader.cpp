@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 namespace tilora {
 namespace {
@@ -85,7 +86,21 @@ QImage OverWhite(const QImage& image)
     return out;
 }
 
+bool Refused(const QByteArray& format)
+{
+    return format == "icns";
+}
+
 }  // namespace
+
+QList<QByteArray> PhotoFormats()
+{
+    QList<QByteArray> formats;
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+        if (!Refused(format.toLower()))
+            formats << format.toLower();
+    return formats;
+}
 
 int LargestBoardSide(qreal devicePixelRatio)
 {
@@ -105,7 +120,7 @@ PhotoRead DecodePhoto(const QByteArray& bytes, int largestSide)
     // Qt's own guard against huge allocations, set to the game's limit; the checks below
     // refuse most such files before the reader even starts.
     reader.setAllocationLimit(static_cast<int>(kMaxPhotoDecodedBytes / (1024 * 1024)));
-    if (!reader.canRead())
+    if (!reader.canRead() || Refused(reader.format().toLower()))
         return {PhotoReadResult::NotPicture, {}};
 
     const QSize size = reader.size();
@@ -129,7 +144,13 @@ PhotoRead DecodePhoto(const QByteArray& bytes, int largestSide)
             return {PhotoReadResult::TooLarge, {}};
     }
 
-    const QImage image = reader.read();
+    QImage image;
+    try {
+        image = reader.read();
+    } catch (const std::bad_alloc&) {
+        // A reader that trusts a size in the file asked for more memory than there is.
+        return {PhotoReadResult::TooLarge, {}};
+    }
     if (image.isNull())
         return {PhotoReadResult::Damaged, {}};
     QImage opaque = OverWhite(image);

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QList>
 #include <QString>
 
 #include <cstdint>
@@ -33,6 +34,11 @@ inline constexpr std::int64_t kMaxPhotoPixels = 1'000'000'000;
 inline constexpr std::int64_t kMaxPhotoDecodedBytes = std::int64_t{512} * 1024 * 1024;
 // A picture file is read whole into memory before it is decoded.
 inline constexpr std::int64_t kMaxPhotoFileBytes = std::int64_t{512} * 1024 * 1024;
+
+// The formats of the installed image readers that the game decodes, in lower case. Left
+// out is Apple's icon format, whose reader allocates whatever size a few bytes of the file
+// claim before it reads them (4 GB for a 200-byte file).
+QList<QByteArray> PhotoFormats();
 
 // The side, in device pixels, of the largest board the window can draw: the 320-pixel
 // board at the largest zoom (400 %) on a screen of the given device pixel ratio. A photo

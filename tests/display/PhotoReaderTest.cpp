@@ -37,8 +37,11 @@ TEST(PhotoReaderTest, DecodesAtTheSizeTheBoardCanShow)
         {"much larger, png", png, 16, PhotoReadResult::Decoded, {21, 16}},
         {"much larger, jpeg", jpeg, 16, PhotoReadResult::Decoded, {21, 16}},
         {"a bitmap is not decoded here", QByteArray("BM") + png, 16, PhotoReadResult::Bitmap, {}},
-        {"more than a gigapixel announced", PngClaiming(40000, 30000), 1280, PhotoReadResult::TooLarge, {}},
+        // A JPEG decodes at the reduced size, so only the count of pixels refuses this one.
+        {"more than a gigapixel announced", JpegClaiming(jpeg, 40000, 30000), 1280, PhotoReadResult::TooLarge, {}},
         {"more than 512 MiB decoded", PngClaiming(12000, 12000), 0, PhotoReadResult::TooLarge, {}},
+        {"Apple icon, whose reader trusts sizes", QByteArray("icns\0\0\0\x18icp4\x80\0\0\0\x89PNG\r\n\x1a\n", 24), 1280,
+         PhotoReadResult::NotPicture, {}},
         {"unknown content", QByteArray(100, 'x'), 1280, PhotoReadResult::NotPicture, {}},
         {"empty", QByteArray(), 1280, PhotoReadResult::NotPicture, {}},
     };

@@ -146,4 +146,18 @@ inline QByteArray PngClaiming(std::uint32_t width, std::uint32_t height)
     return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", ihdr) + chunk("IDAT", idat) + chunk("IEND", {});
 }
 
+// The JPEG with the size in its frame header changed to width x height; its data still
+// holds the small picture.
+inline QByteArray JpegClaiming(QByteArray jpeg, int width, int height)
+{
+    const qsizetype frame = jpeg.indexOf("\xff\xc0");
+    if (frame < 0)
+        return {};
+    jpeg[frame + 5] = static_cast<char>(height >> 8);
+    jpeg[frame + 6] = static_cast<char>(height & 0xff);
+    jpeg[frame + 7] = static_cast<char>(width >> 8);
+    jpeg[frame + 8] = static_cast<char>(width & 0xff);
+    return jpeg;
+}
+
 }  // namespace tilora::test
