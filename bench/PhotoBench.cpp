@@ -130,6 +130,17 @@ void BM_BareDecodeAtReducedSize(benchmark::State& state)
     }
 }
 
+// The game's reader alone: the file read whole, then decoded from memory.
+void BM_ReadPhotoFile(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const tilora::PhotoRead read = tilora::ReadPhotoFile(File().Path(), tilora::LargestBoardSide(1.0));
+        if (read.result != tilora::PhotoReadResult::Decoded)
+            state.SkipWithError("the photo did not decode");
+        benchmark::DoNotOptimize(read.image.constBits());
+    }
+}
+
 // What the player waits for after choosing the file.
 void BM_OpenAndFirstPaint(benchmark::State& state)
 {
@@ -140,6 +151,7 @@ void BM_OpenAndFirstPaint(benchmark::State& state)
 
 BENCHMARK(BM_PeakMemoryAboveIdle)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_BareDecodeAtReducedSize)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadPhotoFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_OpenAndFirstPaint)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
