@@ -104,6 +104,8 @@ long StatusKiB(const char* field)
 
 // Runs first, before the other benchmarks have grown the heap. The peak is reset to the
 // present size just before the opening (clear_refs 5), so it counts the opening alone.
+// Only a fresh process measures it truly (repetitions reuse the heap the first one grew):
+//   photo_bench --benchmark_filter=PeakMemory
 void BM_PeakMemoryAboveIdle(benchmark::State& state)
 {
     File();

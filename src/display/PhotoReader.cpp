@@ -36,26 +36,6 @@ private:
     int m_fd;
 };
 
-// Reads up to `limit` bytes onwards from the current position; fewer at the end of the file.
-bool ReadUpTo(int fd, QByteArray& out, qsizetype limit)
-{
-    while (out.size() < limit) {
-        // As much as the reserved room holds, so the buffer is not moved while it fills.
-        const qsizetype want = std::min<qsizetype>(limit - out.size(), std::max<qsizetype>(out.capacity() - out.size(), 1 << 16));
-        const qsizetype at = out.size();
-        out.resize(at + want);
-        const ssize_t got = ::read(fd, out.data() + at, static_cast<std::size_t>(want));
-        if (got < 0) {
-            out.resize(at);
-            return false;
-        }
-        out.resize(at + got);
-        if (got == 0)
-            break;
-    }
-    return true;
-}
-
 // The bytes a decoded image of this size takes, in the reader's own pixel format (at least
 // 32 bits a pixel, which every picture becomes for drawing).
 std::int64_t DecodedBytes(QSize size, QImage::Format format)
@@ -108,14 +88,11 @@ int LargestBoardSide(qreal devicePixelRatio)
     return static_cast<int>(std::ceil(kBoardSide * kLargestZoom * ratio));
 }
 
-PhotoRead DecodePhoto(const QByteArray& bytes, int largestSide)
+PhotoRead DecodePhoto(QIODevice& device, int largestSide)
 {
-    if (bytes.startsWith("BM"))
+    if (device.peek(2) == "BM")
         return {PhotoReadResult::Bitmap, {}};
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QImageReader reader(&device);
     reader.setAutoTransform(true);
     // Qt's own guard against huge allocations, set to the game's limit; the checks below
     // refuse most such files before the reader even starts.
@@ -159,6 +136,14 @@ PhotoRead DecodePhoto(const QByteArray& bytes, int largestSide)
     return {PhotoReadResult::Decoded, std::move(opaque)};
 }
 
+PhotoRead DecodePhoto(const QByteArray& bytes, int largestSide)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return DecodePhoto(buffer, largestSide);
+}
+
 PhotoRead ReadPhotoFile(const QString& path, int largestSide)
 {
     const QByteArray name = QFile::encodeName(path);
@@ -171,19 +156,12 @@ PhotoRead ReadPhotoFile(const QString& path, int largestSide)
         return {PhotoReadResult::CannotOpen, {}};
     if (info.st_size > kMaxPhotoFileBytes)
         return {PhotoReadResult::TooLarge, {}};
-
-    QByteArray bytes;
-    if (!ReadUpTo(fd.Get(), bytes, 2))
+    // The reader takes the file straight from the descriptor: a regular file ends, and
+    // the photo is never held in memory twice.
+    QFile file;
+    if (!file.open(fd.Get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         return {PhotoReadResult::CannotOpen, {}};
-    if (bytes.startsWith("BM"))
-        return {PhotoReadResult::Bitmap, {}};
-    bytes.reserve(static_cast<qsizetype>(info.st_size) + (1 << 16));
-    // One byte past the limit tells a file that grew beyond it since fstat.
-    if (!ReadUpTo(fd.Get(), bytes, kMaxPhotoFileBytes + 1))
-        return {PhotoReadResult::CannotOpen, {}};
-    if (bytes.size() > kMaxPhotoFileBytes)
-        return {PhotoReadResult::TooLarge, {}};
-    return DecodePhoto(bytes, largestSide);
+    return DecodePhoto(file, largestSide);
 }
 
 }  // namespace tilora

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+class QIODevice;
+
 #include <cstdint>
 
 namespace tilora {
@@ -32,7 +34,7 @@ struct PhotoRead {
 // one whose decoded image would take more bytes than a bitmap's pixel buffer may.
 inline constexpr std::int64_t kMaxPhotoPixels = 1'000'000'000;
 inline constexpr std::int64_t kMaxPhotoDecodedBytes = std::int64_t{512} * 1024 * 1024;
-// A picture file is read whole into memory before it is decoded.
+// A larger picture file is not read at all.
 inline constexpr std::int64_t kMaxPhotoFileBytes = std::int64_t{512} * 1024 * 1024;
 
 // The formats of the installed image readers that the game decodes, in lower case. Left
@@ -45,16 +47,18 @@ QList<QByteArray> PhotoFormats();
 // is never decoded with both sides much larger than this.
 int LargestBoardSide(qreal devicePixelRatio);
 
-// Decodes a picture held in memory. The EXIF orientation is applied, transparent pixels
+// Decodes a picture from `device`, read from its current position. The EXIF orientation is applied, transparent pixels
 // are laid over white, and a picture whose both sides exceed twice `largestSide` is
 // decoded at the reduced size whose shorter side is `largestSide` (JPEG skips the work),
 // keeping its proportions. The content alone decides the format, whatever the file's
 // name says.
+PhotoRead DecodePhoto(QIODevice& device, int largestSide);
+// The same for a picture held in memory.
 PhotoRead DecodePhoto(const QByteArray& bytes, int largestSide);
 
 // Reads a file and decodes it as DecodePhoto does. The file is opened without blocking
 // and must be a regular file, so that a FIFO or a device never hangs the game; a file
-// starting with "BM" is not read beyond those two bytes.
+// starting with "BM" is not read beyond its first bytes.
 PhotoRead ReadPhotoFile(const QString& path, int largestSide);
 
 }  // namespace tilora
