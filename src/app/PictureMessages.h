@@ -56,8 +56,8 @@ inline Message NotABitmap()
 // A file that is neither a bitmap nor a picture any installed reader can decode.
 inline Message NotAPicture()
 {
-    return {QCoreApplication::translate("OpenPicture",
-                                        "This is not a valid Picture file.\n\nThe Tilora can only display picture files."),
+    return {QCoreApplication::translate(
+                "OpenPicture", "This is not a valid Picture file.\n\nThe Tilora can only display picture files."),
             QStringLiteral("ERROR"), QMessageBox::Ok, QMessageBox::Critical};
 }
 

@@ -40,7 +40,8 @@ private:
 // 32 bits a pixel, which every picture becomes for drawing).
 std::int64_t DecodedBytes(QSize size, QImage::Format format)
 {
-    const int bits = format == QImage::Format_Invalid ? 32 : std::max(32, static_cast<int>(QImage::toPixelFormat(format).bitsPerPixel()));
+    const int formatBits = format == QImage::Format_Invalid ? 0 : QImage::toPixelFormat(format).bitsPerPixel();
+    const int bits = std::max(32, formatBits);
     return std::int64_t{size.width()} * size.height() * (bits / 8);
 }
 

@@ -82,7 +82,8 @@ const std::vector<FormatCase>& FormatCases()
          },
          {kRed, kGrey, kBlue, kWhite}, 0, {}},
         // What decodes of a cut JPEG shows; the rest of it is the reader's grey.
-        {"truncated jpeg", "cut.jpg", [] { return CutInScan(Encode(Sample(), "jpeg", 95)); }, {kRed, kGreen, {}, {}}, 24, {}},
+        {"truncated jpeg", "cut.jpg", [] { return CutInScan(Encode(Sample(), "jpeg", 95)); },
+         {kRed, kGreen, {}, {}}, 24, {}},
         {"truncated png", "cut.png", [] { return Encode(Sample(), "png").chopped(40); },
          {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::ImageLoadError()},
         {"a png that claims 100000 x 100000 pixels", "huge.png", [] { return PngClaiming(100000, 100000); },

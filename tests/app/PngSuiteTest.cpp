@@ -37,7 +37,8 @@ QString RgbHash(const QImage& image)
         QByteArray row;
         for (int x = 0; x < image.width(); ++x) {
             const QRgb p = image.pixel(x, y);
-            row.append(static_cast<char>(qRed(p))).append(static_cast<char>(qGreen(p))).append(static_cast<char>(qBlue(p)));
+            for (const int channel : {qRed(p), qGreen(p), qBlue(p)})
+                row.append(static_cast<char>(channel));
         }
         hash.addData(row);
     }
