@@ -120,6 +120,9 @@ PhotoRead DecodePhoto(QIODevice& device, int largestSide)
         }
         if (DecodedBytes(decoded, reader.imageFormat()) > kMaxPhotoDecodedBytes)
             return {PhotoReadResult::TooLarge, {}};
+        const std::int64_t pixels = std::int64_t{decoded.width()} * decoded.height();
+        if (pixels > kPhotoPixelsAlwaysAllowed && pixels / kMaxPhotoPixelsPerByte > device.size())
+            return {PhotoReadResult::TooLarge, {}};
     }
 
     QImage image;

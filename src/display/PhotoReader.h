@@ -34,6 +34,12 @@ struct PhotoRead {
 // one whose decoded image would take more bytes than a bitmap's pixel buffer may.
 inline constexpr std::int64_t kMaxPhotoPixels = 1'000'000'000;
 inline constexpr std::int64_t kMaxPhotoDecodedBytes = std::int64_t{512} * 1024 * 1024;
+// A picture decoded at its full size may have at most this many pixels for each byte of
+// its file, beyond the first 16 million pixels: even a plain picture packs fewer than
+// this, while a file of a few bytes that claims a huge picture would cost seconds of
+// work and hundreds of megabytes before its reader finds it empty.
+inline constexpr std::int64_t kMaxPhotoPixelsPerByte = 4096;
+inline constexpr std::int64_t kPhotoPixelsAlwaysAllowed = 16'000'000;
 // A larger picture file is not read at all.
 inline constexpr std::int64_t kMaxPhotoFileBytes = std::int64_t{512} * 1024 * 1024;
 
