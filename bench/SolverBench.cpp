@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hint timings: the databases' build, the first hint of 200 dealt 4 x 4 boards, the later
 // hints along the found path, and whole solutions of dealt 10 x 10 boards. Prints the
 // figures; run it from a release build. Search times are processor time of the one

@@ -76,8 +76,9 @@ endif()
 
 # The Debian package: dpkg-shlibdeps works out the Qt 6 and C++ runtime libraries the
 # program links; the condensed DejaVu face is what the dialogs are laid out to fit, Qt's
-# own translations give its buttons and file dialogs the player's language, and the
-# Wayland platform plugin lets it run natively on a Wayland desktop.
+# own translations give its buttons and file dialogs the player's language, the image
+# format plugins read WebP, TIFF, TGA and the other picture files beyond PNG, JPEG and
+# GIF, and the Wayland platform plugin lets it run natively on a Wayland desktop.
 set(CPACK_PACKAGE_NAME tilora)
 set(CPACK_PACKAGE_VENDOR "The Tilora developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sliding-block picture puzzle")
@@ -93,7 +94,7 @@ difficulty levels, saved games and a table of best times.")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-extra, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-extra, qt6-translations-l10n, qt6-image-formats-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 include(CPack)

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+#include <QStringList>
+
 #include "app/Prompter.h"
+#include "display/PhotoReader.h"
 
 namespace tilora::messages {
 
@@ -12,6 +16,20 @@ inline QString BitmapFilter()
 {
     //: Translate the descriptions only; keep every "|" and pattern.
     return Text::tr("Bitmap Files(*.BMP)|*.bmp|All Files (*.*)|*.*|");
+}
+
+// The filter of the Open Picture dialog in the same classic form: first every picture
+// file the installed image readers can open, then the pairs of BitmapFilter.
+inline QString PictureFilter()
+{
+    QStringList patterns{QStringLiteral("*.bmp")};
+    for (const QByteArray& format : PhotoFormats()) {
+        const QString pattern = QStringLiteral("*.") + QString::fromLatin1(format);
+        if (!patterns.contains(pattern))
+            patterns << pattern;
+    }
+    return QCoreApplication::translate("OpenPicture", "All Picture Files") + u'|' + patterns.join(u';') + u'|' +
+           BitmapFilter();
 }
 
 inline FileRequest LoadImageRequest(const QString& filter)
@@ -35,6 +53,14 @@ inline Message NotABitmap()
 {
     return {Text::tr("This is not a valid Bitmap file.\n\nThe Tilora can only display bitmap files."),
             Text::tr("ERROR"), QMessageBox::Ok, QMessageBox::Critical};
+}
+
+// A file that is neither a bitmap nor a picture any installed reader can decode.
+inline Message NotAPicture()
+{
+    return {QCoreApplication::translate(
+                "OpenPicture", "This is not a valid Picture file.\n\nThe Tilora can only display picture files."),
+            QStringLiteral("ERROR"), QMessageBox::Ok, QMessageBox::Critical};
 }
 
 inline Message StartNewGameWithPicture()

@@ -31,6 +31,8 @@ CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
     ConnectHelp();
     ConnectMoves();
     SetIcon();
+    // A picture file dropped from a file manager opens as with Open Picture.
+    setAcceptDrops(true);
 
     // The fields start as declared: no game, not paused, the first built-in picture,
     // a 4 x 4 board and a count of 0.
@@ -83,10 +85,12 @@ void CPuzzleDlg::Invalidate()
     m_client->update();
 }
 
-void CPuzzleDlg::UseLoadedPicture()
+void CPuzzleDlg::UseLoadedPicture(const QImage& photo)
 {
     m_bCustomPicture = true;
     m_pictures.DropLoaded();
+    if (!photo.isNull())
+        m_pictures.SetLoadedSource(photo);
 }
 
 void CPuzzleDlg::timerEvent(QTimerEvent* event)

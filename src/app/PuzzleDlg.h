@@ -3,6 +3,7 @@
 
 #include <QBasicTimer>
 #include <QDialog>
+#include <QImage>
 #include <QPoint>
 
 #include <ctime>
@@ -17,6 +18,9 @@
 #include "scores/ProfileStore.h"
 #include "solver/HintPlan.h"
 
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QLineEdit;
 class QMenu;
 class QPaintEvent;
@@ -52,6 +56,9 @@ public:
     void OnNoOfBlocks();
     void OnChoosePicture(int picture);
     void OnOpenPicture();
+    // What Open Picture does after its dialog, for a file dropped on the window or named
+    // on the command line: the same questions, messages and timer.
+    void OpenPictureFile(const QString& path);
     void OnAbout();
     void OnHowToPlay();
     // A command of the window's system menu, by its system-command id.
@@ -90,8 +97,9 @@ public:
     void ShowCount();
     // Asks for the whole client area to be painted anew from the state.
     void Invalidate();
-    // Makes the loaded-picture record, just filled by a read, the picture in use.
-    void UseLoadedPicture();
+    // Makes the loaded-picture record, just filled by a read, the picture in use; or,
+    // when `photo` is not null, that photo.
+    void UseLoadedPicture(const QImage& photo = {});
 
     // Painting (PuzzleDlgPaint.cpp): the whole client area for the current state, and the
     // quick redraw of the two cells a move changed.
@@ -122,6 +130,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildWindow();
@@ -132,6 +143,8 @@ private:
     void SetIcon();
     PaintState CurrentPaintState() const;
     void OnBitmapFailed();
+    void ReadChosenPicture(const QString& path, int seconds);
+    void EndOpenPicture();
 
     // How a slide came about, for the history and the hint.
     enum class MoveKind { Player, Undo, Redo, Hint };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moves that do not come from the mouse: the arrow keys, undo and redo, and the hint. Each
 // one slides a block through the same steps as a double click.
 #include "app/PuzzleDlg.h"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLocale>
+#include <QMetaObject>
 
 #include <ctime>
 
@@ -25,11 +27,28 @@ int main(int argc, char* argv[])
     const tilora::GameTranslation translation(
         tilora::GameLanguage(QLocale::system().uiLanguages(), tilora::ShippedLanguages()));
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Sliding-block picture puzzle: restore the picture by sliding its blocks."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("main", "A picture file to play on, as with Open Picture."),
+                                 QStringLiteral("[FILE]"));
+    parser.process(app);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        parser.showHelp(1);
+
     tilora::QtPrompter prompter;
     tilora::CrtRandom random;
     tilora::CPuzzleDlg window({prompter, tilora::ProfileStore(tilora::DefaultScoreFilePath()), random,
                                [] { return std::time(nullptr); }});
     QObject::connect(&window, &QDialog::finished, &app, &QCoreApplication::quit);
     window.show();
+    // The picture opens once the window is on the screen, so that its messages have an owner.
+    if (!files.isEmpty())
+        QMetaObject::invokeMethod(&window, [&window, file = files.front()] { window.OpenPictureFile(file); },
+                                  Qt::QueuedConnection);
     return QApplication::exec();
 }

@@ -73,21 +73,35 @@ const PreparedPicture& PictureCache::Pause()
     return *m_pause;
 }
 
+const QImage& PictureCache::LoadedSource(const PictureRecord& record)
+{
+    if (!m_loadedSource) {
+        const std::optional<QImage> decoded = MakeDrawableBitmap(record);
+        m_loadedSource = decoded ? *decoded : QImage();
+    }
+    return *m_loadedSource;
+}
+
 const PreparedPicture* PictureCache::Loaded(const PictureRecord& record, int n)
 {
-    if (!m_loaded || m_loaded->gridSize != n) {
-        LoadedEntry entry;
-        entry.gridSize = n;
-        if (const std::optional<QImage> decoded = MakeDrawableBitmap(record); decoded && !decoded->isNull())
-            entry.picture = CutPicture(*decoded, n);
-        m_loaded = std::move(entry);
-    }
-    return m_loaded->picture ? &*m_loaded->picture : nullptr;
+    const QImage& source = LoadedSource(record);
+    if (source.isNull())
+        return nullptr;
+    if (!m_loaded || m_loaded->gridSize != n)
+        m_loaded = LoadedEntry{n, CutPicture(source, n)};
+    return &m_loaded->picture;
+}
+
+void PictureCache::SetLoadedSource(QImage decoded)
+{
+    m_loaded.reset();
+    m_loadedSource = std::move(decoded);
 }
 
 void PictureCache::DropLoaded()
 {
     m_loaded.reset();
+    m_loadedSource.reset();
 }
 
 }  // namespace tilora

@@ -28,9 +28,17 @@ public:
     const PreparedPicture& Title();
     const PreparedPicture& Pause();
 
-    // The loaded picture cut for an n x n board; null when the record cannot be made
-    // drawable. The outcome, failure included, is kept until DropLoaded.
+    // The loaded picture as decoded pixels, at its own size: the photo given to
+    // SetLoadedSource, or else the record made drawable on first use. Null when the record
+    // cannot be made drawable. Kept, failure included, until DropLoaded.
+    const QImage& LoadedSource(const PictureRecord& record);
+
+    // The loaded picture cut for an n x n board from LoadedSource; null when that is null.
     const PreparedPicture* Loaded(const PictureRecord& record, int n);
+
+    // A photo decoded by its own reader becomes the loaded picture; the record is not
+    // looked at until the next DropLoaded.
+    void SetLoadedSource(QImage decoded);
 
     // Forgets the loaded picture, for a record that has just been filled anew.
     void DropLoaded();
@@ -38,12 +46,13 @@ public:
 private:
     struct LoadedEntry {
         int gridSize = 0;
-        std::optional<PreparedPicture> picture;  // none: the record cannot be drawn
+        PreparedPicture picture;
     };
 
     std::array<std::optional<PreparedPicture>, 4> m_builtIn;
     std::optional<PreparedPicture> m_title;
     std::optional<PreparedPicture> m_pause;
+    std::optional<QImage> m_loadedSource;  // a null image: the record cannot be drawn
     std::optional<LoadedEntry> m_loaded;
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Play from the keyboard, undo and redo, the hint and the commands' shortcuts.
 #include <QAction>
 #include <QSignalSpy>

@@ -76,7 +76,7 @@ TEST_F(OpenPictureTest, WithoutAGameLoadsThePictureWithoutAQuestion)
     const FileRequest& asked = prompter.FileRequests()[0];
     EXPECT_EQ(asked.kind, FileRequest::Kind::Open);
     EXPECT_EQ(asked.title, "Load Image");
-    EXPECT_EQ(asked.filter, "Bitmap Files(*.BMP) (*.[bB][mM][pP]);;All Files (*.*) (*)");
+    EXPECT_TRUE(asked.filter.endsWith(";;Bitmap Files(*.BMP) (*.[bB][mM][pP]);;All Files (*.*) (*)")) << asked.filter.toStdString();
     EXPECT_EQ(asked.defaultSuffix, "bmp");
     EXPECT_TRUE(prompter.Messages().empty());
     EXPECT_TRUE(window->CustomPicture());
@@ -152,6 +152,13 @@ TEST_F(OpenPictureTest, RefusedFilesKeepThePictureInUse)
     const PictureRecord first = window->LoadedPicture();
     StartGame(2);
 
+    // "BM", but not a kind of bitmap the game can show.
+    BmpFile odd;
+    odd.width = 4;
+    odd.height = 4;
+    odd.bits = 7;
+    odd.pixels = Bytes(16, 0);
+    WriteFile(dir / "odd.bmp", odd.Build());
     WriteFile(dir / "text.bmp", Bytes{'h', 'e', 'l', 'l', 'o'});
     struct Row {
         std::string what;
@@ -159,7 +166,9 @@ TEST_F(OpenPictureTest, RefusedFilesKeepThePictureInUse)
         Message message;
     };
     std::vector<Row> rows{
-        {"not a bitmap", QString::fromStdString((dir / "text.bmp").string()), messages::NotABitmap()},
+        {"not a bitmap", QString::fromStdString((dir / "odd.bmp").string()), messages::NotABitmap()},
+        {"neither a bitmap nor a picture", QString::fromStdString((dir / "text.bmp").string()),
+         messages::NotAPicture()},
         {"cannot be opened", QString::fromStdString((dir / "gone.bmp").string()), messages::ImageLoadError()},
         {"no size", PictureFile("empty.bmp", 0), messages::ImageLoadError()},
     };
@@ -183,6 +192,8 @@ TEST_F(OpenPictureTest, RefusedFilesKeepThePictureInUse)
               "This is not a valid Bitmap file.\n\nThe Tilora can only display bitmap files.");
     EXPECT_EQ(messages::NotABitmap().caption, "ERROR");
     EXPECT_EQ(messages::NotABitmap().icon, QMessageBox::Critical);
+    EXPECT_EQ(messages::NotAPicture().text,
+              "This is not a valid Picture file.\n\nThe Tilora can only display picture files.");
     EXPECT_EQ(messages::ImageLoadError().text, "Error while Loading Image.\n       Click OK to Abort.");
     EXPECT_EQ(messages::ImageLoadError().caption, "Error");
     EXPECT_EQ(messages::ImageLoadError().icon, QMessageBox::Critical);

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The photo reader on its own: which files it refuses without decoding, and the size it
+// decodes at.
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include "display/PhotoReader.h"
+#include "support/PhotoFiles.h"
+#include "support/TempDir.h"
+
+namespace tilora::test {
+namespace {
+
+QImage Plain(QSize size)
+{
+    return Quadrants(size, Qt::red, Qt::green, Qt::blue, Qt::yellow, QImage::Format_RGB32);
+}
+
+struct DecodeCase {
+    const char* name;
+    QByteArray bytes;
+    int largestSide;
+    PhotoReadResult result;
+    QSize size;  // of the decoded picture
+};
+
+// A picture is decoded at a reduced size, its shorter side the largest board's, only when
+// both its sides pass twice the largest board's; too large a picture is refused unread.
+TEST(PhotoReaderTest, DecodesAtTheSizeTheBoardCanShow)
+{
+    const QByteArray png = Encode(Plain({64, 48}), "png");
+    const QByteArray jpeg = Encode(Plain({64, 48}), "jpeg");
+    const std::vector<DecodeCase> cases{
+        {"small enough", png, 24, PhotoReadResult::Decoded, {64, 48}},
+        {"much larger, png", png, 16, PhotoReadResult::Decoded, {21, 16}},
+        {"much larger, jpeg", jpeg, 16, PhotoReadResult::Decoded, {21, 16}},
+        {"a bitmap is not decoded here", QByteArray("BM") + png, 16, PhotoReadResult::Bitmap, {}},
+        // A JPEG decodes at the reduced size, so only the count of pixels refuses this one.
+        {"more than a gigapixel announced", JpegClaiming(jpeg, 40000, 30000), 1280, PhotoReadResult::TooLarge, {}},
+        {"more than 512 MiB decoded", PngClaiming(12000, 12000), 0, PhotoReadResult::TooLarge, {}},
+        {"Apple icon, whose reader trusts sizes", QByteArray("icns\0\0\0\x18icp4\x80\0\0\0\x89PNG\r\n\x1a\n", 24), 1280,
+         PhotoReadResult::NotPicture, {}},
+        // 40 bytes that claim a screen of 11308 x 11308 pixels, which GIF cannot decode reduced.
+        {"a few bytes claiming a huge picture", QByteArray("GIF89a") + QByteArray(27, ',') + QByteArray("\xd4\xd3\xd3\xd7P\xe6" "6"), 1280,
+         PhotoReadResult::TooLarge, {}},
+        {"unknown content", QByteArray(100, 'x'), 1280, PhotoReadResult::NotPicture, {}},
+        {"empty", QByteArray(), 1280, PhotoReadResult::NotPicture, {}},
+    };
+    for (const DecodeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PhotoRead read = DecodePhoto(c.bytes, c.largestSide);
+        EXPECT_EQ(read.result, c.result);
+        EXPECT_EQ(read.image.isNull() ? QSize() : read.image.size(), c.size);
+        if (read.result == PhotoReadResult::Decoded) {
+            EXPECT_EQ(read.image.format(), QImage::Format_RGB32);
+        }
+    }
+}
+
+// Only regular files are read, so that a FIFO, a device or a folder never blocks the game.
+TEST(PhotoReaderTest, OnlyRegularFilesAreRead)
+{
+    TempDir dir;
+    const QString fifo = QString::fromStdString((dir / "fifo.png").string());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const struct {
+        const char* name;
+        QString path;
+    } cases[]{
+        {"fifo", fifo},
+        {"folder", QString::fromStdString(dir.Path().string())},
+        {"device", QStringLiteral("/dev/zero")},
+        {"missing", QString::fromStdString((dir / "gone.png").string())},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ReadPhotoFile(c.path, 1280).result, PhotoReadResult::CannotOpen);
+    }
+}
+
+}  // namespace
+}  // namespace tilora::test
