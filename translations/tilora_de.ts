@@ -166,6 +166,21 @@ Bitte klicken Sie auf OK, um fortzufahren.</translation>
     </message>
 </context>
 <context>
+    <name>OpenPicture</name>
+    <message>
+        <source>All Picture Files</source>
+        <translation>Alle Bilddateien</translation>
+    </message>
+    <message>
+        <source>This is not a valid Picture file.
+
+The Tilora can only display picture files.</source>
+        <translation>Dies ist keine gültige Bilddatei.
+
+Tilora kann nur Bilddateien anzeigen.</translation>
+    </message>
+</context>
+<context>
     <name>PuzzleMenu</name>
     <message>
         <source>&amp;Game</source>
@@ -242,6 +257,29 @@ Bitte klicken Sie auf OK, um fortzufahren.</translation>
     <message>
         <source>&amp;Pause/Restart</source>
         <translation>&amp;Pause/Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Sliding-block picture puzzle: restore the picture by sliding its blocks.</source>
+        <translation>Schiebepuzzle mit Bildern: Setzen Sie das Bild wieder zusammen, indem Sie seine Teile verschieben.</translation>
+    </message>
+    <message>
+        <source>A picture file to play on, as with Open Picture.</source>
+        <translation>Eine Bilddatei zum Spielen, wie mit „Bild laden“.</translation>
     </message>
 </context>
 <context>
@@ -387,6 +425,10 @@ REKORD!!</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>You can also play from the keyboard: an arrow key moves the block beside the vacant space into it. Ctrl+Z takes a move back and Ctrl+Y makes it again. Stuck? Press H and the computer makes the next move for you, but a game won with its help does not enter the high scores.</source>
+        <translation>Auch mit der Tastatur: Eine Pfeiltaste schiebt das Teil neben dem freien Feld hinein. Strg+Z nimmt einen Zug zurück, Strg+Y wiederholt ihn. Nicht weiter? H macht den nächsten Zug für Sie, doch ein so gewonnenes Spiel kommt nicht in die Bestenliste.</translation>
     </message>
 </context>
 <context>

@@ -166,6 +166,21 @@ Cliquez sur OK pour continuer.</translation>
     </message>
 </context>
 <context>
+    <name>OpenPicture</name>
+    <message>
+        <source>All Picture Files</source>
+        <translation>Toutes les images</translation>
+    </message>
+    <message>
+        <source>This is not a valid Picture file.
+
+The Tilora can only display picture files.</source>
+        <translation>Ce n&apos;est pas un fichier image valide.
+
+Tilora ne peut afficher que des fichiers image.</translation>
+    </message>
+</context>
+<context>
     <name>PuzzleMenu</name>
     <message>
         <source>&amp;Game</source>
@@ -243,6 +258,29 @@ Cliquez sur OK pour continuer.</translation>
         <source>&amp;Pause/Restart</source>
         <translation>&amp;Pause/Reprise</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Indice</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Sliding-block picture puzzle: restore the picture by sliding its blocks.</source>
+        <translation>Taquin en images : reconstituez l&apos;image en faisant glisser ses pièces.</translation>
+    </message>
+    <message>
+        <source>A picture file to play on, as with Open Picture.</source>
+        <translation>Un fichier image sur lequel jouer, comme avec « Ouvrir une image ».</translation>
+    </message>
 </context>
 <context>
     <name>tilora::CAboutDlg</name>
@@ -274,7 +312,7 @@ l&apos;équipe Tilora</translation>
     </message>
     <message>
         <source>Licence: GPL v3+</source>
-        <translation>Licence : GPL v3+</translation>
+        <translation>Licence&#xa0;: GPL v3+</translation>
     </message>
 </context>
 <context>
@@ -387,6 +425,10 @@ RECORD&#xa0;!!</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>You can also play from the keyboard: an arrow key moves the block beside the vacant space into it. Ctrl+Z takes a move back and Ctrl+Y makes it again. Stuck? Press H and the computer makes the next move for you, but a game won with its help does not enter the high scores.</source>
+        <translation>Vous pouvez aussi jouer au clavier : une flèche fait glisser la pièce voisine dans la case vide. Ctrl+Z annule un coup, Ctrl+Y le rejoue. Bloqué ? Appuyez sur H et l&apos;ordinateur joue le coup suivant, mais une partie gagnée avec son aide n&apos;entre pas dans les meilleurs scores.</translation>
     </message>
 </context>
 <context>
