@@ -5,13 +5,14 @@
 #include <QFile>
 #include <QImageReader>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <new>
+
+#include "common/ReadOnlyFile.h"
 
 namespace tilora {
 namespace {
@@ -19,23 +20,6 @@ namespace {
 // The board's side at 100 %, and the largest zoom the window offers as a multiple of it.
 constexpr int kBoardSide = 320;
 constexpr int kLargestZoom = 4;
-
-// Owns a file descriptor for the length of one read.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 // The bytes a decoded image of this size takes, in the reader's own pixel format (at least
 // 32 bits a pixel, which every picture becomes for drawing).
@@ -151,20 +135,19 @@ PhotoRead DecodePhoto(const QByteArray& bytes, int largestSide)
 
 PhotoRead ReadPhotoFile(const QString& path, int largestSide)
 {
-    const QByteArray name = QFile::encodeName(path);
-    // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
-    const FileDescriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.Get() < 0)
+    // A FIFO, a device or a folder is refused at once, never waited on.
+    const OpenedFile opened = OpenRegularFile(std::filesystem::path(QFile::encodeName(path).toStdString()));
+    if (opened.status != OpenStatus::Opened)
         return {PhotoReadResult::CannotOpen, {}};
     struct stat info {};
-    if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (::fstat(opened.fd.Get(), &info) != 0)
         return {PhotoReadResult::CannotOpen, {}};
     if (info.st_size > kMaxPhotoFileBytes)
         return {PhotoReadResult::TooLarge, {}};
     // The reader takes the file straight from the descriptor: a regular file ends, and
     // the photo is never held in memory twice.
     QFile file;
-    if (!file.open(fd.Get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+    if (!file.open(opened.fd.Get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         return {PhotoReadResult::CannotOpen, {}};
     return DecodePhoto(file, largestSide);
 }
