@@ -1,6 +1,8 @@
 #include "app/PuzzleMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
@@ -59,6 +61,16 @@ PuzzleMenu BuildPuzzleMenu(QWidget* window)
     help->setObjectName(QStringLiteral("menuHelp"));
     m.about = AddCommand(help, QStringLiteral("&About ..."), 32773, "actionAbout");
     m.howToPlay = AddCommand(help, QStringLiteral("&How To Play"), 32785, "actionHowToPlay");
+
+    // The zoom commands come last, so that every other entry keeps its place.
+    QMenu* view = m.bar->addMenu(QCoreApplication::translate("PuzzleMenu", "&View"));
+    view->setObjectName(QStringLiteral("menuView"));
+    m.zoomIn = AddCommand(view, QCoreApplication::translate("PuzzleMenu", "Zoom &In"), 32800, "actionZoomIn");
+    m.zoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    m.zoomOut = AddCommand(view, QCoreApplication::translate("PuzzleMenu", "Zoom &Out"), 32801, "actionZoomOut");
+    m.zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    m.actualSize = AddCommand(view, QCoreApplication::translate("PuzzleMenu", "&Actual Size"), 32802, "actionActualSize");
+    m.actualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
 
     // A command straight on the bar, at its right end.
     m.pauseRestart = new QAction(QStringLiteral("&Pause/Restart"), m.bar);
