@@ -1,5 +1,5 @@
 // Writes the game's pictures and icon as PNG files under the given resources folder
-// (pictures/*.png, their masters four times larger in pictures/large/*.png, and
+// (pictures/*.png, their masters of at least 1280 pixels a side in pictures/large/*.png, and
 // icons/tilora-<size>.png). Text is drawn with the installed fonts,
 // so regenerated files may differ slightly from machine to machine; the committed files
 // are the ones the game uses.
@@ -50,9 +50,11 @@ int main(int argc, char* argv[])
     bool ok = true;
     for (const auto& [name, image] : pictures)
         ok = Save(image, root.filePath(QStringLiteral("pictures/%1.png").arg(QLatin1String(name)))) && ok;
+    // Every master is at least 1280 pixels a side: four times the 320-pixel pictures, and
+    // eight times the title's 160.
     constexpr int kMasterFactor = 4;
     const std::pair<const char*, QImage> masters[] = {
-        {"title", Title(kMasterFactor)},     {"bars", Bars(kMasterFactor)},
+        {"title", Title(2 * kMasterFactor)}, {"bars", Bars(kMasterFactor)},
         {"flintstones", Flintstones(kMasterFactor)}, {"pooh", HoneyPot(kMasterFactor)},
         {"doughnuts", Doughnuts(kMasterFactor)}, {"pause", Pause(kMasterFactor)},
     };

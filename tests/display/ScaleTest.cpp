@@ -137,6 +137,32 @@ TEST(ScaledPictureTest, LargeLoadedPictureShowsItsSourcePixelsOneToOne)
     }
 }
 
+TEST(ScaledPictureTest, BuiltInPicturesAreDrawnFromTheirLargeMasters)
+{
+    // At 400 % a 4 x 4 block is 320 device pixels: the master's own 320-pixel square, not
+    // the 80-pixel block of the 320-pixel picture enlarged.
+    PictureCache cache;
+    const DeviceScale scale(4.0);
+    for (const int picture : {1, 2, 3, 4}) {
+        static constexpr const char* kNames[] = {"bars", "flintstones", "pooh", "doughnuts"};
+        const QImage master =
+            QImage(QStringLiteral(":/tilora/pictures/large/%1.png").arg(QLatin1String(kNames[picture - 1])))
+                .convertToFormat(QImage::Format_RGB32);
+        ASSERT_GE(master.width(), 1280) << picture;
+        const PreparedPicture& cut = cache.BuiltIn(picture, scale, 4);
+        ASSERT_EQ(cut.block, 320);
+        for (int y = 0; y < 1280; y += 37)
+            for (int x = 0; x < 1280; x += 41)
+                ASSERT_EQ(cut.board.pixel(x, y), master.pixel(x, y)) << picture << " at " << x << "," << y;
+    }
+    // The title and pause pictures fill their places at the device size, the pause
+    // picture straight from its 1280-pixel master.
+    const QImage pause = QImage(QStringLiteral(":/tilora/pictures/large/pause.png")).convertToFormat(QImage::Format_RGB32);
+    EXPECT_GE(QImage(QStringLiteral(":/tilora/pictures/large/title.png")).width(), 1280);
+    EXPECT_EQ(cache.Title(scale).board.size(), QSize(640, 640));
+    EXPECT_EQ(cache.Pause(scale).board, pause);
+}
+
 TEST(ScaledPictureTest, PicturesAreMadeOncePerScaleAndGridSizeWithStandInsMeanwhile)
 {
     QImage blue(640, 480, QImage::Format_RGB32);
