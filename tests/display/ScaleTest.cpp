@@ -75,7 +75,7 @@ protected:
 TEST_P(ScaledBoardTest, GridLinesAreOneWidthAtTheScaledPlacesWithNoGaps)
 {
     const DeviceScale scale(GetParam());
-    const int w = scale.LineWidth();
+    const int w = std::max(1, static_cast<int>(std::lround(GetParam())));  // round(scale)
     for (const int n : {4, 5, 8, 10}) {
         board.SetGridSize(n);
         board.FillSolved();
