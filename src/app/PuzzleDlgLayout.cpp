@@ -45,8 +45,12 @@ void CPuzzleDlg::ApplyZoom(int percent)
     m_client->setFont(font);
     for (const auto& [control, rect] : m_controls)
         control->setGeometry(scale.Rect(rect));
-    for (QGroupBox* box : m_groupBoxes)
+    // A widget with its own style sheet keeps the font it had when the sheet was set,
+    // so the boxes are given the zoomed font themselves.
+    for (QGroupBox* box : m_groupBoxes) {
         box->setStyleSheet(FrameOnly(scale));
+        box->setFont(font);
+    }
     m_client->update();
 }
 

@@ -126,6 +126,8 @@ TEST_F(ZoomTest, ResizeByTheWindowManagerPicksTheLargestZoomThatFits)
         // The controls grow with the zoom, from their rectangles at 100 %.
         const auto* box = window->ClientArea()->findChild<QGroupBox*>(QStringLiteral("secondsBox"));
         EXPECT_EQ(box->geometry(), DeviceScale(s.zoom / 100.0).Rect({333, 270, 99, 50}));
+        // And so do their fonts, the group boxes' titles included.
+        EXPECT_EQ(QFontInfo(box->font()).pixelSize(), DeviceScale(s.zoom / 100.0).At(10)) << s.zoom;
     }
     // The pictures are remade, and the zoom kept, once the size has settled.
     window->resize(QSize(700, 500 + bar));
