@@ -87,12 +87,13 @@ void Bee(QPainter& p, QPointF at, double size, double angle)
 
 }  // namespace
 
-QImage Bars()
+QImage Bars(int factor)
 {
-    QImage image = CornerGradient(kSide, {QColor(255, 190, 215), QColor(170, 215, 255), QColor(255, 240, 150),
+    QImage image = CornerGradient(kSide * factor, {QColor(255, 190, 215), QColor(170, 215, 255), QColor(255, 240, 150),
                                           QColor(185, 160, 250)});
     QPainter p(&image);
     Antialiased(p);
+    p.scale(factor, factor);
     Sequence seq(101);
 
     // Fine diagonal stripes over the ground, like a wrapper's print.
@@ -167,12 +168,13 @@ QImage Bars()
     return image;
 }
 
-QImage Flintstones()
+QImage Flintstones(int factor)
 {
-    QImage image = CornerGradient(kSide, {QColor(90, 150, 225), QColor(250, 185, 120), QColor(185, 140, 85),
+    QImage image = CornerGradient(kSide * factor, {QColor(90, 150, 225), QColor(250, 185, 120), QColor(185, 140, 85),
                                           QColor(120, 85, 60)});
     QPainter p(&image);
     Antialiased(p);
+    p.scale(factor, factor);
     Sequence seq(202);
     constexpr double horizon = 150;
 
@@ -299,12 +301,13 @@ QImage Flintstones()
     return image;
 }
 
-QImage HoneyPot()
+QImage HoneyPot(int factor)
 {
-    QImage image = CornerGradient(kSide, {QColor(255, 240, 150), QColor(255, 190, 110), QColor(185, 225, 130),
+    QImage image = CornerGradient(kSide * factor, {QColor(255, 240, 150), QColor(255, 190, 110), QColor(185, 225, 130),
                                           QColor(240, 150, 80)});
     QPainter p(&image);
     Antialiased(p);
+    p.scale(factor, factor);
     Sequence seq(303);
 
     // A honeycomb over the whole ground, some of its cells full of honey.
@@ -410,12 +413,13 @@ QImage HoneyPot()
     return image;
 }
 
-QImage Doughnuts()
+QImage Doughnuts(int factor)
 {
-    QImage image = CornerGradient(kSide, {QColor(175, 230, 220), QColor(255, 205, 190), QColor(220, 195, 250),
+    QImage image = CornerGradient(kSide * factor, {QColor(175, 230, 220), QColor(255, 205, 190), QColor(220, 195, 250),
                                           QColor(250, 240, 170)});
     QPainter p(&image);
     Antialiased(p);
+    p.scale(factor, factor);
     Sequence seq(404);
 
     // Polka dots on the ground.
@@ -486,13 +490,14 @@ QImage Doughnuts()
     return image;
 }
 
-QImage Title()
+QImage Title(int factor)
 {
     constexpr int side = 160;
-    QImage image = CornerGradient(side, {QColor(255, 245, 120), QColor(255, 230, 80), QColor(255, 235, 100),
+    QImage image = CornerGradient(side * factor, {QColor(255, 245, 120), QColor(255, 230, 80), QColor(255, 235, 100),
                                          QColor(250, 215, 60)});
     QPainter p(&image);
     Antialiased(p);
+    p.scale(factor, factor);
     Sequence seq(505);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 120; ++i) {
@@ -522,7 +527,7 @@ QImage Title()
     p.setPen(QPen(QColor(20, 80, 20), 2.5));
     p.setBrush(QColor(40, 170, 50));
     p.drawPath(name);
-    p.resetTransform();
+    p.setTransform(QTransform::fromScale(factor, factor));
     p.setPen(QPen(QColor(40, 150, 40), 2.5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(30, 120), QPointF(130, 120));
     p.setFont(greeting);
@@ -531,16 +536,19 @@ QImage Title()
     return image;
 }
 
-QImage Pause()
+QImage Pause(int factor)
 {
-    QImage image(kSide, kSide, QImage::Format_RGB32);
+    QImage image(kSide * factor, kSide * factor, QImage::Format_RGB32);
     image.fill(QColor(246, 246, 238));
-    // A fine, even dot screen.
+    // A fine, even dot screen; a dot is a square of `factor` pixels a side.
     for (int y = 1; y < kSide; y += 3)
         for (int x = (y / 3) % 2 ? 2 : 0; x < kSide; x += 4)
-            image.setPixelColor(x, y, QColor(190, 190, 200));
+            for (int dy = 0; dy < factor; ++dy)
+                for (int dx = 0; dx < factor; ++dx)
+                    image.setPixelColor(x * factor + dx, y * factor + dy, QColor(190, 190, 200));
     QPainter p(&image);
     Antialiased(p);
+    p.scale(factor, factor);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     font.setPixelSize(84);

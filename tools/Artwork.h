@@ -28,12 +28,15 @@ private:
     std::uint32_t m_state;
 };
 
-QImage Title();       // 160 x 160
-QImage Bars();        // 320 x 320
-QImage Flintstones(); // 320 x 320
-QImage HoneyPot();    // 320 x 320
-QImage Doughnuts();   // 320 x 320
-QImage Pause();       // 320 x 320
+// Each picture drawn `factor` times larger than the game's own size, from the same
+// shapes: factor 1 gives the pictures drawn at 100 %, larger ones the masters that
+// zoomed and high-density screens are drawn from.
+QImage Title(int factor = 1);       // 160 x 160
+QImage Bars(int factor = 1);        // 320 x 320
+QImage Flintstones(int factor = 1); // 320 x 320
+QImage HoneyPot(int factor = 1);    // 320 x 320
+QImage Doughnuts(int factor = 1);   // 320 x 320
+QImage Pause(int factor = 1);       // 320 x 320
 QImage Icon(int size);
 
 }  // namespace tilora::artwork

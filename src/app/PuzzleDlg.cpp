@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QTimerEvent>
 
 #include "app/BlocksDlg.h"
@@ -38,6 +39,7 @@ CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
     // a 4 x 4 board and a count of 0.
     ShowCount();
     ReadStartLevel();
+    ReadStartZoom();
 }
 
 CPuzzleDlg::~CPuzzleDlg() = default;
@@ -53,6 +55,9 @@ void CPuzzleDlg::ConnectMenu()
     connect(m_menu.saveGame, &QAction::triggered, this, &CPuzzleDlg::OnSaveGame);
     connect(m_menu.openGame, &QAction::triggered, this, &CPuzzleDlg::OnOpenGame);
     connect(m_menu.bestScores, &QAction::triggered, this, &CPuzzleDlg::OnBestScores);
+    connect(m_menu.zoomIn, &QAction::triggered, this, &CPuzzleDlg::OnZoomIn);
+    connect(m_menu.zoomOut, &QAction::triggered, this, &CPuzzleDlg::OnZoomOut);
+    connect(m_menu.actualSize, &QAction::triggered, this, &CPuzzleDlg::OnActualSize);
     for (int i = 0; i < static_cast<int>(m_menu.pictures.size()); ++i)
         connect(m_menu.pictures[i], &QAction::triggered, this, [this, i] { OnChoosePicture(i + 1); });
 }
@@ -97,6 +102,8 @@ void CPuzzleDlg::timerEvent(QTimerEvent* event)
 {
     if (event->timerId() == m_timer.timerId())
         OnTimer();
+    else if (event->timerId() == m_settle.timerId())
+        OnResizeSettled();
     else
         QDialog::timerEvent(event);
 }
@@ -239,13 +246,18 @@ bool CPuzzleDlg::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Paint:
         OnPaint(static_cast<QPaintEvent*>(event));
         return true;
+    case QEvent::Resize:
+        OnClientResized(static_cast<QResizeEvent*>(event)->size());
+        break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::LeftButton)
             break;
-        const QPoint point = mouse->position().toPoint();
+        // The game pixel under the pointer: rounded down, so a point short of a cell's
+        // edge stays in that cell at every zoom.
+        const QPoint point = PaintScale().ToGame(mouse->position() * m_client->devicePixelRatioF());
         if (event->type() == QEvent::MouseButtonPress)
             OnLButtonDown(point);
         else if (event->type() == QEvent::MouseButtonRelease)

@@ -8,10 +8,13 @@
 
 #include <ctime>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "app/PuzzleMenu.h"
 #include "board/Board.h"
 #include "board/MoveHistory.h"
+#include "display/DeviceScale.h"
 #include "display/PaintState.h"
 #include "display/PictureCache.h"
 #include "picture/PictureRecord.h"
@@ -21,6 +24,7 @@
 class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
+class QGroupBox;
 class QLineEdit;
 class QMenu;
 class QPaintEvent;
@@ -67,6 +71,10 @@ public:
     void OnSaveGame();
     void OnOpenGame();
     void OnBestScores();
+    // The View menu (PuzzleDlgZoom.cpp): the zoom steps and back to 100 %.
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnActualSize();
 
     // Window messages: the timer and the left mouse button over the board.
     void OnTimer();
@@ -97,6 +105,13 @@ public:
     void ShowCount();
     // Asks for the whole client area to be painted anew from the state.
     void Invalidate();
+    // Shows the window at `percent`, as large as the screen allows, and sizes the window
+    // to fit; `remember` stores the zoom for the next start.
+    void ZoomTo(int percent, bool remember);
+    // The client area was resized (by the player or the window manager): the largest
+    // zoom that fits is used at once, pictures are remade once the size has settled.
+    void OnClientResized(QSize size);
+    void OnResizeSettled();
     // Makes the loaded-picture record, just filled by a read, the picture in use; or,
     // when `photo` is not null, that photo.
     void UseLoadedPicture(const QImage& photo = {});
@@ -115,6 +130,8 @@ public:
     int Level() const { return m_nLevel; }
     int DealtLevel() const { return m_nDealtLevel; }
     int Picture() const { return m_nPicture; }
+    int Zoom() const { return m_nZoom; }
+    bool ResizeSettling() const { return m_settle.isActive(); }
     bool TimerRunning() const { return m_timer.isActive(); }
     // A hint moved a block in this game: its time is not entered as a best.
     bool Helped() const { return m_bHelped; }
@@ -133,6 +150,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildWindow();
@@ -142,6 +160,12 @@ private:
     void ReadStartLevel();
     void SetIcon();
     PaintState CurrentPaintState() const;
+    // Game pixels to window pixels, and to the screen's device pixels.
+    DeviceScale WindowScale() const;
+    DeviceScale PaintScale() const;
+    void ApplyZoom(int percent);
+    int ScreenLimitedZoom(int percent) const;
+    void ReadStartZoom();
     void OnBitmapFailed();
     void ReadChosenPicture(const QString& path, int seconds);
     void EndOpenPicture();
@@ -165,6 +189,9 @@ private:
     int m_nLevel = 0;
     int m_nDealtLevel = 0;  // the start-up level until the first deal
     int m_nPicture = 1;
+    int m_nZoom = 100;
+    // Runs from a resize until the size has settled; pictures are stood in for meanwhile.
+    QBasicTimer m_settle;
     Board m_board;
     // Starts off the board, so that a release with no press before it moves nothing.
     QPoint m_ptDragStart{-1, -1};
@@ -186,6 +213,10 @@ private:
     PuzzleMenu m_menu;
     QWidget* m_client = nullptr;
     QLineEdit* m_secondsField = nullptr;
+    // The controls of the client area and their rectangles in game pixels, placed anew
+    // at every zoom.
+    std::vector<std::pair<QWidget*, QRect>> m_controls;
+    std::vector<QGroupBox*> m_groupBoxes;
     QMenu* m_systemMenu = nullptr;
 };
 

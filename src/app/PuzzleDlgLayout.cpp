@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/DialogUnits.h"
+#include "app/ZoomSteps.h"
 
 namespace tilora {
 namespace {
@@ -19,31 +20,60 @@ constexpr QSize kClientSize{437, 330};
 
 // The group boxes only frame what the window paints beneath them: the thumbnail must
 // reach the screen with its own pixels, so the boxes draw a raised frame with the title
-// on its top line and no fill (some styles tint a group box's inside).
-constexpr auto kFrameOnly = R"(
-QGroupBox { border: 2px groove palette(mid); margin-top: 0.5em; background: transparent; }
-QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }
-)";
+// on its top line and no fill (some styles tint a group box's inside). Sizes in game
+// pixels, scaled with the window.
+QString FrameOnly(const DeviceScale& scale)
+{
+    return QStringLiteral(R"(
+QGroupBox { border: %1px groove palette(mid); margin-top: 0.5em; background: transparent; }
+QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: %2px; padding: 0 %1px; }
+)")
+        .arg(scale.At(2))
+        .arg(scale.At(6));
+}
 
 }  // namespace
+
+void CPuzzleDlg::ApplyZoom(int percent)
+{
+    m_nZoom = percent;
+    const DeviceScale scale = WindowScale();
+    // A shown window lays the client area out itself, after its own resize.
+    if (!isVisible())
+        m_client->resize(ClientSizeAt(percent));
+    QFont font = DialogFont();
+    font.setPixelSize(scale.At(font.pixelSize()));
+    m_client->setFont(font);
+    for (const auto& [control, rect] : m_controls)
+        control->setGeometry(scale.Rect(rect));
+    // A widget with its own style sheet keeps the font it had when the sheet was set,
+    // so the boxes are given the zoomed font themselves.
+    for (QGroupBox* box : m_groupBoxes) {
+        box->setStyleSheet(FrameOnly(scale));
+        box->setFont(font);
+    }
+    m_client->update();
+}
 
 void CPuzzleDlg::BuildWindow()
 {
     setObjectName(QStringLiteral("puzzleWindow"));
     setWindowTitle(QStringLiteral("Tilora"));
     setFont(DialogFont());
-    // A captioned window with a system menu, a minimise box and a close box, but no
-    // maximise box: the board has one size. It is the program's main window, so it is a
-    // normal top-level window for the window manager (task bar, minimising, grouping with
-    // its launcher), not a dialog. Without a parent, it centres itself on the screen when
+    // A captioned window with a system menu, a minimise, a maximise and a close box: the
+    // board grows with the window. It is the program's main window, so it is a normal
+    // top-level window for the window manager (task bar, minimising, grouping with its
+    // launcher), not a dialog. Without a parent, it centres itself on the screen when
     // shown, where the windowing system lets a program place windows.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
 
     m_menu = BuildPuzzleMenu(this);
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("clientArea"));
-    m_client->setFixedSize(kClientSize);
+    // The game's own size is the smallest; a larger window zooms the whole area.
+    m_client->setMinimumSize(kClientSize);
+    m_client->resize(kClientSize);
     m_client->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
@@ -51,7 +81,6 @@ void CPuzzleDlg::BuildWindow()
     layout->setSpacing(0);
     layout->setMenuBar(m_menu.bar);
     layout->addWidget(m_client);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Enter presses the window's default button, which is hidden and does nothing.
     auto* dummy = new QPushButton(QStringLiteral("DUMMY button"), m_client);
@@ -66,8 +95,7 @@ void CPuzzleDlg::BuildWindow()
     auto* seconds = new QGroupBox(tr("Seconds Elapsed"), m_client);
     seconds->setObjectName(QStringLiteral("secondsBox"));
     seconds->setGeometry(DluRect(222, 166, 66, 31));
-    picture->setStyleSheet(QLatin1String(kFrameOnly));
-    seconds->setStyleSheet(QLatin1String(kFrameOnly));
+    m_groupBoxes = {picture, seconds};
 
     m_secondsField = new QLineEdit(m_client);
     m_secondsField->setObjectName(QStringLiteral("secondsField"));
@@ -88,6 +116,10 @@ void CPuzzleDlg::BuildWindow()
     about->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     about->setWordWrap(true);
     about->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    for (QWidget* control : std::initializer_list<QWidget*>{dummy, picture, seconds, m_secondsField, about})
+        m_controls.emplace_back(control, control->geometry());
+    ApplyZoom(kMinZoom);
 }
 
 }  // namespace tilora

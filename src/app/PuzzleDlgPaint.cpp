@@ -7,6 +7,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <cmath>
+
 #include "app/AppIcon.h"
 #include "app/PaintMessages.h"
 #include "app/Prompter.h"
@@ -27,18 +29,45 @@ PaintState CPuzzleDlg::CurrentPaintState() const
 
 void CPuzzleDlg::OnPaint(QPaintEvent* event)
 {
-    BoardPainter painter(m_pictures, m_picture);
+    BoardPainter painter(m_pictures, m_picture, PaintScale(), ResizeSettling());
     if (!painter.CanDraw(CurrentPaintState()))
         OnBitmapFailed();
-    QPainter device(m_client);
-    painter.Paint(device, CurrentPaintState(), event->region());
+    // The screen is drawn in device pixels into an image of the part to paint, then
+    // copied one to one: every line and block then covers whole device pixels, which a
+    // painter scaled by a fractional ratio would not promise. Pixels the painter leaves
+    // alone stay transparent, showing the window's background as before.
+    const qreal ratio = m_client->devicePixelRatioF();
+    const QRectF dirty = event->region().boundingRect();
+    const QPoint topLeft(static_cast<int>(std::floor(dirty.left() * ratio)),
+                         static_cast<int>(std::floor(dirty.top() * ratio)));
+    const QPoint bottomRight(static_cast<int>(std::ceil((dirty.left() + dirty.width()) * ratio)),
+                             static_cast<int>(std::ceil((dirty.top() + dirty.height()) * ratio)));
+    const QRect area(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
+    if (area.isEmpty())
+        return;
+    QImage screen(area.size(), QImage::Format_ARGB32_Premultiplied);
+    screen.fill(Qt::transparent);
+    {
+        QPainter device(&screen);
+        device.translate(-area.topLeft());
+        painter.Paint(device, CurrentPaintState(), QRegion(area));
+    }
+    screen.setDevicePixelRatio(ratio);
+    QPainter window(m_client);
+    window.drawImage(QPointF(area.topLeft()) / ratio, screen);
 }
 
 void CPuzzleDlg::RedrawMove(int fromRow, int fromColumn, int toRow, int toColumn)
 {
-    // Only the two cells are painted, at once: the rest of the window stays as it is.
+    // Only the two cells are painted, at once: the rest of the window stays as it is. On
+    // a screen with a fractional pixel ratio a cell's device pixels may reach past its
+    // window pixels by one.
     const int n = m_board.GridSize();
-    const QRegion cells = QRegion(geometry::CellFrame(n, fromRow, fromColumn)) + geometry::CellFrame(n, toRow, toColumn);
+    const DeviceScale scale = WindowScale();
+    const int margin = m_client->devicePixelRatioF() == 1.0 ? 0 : 1;
+    const QMargins more(margin, margin, margin, margin);
+    const QRegion cells = QRegion(scale.Rect(geometry::CellFrame(n, fromRow, fromColumn)) + more) +
+                          (scale.Rect(geometry::CellFrame(n, toRow, toColumn)) + more);
     m_client->repaint(cells);
 }
 

@@ -82,6 +82,16 @@ PuzzleMenu BuildPuzzleMenu(QWidget* window)
     m.howToPlay = AddCommand(help, Menu::tr("&How To Play"), 32785, "actionHowToPlay");
     m.howToPlay->setShortcut(QKeySequence(Qt::Key_F1));
 
+    // The zoom commands come last, so that every other entry keeps its place.
+    QMenu* view = m.bar->addMenu(Menu::tr("&View"));
+    view->setObjectName(QStringLiteral("menuView"));
+    m.zoomIn = AddCommand(view, Menu::tr("Zoom &In"), 32800, "actionZoomIn");
+    m.zoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    m.zoomOut = AddCommand(view, Menu::tr("Zoom &Out"), 32801, "actionZoomOut");
+    m.zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    m.actualSize = AddCommand(view, Menu::tr("&Actual Size"), 32802, "actionActualSize");
+    m.actualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+
     // A command straight on the bar, at its right end.
     m.pauseRestart = new QAction(Menu::tr("&Pause/Restart"), m.bar);
     m.pauseRestart->setData(32778);

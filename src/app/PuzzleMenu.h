@@ -27,11 +27,14 @@ struct PuzzleMenu {
     std::array<QAction*, 4> pictures{};  // Bars, Flintstones, Winnie the Pooh, Doughnuts
     QAction* about = nullptr;
     QAction* howToPlay = nullptr;
+    QAction* zoomIn = nullptr;
+    QAction* zoomOut = nullptr;
+    QAction* actualSize = nullptr;
     QAction* pauseRestart = nullptr;
 };
 
-// Builds the menu bar as a child of `window`: Game, an empty entry, Picture, Help, and
-// Pause/Restart as a command at the bar's right end. "Bars" starts checked. The commands
+// Builds the menu bar as a child of `window`: Game, an empty entry, Picture, Help, View,
+// and Pause/Restart as a command at the bar's right end. "Bars" starts checked. The commands
 // carry the keyboard shortcuts a desktop game has, shown beside their entries.
 PuzzleMenu BuildPuzzleMenu(QWidget* window);
 

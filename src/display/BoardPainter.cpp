@@ -11,12 +11,12 @@
 
 namespace tilora {
 
-// The title screen's lettering: bold "Times", 15 pixels high.
-QFont BoardPainter::TitleFont()
+// The title screen's lettering: bold "Times", 15 game pixels high.
+QFont BoardPainter::TitleFont(const DeviceScale& scale)
 {
     QFont font(QStringLiteral("Times"));
     font.setStyleHint(QFont::Serif);
-    font.setPixelSize(15);
+    font.setPixelSize(scale.At(15));
     font.setBold(true);
     return font;
 }
@@ -34,15 +34,25 @@ QRect ThumbnailRect()
     return {geometry::kThumbnailAt, QSize(geometry::kThumbnailSide, geometry::kThumbnailSide)};
 }
 
+// Draws `image` over `target`: copied when it has the target's size, stretched without
+// smoothing otherwise (a stand-in while pictures for a new scale are not made yet).
+void DrawWhole(QPainter& painter, const QRect& target, const QImage& image)
+{
+    if (image.size() == target.size())
+        painter.drawImage(target.topLeft(), image);
+    else
+        painter.drawImage(target, image);
+}
+
 }  // namespace
 
-void DrawFramedRect(QPainter& painter, const QRect& rect)
+void DrawFramedRect(QPainter& painter, const QRect& rect, int line)
 {
     painter.fillRect(rect, Qt::white);
-    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), Qt::black);
-    painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), Qt::black);
-    painter.fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), Qt::black);
-    painter.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), Qt::black);
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), line), Qt::black);
+    painter.fillRect(QRect(rect.left(), rect.bottom() + 1 - line, rect.width(), line), Qt::black);
+    painter.fillRect(QRect(rect.left(), rect.top(), line, rect.height()), Qt::black);
+    painter.fillRect(QRect(rect.right() + 1 - line, rect.top(), line, rect.height()), Qt::black);
 }
 
 QString BoardPainter::StartLine()
@@ -55,11 +65,16 @@ QString BoardPainter::CreditLine()
     return tr("By the Tilora developers");
 }
 
+const PreparedPicture* BoardPainter::LoadedPicture(const PaintState& state)
+{
+    return m_cache.Loaded(m_loaded, state.board->GridSize(), m_scale, m_standIn);
+}
+
 bool BoardPainter::CanDraw(const PaintState& state)
 {
     if (ScreenFor(state) != Screen::LoadedBoard)
         return true;
-    return m_cache.Loaded(m_loaded, state.board->GridSize()) != nullptr;
+    return LoadedPicture(state) != nullptr;
 }
 
 bool BoardPainter::Paint(QPainter& painter, const PaintState& state, const QRegion& dirty)
@@ -72,46 +87,58 @@ bool BoardPainter::Paint(QPainter& painter, const PaintState& state, const QRegi
         PaintPause(painter, dirty);
         return true;
     case Screen::LoadedBoard: {
-        const PreparedPicture* picture = m_cache.Loaded(m_loaded, state.board->GridSize());
+        const PreparedPicture* picture = LoadedPicture(state);
         if (picture == nullptr)
             return false;
         PaintBoard(painter, state, *picture, dirty);
         return true;
     }
     case Screen::BuiltInBoard:
-        PaintBoard(painter, state, m_cache.BuiltIn(state.picture), dirty);
+        PaintBoard(painter, state, m_cache.BuiltIn(state.picture, m_scale, state.board->GridSize(), m_standIn), dirty);
         return true;
     }
     return true;
 }
 
+void BoardPainter::DrawFramed(QPainter& painter, const QRect& rect) const
+{
+    DrawFramedRect(painter, m_scale.Rect(rect), m_scale.LineWidth());
+}
+
+void BoardPainter::DrawThumbnail(QPainter& painter, const QImage& thumbnail) const
+{
+    DrawWhole(painter, m_scale.Rect(ThumbnailRect()), thumbnail);
+}
+
 void BoardPainter::PaintTitle(QPainter& painter, const QRegion& dirty)
 {
-    const PreparedPicture& title = m_cache.Title();
-    const QRect pictureRect(geometry::kTitlePictureAt, title.board.size());
+    const PreparedPicture& title = m_cache.Title(m_scale, m_standIn);
+    // The title picture keeps the place and size of the game's 160-pixel one.
+    const QRect pictureRect = m_scale.Rect(QRect(geometry::kTitlePictureAt, m_cache.Title().board.size()));
     if (dirty.intersects(pictureRect))
-        painter.drawImage(pictureRect.topLeft(), title.board);
+        DrawWhole(painter, pictureRect, title.board);
     // The title screen shows the thumbnail alone: no frame and no marker.
-    if (dirty.intersects(ThumbnailRect()))
-        painter.drawImage(geometry::kThumbnailAt, title.thumbnail);
+    if (dirty.intersects(m_scale.Rect(ThumbnailRect())))
+        DrawThumbnail(painter, title.thumbnail);
 
     painter.save();
-    painter.setFont(TitleFont());
+    painter.setFont(TitleFont(m_scale));
     painter.setPen(Qt::black);
     painter.setBackgroundMode(Qt::TransparentMode);
-    DrawTextAt(painter, geometry::kTitleLine1At, StartLine());
-    DrawTextAt(painter, geometry::kTitleLine2At, CreditLine());
+    DrawTextAt(painter, m_scale.Rect(QRect(geometry::kTitleLine1At, QSize(1, 1))).topLeft(), StartLine());
+    DrawTextAt(painter, m_scale.Rect(QRect(geometry::kTitleLine2At, QSize(1, 1))).topLeft(), CreditLine());
     painter.restore();
 }
 
 void BoardPainter::PaintPause(QPainter& painter, const QRegion& dirty)
 {
-    const PreparedPicture& pause = m_cache.Pause();
-    if (dirty.intersects(QRect(QPoint(0, 0), pause.board.size())))
-        painter.drawImage(QPoint(0, 0), pause.board);
-    if (dirty.intersects(geometry::kThumbnailFrame)) {
-        DrawFramedRect(painter, geometry::kThumbnailFrame);
-        painter.drawImage(geometry::kThumbnailAt, pause.thumbnail);
+    const PreparedPicture& pause = m_cache.Pause(m_scale, m_standIn);
+    const QRect pictureRect = m_scale.Rect(QRect(QPoint(0, 0), m_cache.Pause().board.size()));
+    if (dirty.intersects(pictureRect))
+        DrawWhole(painter, pictureRect, pause.board);
+    if (dirty.intersects(m_scale.Rect(geometry::kThumbnailFrame))) {
+        DrawFramed(painter, geometry::kThumbnailFrame);
+        DrawThumbnail(painter, pause.thumbnail);
     }
 }
 
@@ -120,26 +147,36 @@ void BoardPainter::PaintBoard(QPainter& painter, const PaintState& state, const 
 {
     const Board& board = *state.board;
     const int n = board.GridSize();
-    const int s = geometry::BlockSize(n);
+    const int line = m_scale.LineWidth();
+    const int block = picture.block > 0 ? picture.block : geometry::BlockSize(n);
+    const bool madeForScale = picture.scale == m_scale.Factor();
     for (int row = 0; row < n; ++row) {
         for (int column = 0; column < n; ++column) {
-            const QRect frame = geometry::CellFrame(n, row, column);
+            const QRect frame = m_scale.Rect(geometry::CellFrame(n, row, column));
             if (!dirty.intersects(frame))
                 continue;
-            DrawFramedRect(painter, frame);
+            DrawFramedRect(painter, frame, line);
             // The blank, and any number that names no block of this board, stay empty
             // frames: their source square would lie outside the picture.
             const int tile = board.Cell(row, column);
             if (tile < 1 || tile >= board.BlankTile())
                 continue;
-            const QRect source(((tile - 1) % n) * s, ((tile - 1) / n) * s, s, s);
-            painter.drawImage(frame.topLeft(), picture.board, source);
+            // The block covers the frame but its right and bottom lines. Made for this
+            // scale it is copied pixel for pixel (a cell a pixel smaller than the largest
+            // shows its top-left part); a stand-in is stretched to fit.
+            const QRect target(frame.topLeft(), frame.size() - QSize(line, line));
+            const QPoint home(((tile - 1) % n) * block, ((tile - 1) / n) * block);
+            const QRect source(home, madeForScale ? target.size() : QSize(block, block));
+            if (source.size() == target.size())
+                painter.drawImage(target.topLeft(), picture.board, source);
+            else
+                painter.drawImage(target, picture.board, source);
         }
     }
-    if (dirty.intersects(geometry::kThumbnailFrame)) {
-        DrawFramedRect(painter, geometry::kThumbnailFrame);
-        painter.drawImage(geometry::kThumbnailAt, picture.thumbnail);
-        DrawFramedRect(painter, geometry::BlankMarker(n));
+    if (dirty.intersects(m_scale.Rect(geometry::kThumbnailFrame))) {
+        DrawFramed(painter, geometry::kThumbnailFrame);
+        DrawThumbnail(painter, picture.thumbnail);
+        DrawFramed(painter, geometry::BlankMarker(n));
     }
 }
 

@@ -6,35 +6,47 @@
 #include <array>
 #include <optional>
 
+#include "display/DeviceScale.h"
 #include "picture/PictureRecord.h"
 
 namespace tilora {
 
 // A picture ready to be copied: the board image holds every block at its home position,
-// s x s pixels each, so that tile t of an n x n board is the square at column (t-1) mod n
-// and row (t-1) / n; the thumbnail is the whole picture in 80 x 80 pixels.
+// `block` x `block` pixels each, so that tile t of an n x n board is the square at column
+// (t-1) mod n and row (t-1) / n; block 0 means the game's own s = 320 / n. The thumbnail
+// is the whole picture at the thumbnail's size. `scale` is the device scale the images
+// were made for; drawn at another scale they are stretched, as a stand-in.
 struct PreparedPicture {
     QImage board;
     QImage thumbnail;
+    int block = 0;
+    double scale = 1.0;
 };
 
-// Decodes and scales each picture once, so that a paint or a move only copies pixels,
-// whatever the size of the loaded picture. Built-in pictures come from the resources and
-// are used unscaled; the blocks of a loaded picture are stretched once per grid size.
+// Decodes and scales each picture once per device scale and grid size, so that a paint
+// or a move only copies pixels, whatever the size of the loaded picture. At actual size
+// the built-in pictures come unscaled from the resources and the blocks of a loaded
+// picture are stretched as the game cuts them; at other scales both are made from the
+// largest source at hand at the size they take on the screen.
+//
+// `standIn`: while the window is being resized, a picture not yet made for `scale` is not
+// made; the one at hand is returned instead, for the painter to stretch.
 class PictureCache {
 public:
     // Built-in picture 2, 3 or 4; any other number gives picture 1, as the menu's first.
-    const PreparedPicture& BuiltIn(int picture);
-    const PreparedPicture& Title();
-    const PreparedPicture& Pause();
+    const PreparedPicture& BuiltIn(int picture, const DeviceScale& scale = {}, int n = 4, bool standIn = false);
+    const PreparedPicture& Title(const DeviceScale& scale = {}, bool standIn = false);
+    const PreparedPicture& Pause(const DeviceScale& scale = {}, bool standIn = false);
 
     // The loaded picture as decoded pixels, at its own size: the photo given to
     // SetLoadedSource, or else the record made drawable on first use. Null when the record
     // cannot be made drawable. Kept, failure included, until DropLoaded.
     const QImage& LoadedSource(const PictureRecord& record);
 
-    // The loaded picture cut for an n x n board from LoadedSource; null when that is null.
-    const PreparedPicture* Loaded(const PictureRecord& record, int n);
+    // The loaded picture cut for an n x n board from LoadedSource, at `scale`; null when
+    // that source is null.
+    const PreparedPicture* Loaded(const PictureRecord& record, int n, const DeviceScale& scale = {},
+                                  bool standIn = false);
 
     // A photo decoded by its own reader becomes the loaded picture; the record is not
     // looked at until the next DropLoaded.
@@ -44,16 +56,28 @@ public:
     void DropLoaded();
 
 private:
-    struct LoadedEntry {
+    // One picture made for a device scale, and what it was made from.
+    struct Scaled {
+        int source = 0;  // which picture
         int gridSize = 0;
+        double scale = 1.0;
         PreparedPicture picture;
     };
+    template <typename Make>
+    const PreparedPicture& ScaledFor(std::optional<Scaled>& slot, int source, int n, const DeviceScale& scale,
+                                     bool standIn, const PreparedPicture& base, Make make);
+    const QImage& Master(int index);
 
     std::array<std::optional<PreparedPicture>, 4> m_builtIn;
     std::optional<PreparedPicture> m_title;
     std::optional<PreparedPicture> m_pause;
+    std::array<QImage, 6> m_masters;  // the four built-in pictures, title, pause
+    std::optional<Scaled> m_scaledBuiltIn;
+    std::optional<Scaled> m_scaledTitle;
+    std::optional<Scaled> m_scaledPause;
+
     std::optional<QImage> m_loadedSource;  // a null image: the record cannot be drawn
-    std::optional<LoadedEntry> m_loaded;
+    std::optional<Scaled> m_loaded;
 };
 
 // Cuts a decoded picture of any size for an n x n board: block (r, c) takes the

@@ -19,6 +19,10 @@ inline constexpr std::string_view kLevelKey = "number";
 inline constexpr std::string_view kLevelDefaultText = "10";  // read as text at start-up
 inline constexpr int kLevelDefault = 10;                     // read as an integer by the dialog
 
+// "View": the window's zoom in percent, last used; none at the very first start.
+inline constexpr std::string_view kViewSection = "View";
+inline constexpr std::string_view kZoomKey = "zoom";
+
 // "High": best time, name and level for each grid size.
 inline constexpr std::string_view kHighSection = "High";
 inline constexpr std::string_view kScoreDefault = "20000";

@@ -138,7 +138,11 @@ TEST_F(MainWindowTest, MenuHasTheGamesEntriesInOrder)
                                "    &Doughnuts 32782",
                                "&Help >",
                                "  &About ... 32773",
-                               "  &How To Play 32785"};
+                               "  &How To Play 32785",
+                               "&View >",
+                               "  Zoom &In 32800",
+                               "  Zoom &Out 32801",
+                               "  &Actual Size 32802"};
     QMenuBar* bar = window->Menu().bar;
     EXPECT_EQ(Describe(bar->actions()), expected);
 
@@ -312,11 +316,11 @@ TEST_F(MainWindowTest, SystemCommandsIgnoreTheLowFourBits)
     EXPECT_EQ(prompter.Messages()[0].caption, "Exit Game: Confirm");
 }
 
-TEST_F(MainWindowTest, WindowIsCaptionedMinimisableAndCentredOnTheScreen)
+TEST_F(MainWindowTest, WindowIsCaptionedMinimisableMaximisableAndCentredOnTheScreen)
 {
     EXPECT_EQ(window->windowTitle(), "Tilora");
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     window->show();
     const QRect screen = window->screen()->availableGeometry();
     const QPoint offset = window->frameGeometry().center() - screen.center();
