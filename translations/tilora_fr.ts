@@ -270,16 +270,32 @@ Tilora ne peut afficher que des fichiers image.</translation>
         <source>&amp;Hint</source>
         <translation>&amp;Indice</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Taille réelle</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Sliding-block picture puzzle: restore the picture by sliding its blocks.</source>
-        <translation>Taquin en images : reconstituez l&apos;image en faisant glisser ses pièces.</translation>
+        <translation>Taquin en images&#xa0;: reconstituez l&apos;image en faisant glisser ses pièces.</translation>
     </message>
     <message>
         <source>A picture file to play on, as with Open Picture.</source>
-        <translation>Un fichier image sur lequel jouer, comme avec « Ouvrir une image ».</translation>
+        <translation>Un fichier image sur lequel jouer, comme avec «&#xa0;Ouvrir une image&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -428,7 +444,7 @@ RECORD&#xa0;!!</translation>
     </message>
     <message>
         <source>You can also play from the keyboard: an arrow key moves the block beside the vacant space into it. Ctrl+Z takes a move back and Ctrl+Y makes it again. Stuck? Press H and the computer makes the next move for you, but a game won with its help does not enter the high scores.</source>
-        <translation>Vous pouvez aussi jouer au clavier : une flèche fait glisser la pièce voisine dans la case vide. Ctrl+Z annule un coup, Ctrl+Y le rejoue. Bloqué ? Appuyez sur H et l&apos;ordinateur joue le coup suivant, mais une partie gagnée avec son aide n&apos;entre pas dans les meilleurs scores.</translation>
+        <translation>Vous pouvez aussi jouer au clavier&#xa0;: une flèche fait glisser la pièce voisine dans la case vide. Ctrl+Z annule un coup, Ctrl+Y le rejoue. Bloqué&#xa0;? Appuyez sur H et l&apos;ordinateur joue le coup suivant, mais une partie gagnée avec son aide n&apos;entre pas dans les meilleurs scores.</translation>
     </message>
 </context>
 <context>
