@@ -89,8 +89,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Tilora developers <tilora@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION "Tilora cuts a picture into a grid of blocks, takes one away and scrambles
 the rest; the player slides the blocks back into place against the clock.
-Four built-in pictures or any photo or picture file of your own, grids of 4 to 10 blocks a side,
-difficulty levels, saved games and a table of best times.")
+Four built-in pictures or any photo or picture file of your own, grids of
+4 to 10 blocks a side, difficulty levels, saved games and a table of best
+times.")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
