@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "ScrambledBoard.h"
 #include "board/Board.h"
 #include "display/BoardPainter.h"
 #include "display/PaintGeometry.h"
@@ -15,6 +16,8 @@
 
 namespace tilora {
 namespace {
+
+using bench::ScrambledBoard;
 
 constexpr int kGrid = 10;
 
@@ -40,17 +43,6 @@ const PictureRecord& RecordFor(bool loaded)
 {
     static const PictureRecord empty;
     return loaded ? LargeRecord() : empty;
-}
-
-// A scrambled 10 x 10 board: every tile away from home, the blank in the middle.
-Board ScrambledBoard()
-{
-    Board board;
-    board.SetGridSize(kGrid);
-    for (int r = 0; r < kGrid; ++r)
-        for (int c = 0; c < kGrid; ++c)
-            board.SetCell(r, c, (r * kGrid + c + 37) % (kGrid * kGrid) + 1);
-    return board;
 }
 
 PaintState StateFor(const Board& board, bool loaded)

@@ -14,6 +14,7 @@
 #include <chrono>
 #include <vector>
 
+#include "ScrambledBoard.h"
 #include "board/Board.h"
 #include "display/BoardPainter.h"
 #include "display/DeviceScale.h"
@@ -25,18 +26,10 @@
 namespace tilora {
 namespace {
 
+using bench::ScrambledBoard;
+
 constexpr int kGrid = 10;
 constexpr int kZooms[] = {100, 125, 150, 200, 300, 400};
-
-Board ScrambledBoard()
-{
-    Board board;
-    board.SetGridSize(kGrid);
-    for (int r = 0; r < kGrid; ++r)
-        for (int c = 0; c < kGrid; ++c)
-            board.SetCell(r, c, (r * kGrid + c + 37) % (kGrid * kGrid) + 1);
-    return board;
-}
 
 // Paints a board of the built-in picture at one zoom, fully or only two cells.
 class ZoomedPaint {

@@ -97,6 +97,8 @@ PuzzleMenu BuildPuzzleMenu(QWidget* window)
     m.pauseRestart->setData(32778);
     m.pauseRestart->setObjectName(QStringLiteral("actionPauseRestart"));
     m.pauseRestart->setShortcuts({QKeySequence(Qt::Key_Pause), QKeySequence(Qt::Key_P)});
+    // The bar's button has no room for its keys, so its tooltip names them.
+    m.pauseRestart->setToolTip(Menu::tr("Pause/Restart (P or Pause)"));
     auto* pauseButton = new QToolButton(m.bar);
     pauseButton->setObjectName(QStringLiteral("pauseRestartButton"));
     pauseButton->setDefaultAction(m.pauseRestart);

@@ -18,19 +18,6 @@ constexpr int MirrorTile(int tile)
     return tile == kBlank ? kBlank : Mirror(tile - 1) + 1;
 }
 
-constexpr std::array<std::array<int, 4>, kCells> Neighbours()
-{
-    std::array<std::array<int, 4>, kCells> result{};
-    for (int p = 0; p < kCells; ++p) {
-        const int r = p / kSide;
-        const int c = p % kSide;
-        result[p] = {r > 0 ? p - kSide : -1, c > 0 ? p - 1 : -1, c < kSide - 1 ? p + 1 : -1,
-                     r < kSide - 1 ? p + kSide : -1};
-    }
-    return result;
-}
-
-constexpr auto kNeighbours = Neighbours();
 constexpr int kInfinity = std::numeric_limits<int>::max();
 // How often the search looks at its stop request.
 constexpr std::uint64_t kStopCheckMask = (1U << 14) - 1;

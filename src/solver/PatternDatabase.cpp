@@ -11,21 +11,6 @@ namespace {
 constexpr std::uint8_t kUnset = std::numeric_limits<std::uint8_t>::max();
 constexpr int kBlankShift = PatternDatabase::kIndexBits;
 
-// The cells next to each cell, -1 where the board ends.
-constexpr std::array<std::array<int, 4>, kCells> Neighbours()
-{
-    std::array<std::array<int, 4>, kCells> result{};
-    for (int p = 0; p < kCells; ++p) {
-        const int r = p / kSide;
-        const int c = p % kSide;
-        result[p] = {r > 0 ? p - kSide : -1, c > 0 ? p - 1 : -1, c < kSide - 1 ? p + 1 : -1,
-                     r < kSide - 1 ? p + kSide : -1};
-    }
-    return result;
-}
-
-constexpr auto kNeighbours = Neighbours();
-
 }  // namespace
 
 PatternDatabase::PatternDatabase(const Pattern& pattern, std::stop_token stop) : m_distances(kEntries, kUnset)

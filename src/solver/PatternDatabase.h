@@ -14,6 +14,18 @@ inline constexpr int kSide = 4;
 inline constexpr int kCells = kSide * kSide;
 inline constexpr int kBlank = kCells;
 
+// The positions next to each position (up, left, right, down), -1 where the board ends.
+inline constexpr std::array<std::array<int, 4>, kCells> kNeighbours = [] {
+    std::array<std::array<int, 4>, kCells> result{};
+    for (int p = 0; p < kCells; ++p) {
+        const int r = p / kSide;
+        const int c = p % kSide;
+        result[p] = {r > 0 ? p - kSide : -1, c > 0 ? p - 1 : -1, c < kSide - 1 ? p + 1 : -1,
+                     r < kSide - 1 ? p + kSide : -1};
+    }
+    return result;
+}();
+
 // The three disjoint groups of five tiles. A move shifts exactly one tile, so the moves
 // of a group's own tiles, counted apart from all others, add up to a lower bound on the
 // length of any solution.
