@@ -286,6 +286,10 @@ Tilora kann nur Bilddateien anzeigen.</translation>
         <source>&amp;Actual Size</source>
         <translation>&amp;Originalgröße</translation>
     </message>
+    <message>
+        <source>Pause/Restart (P or Pause)</source>
+        <translation>Pause/Weiter (P oder Pause)</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -286,6 +286,10 @@ Tilora ne peut afficher que des fichiers image.</translation>
         <source>&amp;Actual Size</source>
         <translation>&amp;Taille réelle</translation>
     </message>
+    <message>
+        <source>Pause/Restart (P or Pause)</source>
+        <translation>Pause/Reprise (P ou Pause)</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
