@@ -74,7 +74,7 @@ const PhotoFile& File()
 // The size the game decodes the photo at: the shorter side that of the largest board.
 QSize ReducedSize()
 {
-    const int side = tilora::LargestBoardSide(1.0);
+    const int side = tilora::LargestBoardSide(400, 1.0);
     return {kWidth * side / kHeight, side};
 }
 
@@ -84,7 +84,7 @@ void OpenAndFirstPaint()
     board.SetGridSize(10);
     const tilora::PaintState scene{true, false, false, true, 1, &board};
     QImage client(437, 330, QImage::Format_ARGB32_Premultiplied);
-    const tilora::PhotoRead read = tilora::ReadPhotoFile(File().Path(), tilora::LargestBoardSide(1.0));
+    const tilora::PhotoRead read = tilora::ReadPhotoFile(File().Path(), tilora::LargestBoardSide(400, 1.0));
     tilora::PictureCache cache;
     cache.SetLoadedSource(read.image);
     const tilora::PictureRecord none;
@@ -137,7 +137,7 @@ void BM_BareDecodeAtReducedSize(benchmark::State& state)
 void BM_ReadPhotoFile(benchmark::State& state)
 {
     for (auto _ : state) {
-        const tilora::PhotoRead read = tilora::ReadPhotoFile(File().Path(), tilora::LargestBoardSide(1.0));
+        const tilora::PhotoRead read = tilora::ReadPhotoFile(File().Path(), tilora::LargestBoardSide(400, 1.0));
         if (read.result != tilora::PhotoReadResult::Decoded)
             state.SkipWithError("the photo did not decode");
         benchmark::DoNotOptimize(read.image.constBits());

@@ -17,6 +17,7 @@
 #include "app/FileFilter.h"
 #include "app/PictureMessages.h"
 #include "app/Prompter.h"
+#include "app/ZoomSteps.h"
 #include "display/PhotoReader.h"
 #include "picture/BitmapReader.h"
 
@@ -30,7 +31,7 @@ int LargestBoardOnAnyScreen()
     qreal ratio = 1.0;
     for (const QScreen* screen : QGuiApplication::screens())
         ratio = std::max(ratio, screen->devicePixelRatio());
-    return LargestBoardSide(ratio);
+    return LargestBoardSide(kMaxZoom, ratio);
 }
 
 // The one local file a drop carries; empty when it carries anything else.

@@ -17,9 +17,8 @@
 namespace tilora {
 namespace {
 
-// The board's side at 100 %, and the largest zoom the window offers as a multiple of it.
+// The board's side at 100 %.
 constexpr int kBoardSide = 320;
-constexpr int kLargestZoom = 4;
 
 // The bytes a decoded image of this size takes, in the reader's own pixel format (at least
 // 32 bits a pixel, which every picture becomes for drawing).
@@ -68,10 +67,10 @@ QList<QByteArray> PhotoFormats()
     return formats;
 }
 
-int LargestBoardSide(qreal devicePixelRatio)
+int LargestBoardSide(int largestZoomPercent, qreal devicePixelRatio)
 {
     const qreal ratio = std::clamp<qreal>(devicePixelRatio, 1.0, 8.0);
-    return static_cast<int>(std::ceil(kBoardSide * kLargestZoom * ratio));
+    return static_cast<int>(std::ceil(kBoardSide * std::max(largestZoomPercent, 100) / 100.0 * ratio));
 }
 
 PhotoRead DecodePhoto(QIODevice& device, int largestSide)

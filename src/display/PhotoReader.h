@@ -50,9 +50,9 @@ inline constexpr std::int64_t kMaxPhotoFileBytes = std::int64_t{512} * 1024 * 10
 QList<QByteArray> PhotoFormats();
 
 // The side, in device pixels, of the largest board the window can draw: the 320-pixel
-// board at the largest zoom (400 %) on a screen of the given device pixel ratio. A photo
-// is never decoded with both sides much larger than this.
-int LargestBoardSide(qreal devicePixelRatio);
+// board at the window's largest zoom (in percent) on a screen of the given device pixel
+// ratio. A photo is never decoded with both sides much larger than this.
+int LargestBoardSide(int largestZoomPercent, qreal devicePixelRatio);
 
 // Decodes a picture from `device`, read from its current position. The EXIF orientation is applied, transparent pixels
 // are laid over white, and a picture whose both sides exceed twice `largestSide` is

@@ -60,7 +60,7 @@ TEST_F(PngSuiteTest, ValidFilesShowTheirPixelsOverWhite)
         SCOPED_TRACE(it.key().toStdString());
         ++valid;
         const PhotoRead read = ReadPhotoFile(kSuite + QStringLiteral("/png/") + it.key() + QStringLiteral(".png"),
-                                             LargestBoardSide(1.0));
+                                             LargestBoardSide(400, 1.0));
         ASSERT_EQ(read.result, PhotoReadResult::Decoded);
         EXPECT_EQ(read.image.width(), entry[QStringLiteral("width")].toInt());
         EXPECT_EQ(read.image.height(), entry[QStringLiteral("height")].toInt());
