@@ -3,7 +3,10 @@
 
 #include <QFile>
 #include <QIcon>
+#include <QPixmap>
 #include <QString>
+
+#include "ui/BuiltInImage.h"
 
 namespace tilora {
 
@@ -15,7 +18,7 @@ inline QIcon AppIcon()
     for (const int size : {16, 32, 48, 64, 128, 256}) {
         const QString path = QStringLiteral(":/tilora/icons/tilora-%1.png").arg(size);
         if (QFile::exists(path))
-            icon.addFile(path, QSize(size, size));
+            icon.addPixmap(QPixmap::fromImage(ReadBuiltInPng(path)));
     }
     return icon;
 }
