@@ -4,6 +4,8 @@
 #   scripts/package   (the .deb from the release build, checked by lintian)
 include(GNUInstallDirs)
 
+# One id names the program everywhere: the desktop entry, the AppStream data, the icon
+# and the Wayland app id (main.cpp gives Qt the same).
 set(TILORA_APP_ID io.github.tilora.Tilora)
 set(TILORA_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/src/resources/desktop)
 set(TILORA_ICON_DIR ${PROJECT_SOURCE_DIR}/src/resources/icons)
@@ -34,7 +36,7 @@ add_dependencies(tilora tilora_docs)
 # The program finds Qt in the system library folders; no run path is needed.
 set_target_properties(tilora PROPERTIES INSTALL_RPATH "")
 install(TARGETS tilora RUNTIME DESTINATION ${TILORA_INSTALL_GAMESDIR})
-install(FILES ${TILORA_DESKTOP_DIR}/tilora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${TILORA_DESKTOP_DIR}/${TILORA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_BINARY_DIR}/${TILORA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${TILORA_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${TILORA_PACKAGING_DIR}/copyright ${TILORA_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tilora)
@@ -45,7 +47,7 @@ set(missing_icons)
 foreach(size IN LISTS TILORA_ICON_SIZES)
   set(icon ${TILORA_ICON_DIR}/tilora-${size}.png)
   if(EXISTS ${icon})
-    install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME tilora.png)
+    install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${TILORA_APP_ID}.png)
   else()
     list(APPEND missing_icons tilora-${size}.png)
   endif()
@@ -59,13 +61,13 @@ endif()
 # put every file where desktops look for it.
 if(TILORA_BUILD_TESTS)
   add_test(NAME install_layout
-           COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DPREFIX=${PROJECT_BINARY_DIR}/install-check
+           COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${PROJECT_BINARY_DIR} -DAPP_ID=${TILORA_APP_ID} -DPREFIX=${PROJECT_BINARY_DIR}/install-check
                    -P ${PROJECT_SOURCE_DIR}/cmake/CheckInstall.cmake)
   # Every source file carries its licence line (scripts/spdx adds missing ones).
   add_test(NAME spdx_licence_lines COMMAND ${PROJECT_SOURCE_DIR}/scripts/spdx --check)
   find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
   if(DESKTOP_FILE_VALIDATE)
-    add_test(NAME desktop_entry_valid COMMAND ${DESKTOP_FILE_VALIDATE} ${TILORA_DESKTOP_DIR}/tilora.desktop)
+    add_test(NAME desktop_entry_valid COMMAND ${DESKTOP_FILE_VALIDATE} ${TILORA_DESKTOP_DIR}/${TILORA_APP_ID}.desktop)
   endif()
   find_program(APPSTREAMCLI appstreamcli)
   if(APPSTREAMCLI)

@@ -301,6 +301,14 @@ Tilora kann nur Bilddateien anzeigen.</translation>
         <source>A picture file to play on, as with Open Picture.</source>
         <translation>Eine Bilddatei zum Spielen, wie mit „Bild laden“.</translation>
     </message>
+    <message>
+        <source>Only one picture file can be given; &quot;%1&quot; is one too many.</source>
+        <translation>Es kann nur eine Bilddatei angegeben werden; „%1“ ist eine zu viel.</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for more information.</source>
+        <translation>Versuchen Sie „%1 --help“ für weitere Informationen.</translation>
+    </message>
 </context>
 <context>
     <name>tilora::CAboutDlg</name>

@@ -301,6 +301,14 @@ Tilora ne peut afficher que des fichiers image.</translation>
         <source>A picture file to play on, as with Open Picture.</source>
         <translation>Un fichier image sur lequel jouer, comme avec «&#xa0;Ouvrir une image&#xa0;».</translation>
     </message>
+    <message>
+        <source>Only one picture file can be given; &quot;%1&quot; is one too many.</source>
+        <translation>Un seul fichier image peut être indiqué&#xa0;; «&#xa0;%1&#xa0;» est en trop.</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for more information.</source>
+        <translation>Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.</translation>
+    </message>
 </context>
 <context>
     <name>tilora::CAboutDlg</name>

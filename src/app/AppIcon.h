@@ -1,23 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QFile>
 #include <QIcon>
-#include <QString>
 
 namespace tilora {
 
-// The game's icon, gathered from the sizes the resources hold, so that each use (window,
-// task bar, About box) gets the image drawn for its size rather than a scaled one.
-inline QIcon AppIcon()
-{
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        const QString path = QStringLiteral(":/tilora/icons/tilora-%1.png").arg(size);
-        if (QFile::exists(path))
-            icon.addFile(path, QSize(size, size));
-    }
-    return icon;
-}
+// The game's icon, in the sizes the resources hold, so that each use (window, task bar,
+// About box) gets the image drawn for its size rather than a scaled one. Each image is
+// read when it is asked for and not kept: a window gives the X server every size once,
+// and the game should not hold them all for the rest of its life.
+QIcon AppIcon();
 
 }  // namespace tilora

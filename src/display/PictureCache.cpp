@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/PictureCache.h"
 
+#include <QImageReader>
 #include <QPainter>
 #include <QString>
 
@@ -18,7 +19,10 @@ constexpr int kPause = 5;
 
 QImage LoadResource(const QString& path)
 {
-    QImage image(path);
+    // Named PNG, never guessed: guessing would load every image-format plugin.
+    QImageReader reader(path, "PNG");
+    reader.setAutoDetectImageFormat(false);
+    QImage image = reader.read();
     return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
 }
 

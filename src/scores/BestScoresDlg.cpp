@@ -12,6 +12,7 @@
 
 #include "scores/BestScores.h"
 #include "scores/ScoreKeys.h"
+#include "ui/BuiltInImage.h"
 #include "ui/DialogUnits.h"
 
 namespace tilora {
@@ -23,7 +24,7 @@ QPixmap ProgramIcon()
 {
     const QString resource = QStringLiteral(":/tilora/icons/tilora-32.png");
     if (QFile::exists(resource))
-        return QPixmap(resource);
+        return QPixmap::fromImage(ReadBuiltInPng(resource));
     return QApplication::windowIcon().pixmap(32, 32);
 }
 

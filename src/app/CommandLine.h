@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tilora {
+
+// The program's command line, read before any graphical application exists, so that
+// --help, --version and a wrong option answer in a terminal without a display.
+class CommandLine {
+public:
+    // The exit code of a command line that names an unknown option or more than one file.
+    static constexpr int kUsageError = 2;
+
+    // Reads `arguments` (the program's name first). Needs no application object.
+    explicit CommandLine(const QStringList& arguments);
+
+    // Whether the game starts: no --help, no --version, nothing wrong.
+    bool StartsGame() const { return m_answer == Answer::None; }
+    // The picture file to open at start, or an empty text.
+    const QString& File() const { return m_file; }
+
+    // Prints the help, the version or the error for a command line that does not start
+    // the game, in the player's language, and gives the exit code. Needs a
+    // QCoreApplication with the game's translations installed.
+    int Reply() const;
+
+private:
+    enum class Answer { None, Help, Version, Error };
+
+    QStringList m_arguments;
+    Answer m_answer = Answer::None;
+    QString m_file;
+};
+
+}  // namespace tilora

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The command line answers without a display: --help and --version on standard output
+# with status 0, a wrong command line with one line and the hint on standard error and
+# status 2; never a crash.
+#   command_line.sh PROGRAM VERSION
+set -uo pipefail
+program=$(realpath "$1")
+version=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+failures=0
+# One case a line: language | arguments | status | stream with the text | regular expression
+# that stream must match (the other stream must stay empty).
+while IFS='|' read -r language arguments status stream pattern; do
+  # shellcheck disable=SC2086 # the arguments are split on purpose
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANGUAGE="$language" LC_ALL=C.UTF-8 \
+    "$program" $arguments >"$scratch/out" 2>"$scratch/err"
+  got=$?
+  other=$([ "$stream" = out ] && echo err || echo out)
+  if [ "$got" -ne "$status" ] || ! grep -Eq -- "$pattern" "$scratch/$stream" || [ -s "$scratch/$other" ]; then
+    echo "FAIL: tilora $arguments (LANGUAGE=$language): status $got (want $status), std$stream /$pattern/"
+    sed 's/^/  out: /' "$scratch/out"
+    sed 's/^/  err: /' "$scratch/err"
+    failures=$((failures + 1))
+  else
+    echo "ok: tilora $arguments (LANGUAGE=$language)"
+  fi
+done <<CASES
+en|--help|0|out|^Usage: .*tilora \[options\] \[FILE\]$
+en|-h|0|out|^  FILE +A picture file to play on
+de|--help|0|out|^  FILE +Eine Bilddatei
+en|--version|0|out|^Tilora $version$
+en|-v|0|out|^Tilora $version$
+en|--frobnicate|2|err|^tilora: Unknown option 'frobnicate'\.$
+en|--frobnicate|2|err|^Try "tilora --help" for more information\.$
+en|one.png two.png|2|err|^tilora: Only one picture file can be given; "two.png" is one too many\.$
+fr|one.png two.png|2|err|^Essayez
+de|-x|2|err|^Versuchen Sie
+CASES
+[ "$failures" -eq 0 ] || { echo "$failures case(s) failed"; exit 1; }
+echo "the command line answers without a display"
