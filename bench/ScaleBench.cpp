@@ -12,9 +12,9 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <vector>
 
+#include "Fastest.h"
 #include "ScrambledBoard.h"
 #include "board/Board.h"
 #include "display/BoardPainter.h"
@@ -27,6 +27,7 @@
 namespace tilora {
 namespace {
 
+using bench::Fastest;
 using bench::ScrambledBoard;
 
 constexpr int kGrid = 10;
@@ -116,19 +117,6 @@ void BM_SmoothScalePhoto(benchmark::State& state)
         benchmark::DoNotOptimize(Photo().scaled(BoardSizeAt400(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 BENCHMARK(BM_SmoothScalePhoto)->Unit(benchmark::kMillisecond);
-
-// The fastest of `runs` timings of `work`, in seconds.
-template <typename Work>
-double Fastest(int runs, Work work)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    return best;
-}
 
 void BM_Ratios(benchmark::State& state)
 {

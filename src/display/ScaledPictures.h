@@ -42,8 +42,9 @@ PreparedPicture CutPictureAt(const QImage& source, int n, const DeviceScale& sca
 PreparedPicture CutPhotoAt(const QImage& photo, int n, const DeviceScale& scale);
 
 // The photo's pixels in sRGB, the colours the board is drawn in: converted from the
-// colour space the file declares (an ICC profile, or PNG's gamma and chromaticities);
-// a photo that declares none is taken as sRGB already and returned as it is.
+// colour space the file declares (an ICC profile, or PNG's gamma and chromaticities),
+// its centred square only, which is all CutPhotoAt shows; a photo that declares none is
+// taken as sRGB already and returned as it is.
 QImage PhotoInSrgb(const QImage& photo);
 
 // Cuts a built-in picture's master (a square that is the 320-pixel picture drawn
