@@ -115,7 +115,8 @@ const PreparedPicture* PictureCache::Loaded(const PictureRecord& record, int n, 
     // A stand-in must have the same blocks; one cut for another grid size has not.
     if (standIn && m_loaded && m_loaded->gridSize == n)
         return &m_loaded->picture;
-    m_loaded = Scaled{0, n, scale.Factor(), m_loadedIsPhoto ? CutPhotoAt(source, n, scale) : CutPictureAt(source, n, scale)};
+    m_loaded = Scaled{0, n, scale.Factor(),
+                      m_loadedIsPhoto ? CutPhotoAt(source, n, scale) : CutPictureAt(source, n, scale)};
     return &m_loaded->picture;
 }
 

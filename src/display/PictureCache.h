@@ -28,9 +28,10 @@ public:
     const PreparedPicture& Title(const DeviceScale& scale = {}, bool standIn = false);
     const PreparedPicture& Pause(const DeviceScale& scale = {}, bool standIn = false);
 
-    // The loaded picture as decoded pixels, at its own size: the photo given to
-    // SetLoadedSource, or else the record made drawable on first use. Null when the record
-    // cannot be made drawable. Kept, failure included, until DropLoaded.
+    // The loaded picture as decoded pixels: the photo given to SetLoadedSource in sRGB (at
+    // its own size, or its centred square where it was converted), or else the record made
+    // drawable on first use. Null when the record cannot be made drawable. Kept, failure
+    // included, until DropLoaded.
     const QImage& LoadedSource(const PictureRecord& record);
 
     // The loaded picture cut for an n x n board from LoadedSource, at `scale`, as a bitmap
