@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/PictureCache.h"
 
+#include <QPainter>
 #include <QString>
 
 #include "display/AndStretch.h"
