@@ -2,6 +2,7 @@
 // Opening a 6000 x 4000 JPEG photo: from the chosen file to the first paint of a 10 x 10
 // board, against the floor of a bare QImageReader decode of the same file at the same
 // reduced size; and the peak memory that opening takes above the idle program.
+#include <QColorSpace>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -20,6 +21,7 @@
 #include <fstream>
 #include <string>
 
+#include "Fastest.h"
 #include "board/Board.h"
 #include "display/BoardPainter.h"
 #include "display/PhotoReader.h"
@@ -31,12 +33,15 @@ constexpr int kWidth = 6000;
 constexpr int kHeight = 4000;
 
 // The photo, written once into the temporary folder and removed at exit. Smooth shading
-// with fine grain, so that it compresses about as a real photo does.
+// with fine grain, so that it compresses about as a real photo does; `space`, when valid,
+// is the colour space the file declares in an ICC profile.
 class PhotoFile {
 public:
-    PhotoFile() : m_path(QString::fromStdString((std::filesystem::temp_directory_path() /
-                                                 ("tilora-bench-" + std::to_string(::getpid()) + ".jpg"))
-                                                    .string()))
+    explicit PhotoFile(const QColorSpace& space = {})
+        : m_path(QString::fromStdString((std::filesystem::temp_directory_path() /
+                                         ("tilora-bench-" + std::to_string(::getpid()) +
+                                          (space.isValid() ? "-tagged" : "") + ".jpg"))
+                                            .string()))
     {
         QImage image(kWidth, kHeight, QImage::Format_RGB32);
         std::uint32_t noise = 12345;
@@ -51,6 +56,7 @@ public:
                 line[x] = qRgb(std::clamp(r, 0, 255), std::clamp(g, 0, 255), b);
             }
         }
+        image.setColorSpace(space);
         QImageWriter writer(m_path, "jpeg");
         writer.setQuality(90);
         writer.write(image);
@@ -71,6 +77,13 @@ const PhotoFile& File()
     return file;
 }
 
+// The same photo in Display P3, which the game converts to sRGB before cutting it.
+const PhotoFile& TaggedFile()
+{
+    static const PhotoFile file(QColorSpace::DisplayP3);
+    return file;
+}
+
 // The size the game decodes the photo at: the shorter side that of the largest board.
 QSize ReducedSize()
 {
@@ -78,13 +91,13 @@ QSize ReducedSize()
     return {kWidth * side / kHeight, side};
 }
 
-void OpenAndFirstPaint()
+void OpenAndFirstPaint(const PhotoFile& file = File())
 {
     tilora::Board board;
     board.SetGridSize(10);
     const tilora::PaintState scene{true, false, false, true, 1, &board};
     QImage client(437, 330, QImage::Format_ARGB32_Premultiplied);
-    const tilora::PhotoRead read = tilora::ReadPhotoFile(File().Path(), tilora::LargestBoardSide(400, 1.0));
+    const tilora::PhotoRead read = tilora::ReadPhotoFile(file.Path(), tilora::LargestBoardSide(400, 1.0));
     tilora::PictureCache cache;
     cache.SetLoadedSource(read.image);
     const tilora::PictureRecord none;
@@ -121,12 +134,17 @@ void BM_PeakMemoryAboveIdle(benchmark::State& state)
 }
 
 // The floor: Qt's reader alone, from the file to the image at the reduced size.
+QImage BareDecode()
+{
+    QImageReader reader(File().Path());
+    reader.setScaledSize(ReducedSize());
+    return reader.read();
+}
+
 void BM_BareDecodeAtReducedSize(benchmark::State& state)
 {
     for (auto _ : state) {
-        QImageReader reader(File().Path());
-        reader.setScaledSize(ReducedSize());
-        const QImage image = reader.read();
+        const QImage image = BareDecode();
         if (image.isNull())
             state.SkipWithError("the photo did not decode");
         benchmark::DoNotOptimize(image.constBits());
@@ -152,9 +170,45 @@ void BM_OpenAndFirstPaint(benchmark::State& state)
         OpenAndFirstPaint();
 }
 
+// The same for a photo with a colour profile: the conversion to sRGB on top.
+void BM_OpenAndFirstPaintWithProfile(benchmark::State& state)
+{
+    TaggedFile();
+    for (auto _ : state)
+        OpenAndFirstPaint(TaggedFile());
+}
+
+// The ratios that must hold, from one run: the first paint within 1.1 x the bare decode,
+// and the same for the photo with a colour profile (the conversion to sRGB on top). The
+// three are timed in turns, the fastest of each kept, so that a busy machine slows all
+// alike; by the wall clock and by the processor time of all the program's threads.
+void BM_Ratios(benchmark::State& state)
+{
+    File();
+    TaggedFile();
+    for (auto _ : state) {
+        for (const auto& [clock, now] : {std::pair{"", &tilora::bench::WallSeconds},
+                                         std::pair{"cpu ", &tilora::bench::ProcessSeconds}}) {
+            double bare = 1e9;
+            double plain = 1e9;
+            double tagged = 1e9;
+            for (int turn = 0; turn < 8; ++turn) {
+                using tilora::bench::Fastest;
+                bare = std::min(bare, Fastest(1, [] { benchmark::DoNotOptimize(BareDecode().constBits()); }, now));
+                plain = std::min(plain, Fastest(1, [] { OpenAndFirstPaint(); }, now));
+                tagged = std::min(tagged, Fastest(1, [] { OpenAndFirstPaint(TaggedFile()); }, now));
+            }
+            state.counters[std::string(clock) + "first paint/bare decode"] = plain / bare;
+            state.counters[std::string(clock) + "with profile/bare decode"] = tagged / bare;
+        }
+    }
+}
+
 BENCHMARK(BM_PeakMemoryAboveIdle)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_BareDecodeAtReducedSize)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadPhotoFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_OpenAndFirstPaint)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_OpenAndFirstPaintWithProfile)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Ratios)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

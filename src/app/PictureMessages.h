@@ -60,7 +60,9 @@ inline Message NotAPicture()
 {
     return {QCoreApplication::translate(
                 "OpenPicture", "This is not a valid Picture file.\n\nThe Tilora can only display picture files."),
-            QStringLiteral("ERROR"), QMessageBox::Ok, QMessageBox::Critical};
+            // NotABitmap's caption and context, named in full: after the call above, lupdate
+            // would file a Text::tr here under another context.
+            QCoreApplication::translate("Messages", "ERROR"), QMessageBox::Ok, QMessageBox::Critical};
 }
 
 inline Message StartNewGameWithPicture()

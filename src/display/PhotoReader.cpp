@@ -2,6 +2,7 @@
 #include "display/PhotoReader.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QFile>
 #include <QImageReader>
 
@@ -39,6 +40,8 @@ QImage OverWhite(const QImage& image)
     QImage out(argb.size(), QImage::Format_RGB32);
     if (out.isNull())
         return out;
+    // The pixels keep their meaning: the colour space they are given in goes with them.
+    out.setColorSpace(argb.colorSpace());
     const auto over = [](int c, int a) { return (c * a + 255 * (255 - a) + 127) / 255; };
     for (int y = 0; y < argb.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(argb.constScanLine(y));

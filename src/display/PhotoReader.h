@@ -17,7 +17,8 @@ namespace tilora {
 // start with "BM" are left to the bitmap reader, which reads them as it always has.
 
 enum class PhotoReadResult {
-    Decoded,     // the image holds the picture, opaque, in RGB32
+    Decoded,     // the image holds the picture, opaque, in RGB32, its samples as stored
+                 // and tagged with the colour space the file declares
     Bitmap,      // the file starts with "BM": the bitmap reader's business
     CannotOpen,  // missing, unreadable, or not a regular file (a FIFO, a device, a folder)
     TooLarge,    // the file, its announced size or its decoded size passes the limits below

@@ -45,25 +45,6 @@ PreparedPicture PrepareUnscaled(int index)
 
 }  // namespace
 
-PreparedPicture CutPicture(const QImage& decoded, int n)
-{
-    const QImage source = decoded.convertToFormat(QImage::Format_RGB32);
-    const int s = geometry::BlockSize(n);
-    const int bw = source.width() / n;
-    const int bh = source.height() / n;
-    QImage board(n * s, n * s, QImage::Format_RGB32);
-    board.fill(Qt::white);
-    {
-        QPainter painter(&board);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        for (int r = 0; r < n; ++r)
-            for (int c = 0; c < n; ++c)
-                painter.drawImage(QPoint(c * s, r * s), AndStretch(source, QRect(c * bw, r * bh, bw, bh), {s, s}));
-    }
-    QImage thumbnail = AndStretch(source, source.rect(), {geometry::kThumbnailSide, geometry::kThumbnailSide});
-    return {std::move(board), std::move(thumbnail), s, 1.0};
-}
-
 const QImage& PictureCache::Master(int index)
 {
     QImage& master = m_masters[static_cast<std::size_t>(index)];
@@ -139,20 +120,23 @@ const PreparedPicture* PictureCache::Loaded(const PictureRecord& record, int n, 
     // A stand-in must have the same blocks; one cut for another grid size has not.
     if (standIn && m_loaded && m_loaded->gridSize == n)
         return &m_loaded->picture;
-    m_loaded = Scaled{0, n, scale.Factor(), CutPictureAt(source, n, scale)};
+    m_loaded = Scaled{0, n, scale.Factor(),
+                      m_loadedIsPhoto ? CutPhotoAt(source, n, scale) : CutPictureAt(source, n, scale)};
     return &m_loaded->picture;
 }
 
 void PictureCache::SetLoadedSource(QImage decoded)
 {
     m_loaded.reset();
-    m_loadedSource = std::move(decoded);
+    m_loadedSource = PhotoInSrgb(decoded);
+    m_loadedIsPhoto = true;
 }
 
 void PictureCache::DropLoaded()
 {
     m_loaded.reset();
     m_loadedSource.reset();
+    m_loadedIsPhoto = false;
 }
 
 }  // namespace tilora

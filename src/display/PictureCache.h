@@ -7,27 +7,17 @@
 #include <optional>
 
 #include "display/DeviceScale.h"
+#include "display/PreparedPicture.h"
 #include "picture/PictureRecord.h"
 
 namespace tilora {
 
-// A picture ready to be copied: the board image holds every block at its home position,
-// `block` x `block` pixels each, so that tile t of an n x n board is the square at column
-// (t-1) mod n and row (t-1) / n; block 0 means the game's own s = 320 / n. The thumbnail
-// is the whole picture at the thumbnail's size. `scale` is the device scale the images
-// were made for; drawn at another scale they are stretched, as a stand-in.
-struct PreparedPicture {
-    QImage board;
-    QImage thumbnail;
-    int block = 0;
-    double scale = 1.0;
-};
-
 // Decodes and scales each picture once per device scale and grid size, so that a paint
 // or a move only copies pixels, whatever the size of the loaded picture. At actual size
-// the built-in pictures come unscaled from the resources and the blocks of a loaded
-// picture are stretched as the game cuts them; at other scales both are made from the
-// largest source at hand at the size they take on the screen.
+// the built-in pictures come unscaled from the resources, the blocks of a loaded bitmap
+// are stretched as the game cuts them and a photo is averaged down; at other scales all
+// are made from the largest source at hand at the size they take on the screen. The
+// cutting itself is ScaledPictures' work; the cache only decides what to cut and keeps it.
 //
 // `standIn`: while the window is being resized, a picture not yet made for `scale` is not
 // made; the one at hand is returned instead, for the painter to stretch.
@@ -38,18 +28,19 @@ public:
     const PreparedPicture& Title(const DeviceScale& scale = {}, bool standIn = false);
     const PreparedPicture& Pause(const DeviceScale& scale = {}, bool standIn = false);
 
-    // The loaded picture as decoded pixels, at its own size: the photo given to
-    // SetLoadedSource, or else the record made drawable on first use. Null when the record
-    // cannot be made drawable. Kept, failure included, until DropLoaded.
+    // The loaded picture as decoded pixels: the photo given to SetLoadedSource in sRGB (at
+    // its own size, or its centred square where it was converted), or else the record made
+    // drawable on first use. Null when the record cannot be made drawable. Kept, failure
+    // included, until DropLoaded.
     const QImage& LoadedSource(const PictureRecord& record);
 
-    // The loaded picture cut for an n x n board from LoadedSource, at `scale`; null when
-    // that source is null.
+    // The loaded picture cut for an n x n board from LoadedSource, at `scale`, as a bitmap
+    // or as a photo by where it came from; null when that source is null.
     const PreparedPicture* Loaded(const PictureRecord& record, int n, const DeviceScale& scale = {},
                                   bool standIn = false);
 
-    // A photo decoded by its own reader becomes the loaded picture; the record is not
-    // looked at until the next DropLoaded.
+    // A photo decoded by its own reader becomes the loaded picture, in sRGB (PhotoInSrgb);
+    // the record is not looked at until the next DropLoaded.
     void SetLoadedSource(QImage decoded);
 
     // Forgets the loaded picture, for a record that has just been filled anew.
@@ -77,13 +68,8 @@ private:
     std::optional<Scaled> m_scaledPause;
 
     std::optional<QImage> m_loadedSource;  // a null image: the record cannot be drawn
+    bool m_loadedIsPhoto = false;
     std::optional<Scaled> m_loaded;
 };
-
-// Cuts a decoded picture of any size for an n x n board: block (r, c) takes the
-// W/n x H/n source pixels at (c * W/n, r * H/n), stretched to s x s with the AND
-// combining stretch; the thumbnail is the whole picture stretched the same way. The
-// last W mod n columns and H mod n rows appear in the thumbnail only.
-PreparedPicture CutPicture(const QImage& decoded, int n);
 
 }  // namespace tilora

@@ -13,6 +13,7 @@
 
 #include <functional>
 
+#include "AllMessages.h"
 #include "PuzzleFixture.h"
 #include "app/AboutDlg.h"
 #include "app/DialogUnits.h"
@@ -424,12 +425,7 @@ protected:
         addWidgets(CLevelDlg(store, prompter));
         addWidgets(CHighScoreDlg());
         addWidgets(CBestScoresDlg(store));
-        for (const Message& m : {messages::ConfirmNewGame(), messages::ConfirmExit(), messages::ConfirmBlocks(),
-                                 messages::UseBuiltInPicture(), messages::Victory(), messages::EnterInteger(),
-                                 messages::EnterIntegerBetween(1, 100), messages::OpeningError(),
-                                 messages::ImageLoadError(), messages::NotABitmap(), messages::StartNewGameWithPicture(),
-                                 messages::ConfirmQuitPresentGame(), messages::CannotOpenSavedGame(),
-                                 messages::InvalidSavedGame(), messages::SavingError()})
+        for (const auto& [function, m] : AllMessages())
             texts << m.text << m.caption;
         texts << messages::BitmapFilter() << messages::LoadImageRequest({}).title << messages::SavedGameFilter()
               << messages::SaveGameTitle() << messages::OpenGameTitle() << BoardPainter::StartLine()

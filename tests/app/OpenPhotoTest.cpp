@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Picture files of every format through the whole Open Picture flow, drag and drop, and the
 // start with a picture named on the command line.
+#include <QColorSpace>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -45,6 +46,16 @@ QByteArray SampleBitmap()
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
 }
 
+// Soft colours, tagged as Adobe RGB or untagged, and the tiles that show them: as Qt
+// converts them to sRGB, or as stored.
+std::pair<QImage, std::array<std::optional<QColor>, 4>> Soft(bool wide)
+{
+    QImage image = Quadrants({64, 64}, {200, 60, 60}, {60, 180, 60}, {60, 60, 200}, {220, 200, 40}, QImage::Format_RGB32);
+    image.setColorSpace(wide ? QColorSpace(QColorSpace::AdobeRgb) : QColorSpace());
+    const QImage s = wide ? image.convertedToColorSpace(QColorSpace::SRgb) : image;
+    return {image, {s.pixelColor(0, 0), s.pixelColor(63, 0), s.pixelColor(0, 63), s.pixelColor(63, 63)}};
+}
+
 // The JPEG cut halfway through its compressed pixels, after the start-of-scan marker.
 QByteArray CutInScan(const QByteArray& jpeg)
 {
@@ -77,6 +88,10 @@ const std::vector<FormatCase>& FormatCases()
         {"gif", "a.gif", [] { return Gif(Sample()); }, {kRed, kGreen, kBlue, kYellow}, 0, {}},
         {"webp", "a.webp", [] { return Encode(Sample(), "webp", 100); }, {kRed, kGreen, kBlue, kYellow}, 4, {}},
         {"tiff", "a.tif", [] { return Encode(Sample(), "tiff"); }, {kRed, kGreen, kBlue, kYellow}, 0, {}},
+        {"png in Adobe RGB", "wide.png", [] { return Encode(Soft(true).first, "png"); }, Soft(true).second, 1, {}},
+        {"jpeg in Adobe RGB", "wide.jpg", [] { return Encode(Soft(true).first, "jpeg", 95); }, Soft(true).second, 6, {}},
+        {"png without a profile", "soft.png", [] { return Encode(Soft(false).first, "png"); }, Soft(false).second, 0,
+         {}},
         {"png with transparency", "alpha.png",
          [] {
              return Encode(Quadrants({64, 64}, kRed, QColor(0, 0, 0, 128), kBlue, QColor(0, 0, 0, 0)), "png");

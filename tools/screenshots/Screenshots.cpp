@@ -3,13 +3,19 @@
 // opens, each to a PNG file, under whatever platform Qt runs on (offscreen by default).
 // Usage: tilora_screenshots <output folder>
 #include <QApplication>
+#include <QColorSpace>
 #include <QDir>
+#include <QImage>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 #include "app/AppIcon.h"
@@ -95,6 +101,34 @@ private:
     Camera& m_camera;
 };
 
+// A photo as players open them, written into `folder`: wider than high, fine grain over
+// soft shading, with a disc that must stay round, its colours given in Adobe RGB.
+QString WritePhoto(const QTemporaryDir& folder)
+{
+    QImage image(1600, 1200, QImage::Format_RGB32);
+    std::uint32_t noise = 7;
+    const auto shade = [&noise](double base, double wave) {
+        noise = noise * 1664525u + 1013904223u;
+        return std::clamp(static_cast<int>(base + wave) + static_cast<int>(noise >> 27) - 16, 0, 255);
+    };
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = qRgb(shade(150, 60 * std::sin(x / 170.0)), shade(140, 50 * std::cos(y / 120.0)),
+                           shade(170, 40 * std::sin((x + y) / 260.0)));
+    }
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(30, 30, 30), 5));
+    painter.setBrush(QColor(200, 60, 60));
+    painter.drawEllipse(QPoint(800, 600), 400, 400);
+    painter.end();
+    image.setColorSpace(QColorSpace::AdobeRgb);
+    const QString path = folder.filePath(QStringLiteral("photo.jpg"));
+    image.save(path, "jpeg", 90);
+    return path;
+}
+
 void ShootMenus(Camera& camera, CPuzzleDlg& window)
 {
     for (QMenu* menu : window.Menu().bar->findChildren<QMenu*>()) {
@@ -151,6 +185,14 @@ void ShootWindow(Camera& camera, CameraPrompter& prompter, CPuzzleDlg& window)
     window.OnTimer();
     window.OnLButtonDblClk(QPoint(3 * 81 + 40, 3 * 81 + 40));
     camera.Shoot(window, QStringLiteral("window-solved"));
+
+    // The solved board on a photo of the player's own, at actual size and zoomed.
+    const QTemporaryDir photos;
+    window.OpenPictureFile(WritePhoto(photos));
+    camera.Shoot(window, QStringLiteral("window-photo"));
+    window.Menu().zoomIn->trigger();
+    camera.Shoot(window, QStringLiteral("window-photo-zoomed"));
+    window.Menu().actualSize->trigger();
 }
 
 }  // namespace
