@@ -262,7 +262,7 @@ bool IsSolvable(const Board& board)
 }
 
 std::optional<std::vector<CellPos>> SolveBoard(const Board& board, const PatternDatabases& databases,
-                                               std::stop_token stop)
+                                               std::stop_token stop, std::uint64_t* nodes)
 {
     if (board.GridSize() < kSide || !IsSolvable(board))
         return std::nullopt;
@@ -271,6 +271,8 @@ std::optional<std::vector<CellPos>> SolveBoard(const Board& board, const Pattern
         return std::nullopt;
     OptimalSolver solver(databases);
     const auto last = solver.Solve(reduction.Remainder(), std::move(stop));
+    if (nodes)
+        *nodes = solver.Nodes();
     if (!last)
         return std::nullopt;
     std::vector<CellPos> moves = reduction.Moves();
