@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
+#include <future>
+#include <thread>
 #include <vector>
 
 #include "board/CrtRandom.h"
@@ -93,6 +96,31 @@ TEST(SolverTest, DealtBoardsOfEverySizeAreSolved)
             const auto moves = SolveBoard(board, Databases());
             ASSERT_TRUE(moves.has_value()) << n << " x " << n << ", seed " << seed;
             EXPECT_TRUE(Play(board, *moves) && board.IsSolved()) << n << " x " << n << ", seed " << seed;
+        }
+    }
+}
+
+// A stop request ends the search within 100 ms in every phase: asked before it starts
+// (then not one state is searched), or at moments of a 10 x 10 board's solution from the
+// reduction of its outer lines to the last 4 x 4 block.
+TEST(SolverTest, StopRequestEndsTheSearchQuickly)
+{
+    using namespace std::chrono;
+    const PatternDatabases& databases = Databases();
+    const Board board = Dealt(10, 7, 100);
+    for (const int delayMs : {0, 1, 10, 40, 100}) {
+        std::stop_source stop;
+        if (delayMs == 0)
+            stop.request_stop();
+        std::uint64_t nodes = 0;
+        auto solving = std::async(std::launch::async, [&] { return SolveBoard(board, databases, stop.get_token(), &nodes); });
+        std::this_thread::sleep_for(milliseconds(delayMs));
+        const auto asked = steady_clock::now();
+        stop.request_stop();
+        EXPECT_FALSE(solving.get().has_value()) << "asked after " << delayMs << " ms";
+        EXPECT_LT(duration_cast<milliseconds>(steady_clock::now() - asked).count(), 100) << "asked after " << delayMs << " ms";
+        if (delayMs == 0) {
+            EXPECT_EQ(nodes, 0U);
         }
     }
 }
