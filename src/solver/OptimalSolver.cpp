@@ -66,10 +66,8 @@ OptimalSolver::View OptimalSolver::Look(const std::array<std::uint32_t, kPattern
 {
     View view;
     view.places = places;
-    for (int g = 0; g < kPatterns; ++g) {
-        view.ranks[g] = Rank(places[g], kPartition[g].size);
-        view.sum += m_tables[g][view.ranks[g]];
-    }
+    for (int g = 0; g < kPatterns; ++g)
+        view.sum += m_tables[g][places[g]];
     return view;
 }
 
@@ -78,21 +76,19 @@ OptimalSolver::Change OptimalSolver::Changed(const View& view, const TileSlot& s
     Change change;
     change.group = slot.pattern;
     change.places = view.places[slot.pattern] ^ (static_cast<std::uint32_t>(from ^ to) << slot.shift);
-    change.rank = Rank(change.places, kPartition[slot.pattern].size);
-    __builtin_prefetch(m_tables[slot.pattern] + change.rank);
+    __builtin_prefetch(m_tables[slot.pattern] + change.places);
     return change;
 }
 
 int OptimalSolver::SumAfter(const View& view, const Change& change) const
 {
     const std::uint8_t* table = m_tables[change.group];
-    return view.sum - table[view.ranks[change.group]] + table[change.rank];
+    return view.sum - table[view.places[change.group]] + table[change.places];
 }
 
 void OptimalSolver::Apply(View& view, const Change& change, int sum)
 {
     view.places[change.group] = change.places;
-    view.ranks[change.group] = change.rank;
     view.sum = sum;
 }
 

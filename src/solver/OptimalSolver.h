@@ -31,17 +31,15 @@ private:
     enum class Outcome { Found, Deeper, Stopped };
 
     // One side's view of the groups, the board's own or its mirror image's: each group's
-    // places and their rank, and the sum of the groups' distances.
+    // places and the sum of the groups' distances.
     struct View {
         std::array<std::uint32_t, kPatterns> places{};
-        std::array<std::uint32_t, kPatterns> ranks{};
         int sum = 0;
     };
-    // A move's effect on one view: the group whose tile moves, its places and rank after.
+    // A move's effect on one view: the group whose tile moves and its places after.
     struct Change {
         int group = 0;
         std::uint32_t places = 0;
-        std::uint32_t rank = 0;
     };
 
     Outcome Search(int depth, int bound, int previousBlank);

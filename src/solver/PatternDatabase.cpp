@@ -40,11 +40,12 @@ std::uint32_t Reach(std::uint32_t from, std::uint32_t free)
 // counts: the blank's wanderings among the other tiles cost nothing, so a state is a
 // placement together with the region of free cells the blank is in, and its moves are the
 // group tiles next to that region sliding into it. The first layer that reaches a
-// placement in any region gives its distance.
+// placement in any region gives its distance. The regions reached are kept per placement
+// in a table numbered densely (Rank), two bytes each.
 class GroupSearch {
 public:
     GroupSearch(const Pattern& pattern, std::vector<std::uint8_t>& distances)
-        : m_size(pattern.size), m_distances(distances), m_regions(distances.size(), 0)
+        : m_size(pattern.size), m_distances(distances), m_regions(Placements(pattern.size), 0)
     {
         std::uint32_t home = 0;
         for (int k = 0; k < m_size; ++k)
@@ -52,7 +53,8 @@ public:
         std::uint32_t taken = 0;
         for (int k = 0; k < m_size; ++k)
             taken |= 1U << (pattern.tiles[k] - 1);
-        Reached(Rank(home, m_size), kCells - 1, ~taken & kBoardMask, 0);
+        Reached({Rank(home, m_size), home | static_cast<std::uint32_t>(kCells - 1) << kBlankShift, ~taken & kBoardMask},
+                0);
         m_layer.push_back(home | static_cast<std::uint32_t>(kCells - 1) << kBlankShift);
     }
 
@@ -118,16 +120,16 @@ private:
         const std::uint32_t blank = c.state >> kBlankShift;
         if ((m_regions[c.rank] & (1U << blank)) != 0)
             return;  // the blank's region there was reached already
-        Reached(c.rank, blank, c.free, d);
+        Reached(c, d);
         next.push_back(c.state);
     }
 
-    // The placement `rank` is reached with the blank on `blank` among the cells `free`.
-    void Reached(std::uint32_t rank, std::uint32_t blank, std::uint32_t free, std::uint8_t d)
+    void Reached(const Candidate& c, std::uint8_t d)
     {
-        if (m_regions[rank] == 0)
-            m_distances[rank] = d;
-        m_regions[rank] = static_cast<std::uint16_t>(m_regions[rank] | Reach(1U << blank, free));
+        std::uint16_t& regions = m_regions[c.rank];
+        if (regions == 0)
+            m_distances[c.state & ((1U << kBlankShift) - 1)] = d;
+        regions = static_cast<std::uint16_t>(regions | Reach(1U << (c.state >> kBlankShift), c.free));
     }
 
     int m_size;
@@ -144,7 +146,7 @@ private:
 }  // namespace
 
 PatternDatabase::PatternDatabase(const Pattern& pattern, std::stop_token stop)
-    : m_distances(Placements(pattern.size), kUnset)
+    : m_distances(std::size_t{1} << (4 * pattern.size), kUnset)
 {
     GroupSearch search(pattern, m_distances);
     if (!search.Run(stop)) {
