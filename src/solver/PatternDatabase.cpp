@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solver/PatternDatabase.h"
 
+#include <bit>
 #include <future>
 #include <limits>
 
@@ -8,7 +9,6 @@ namespace tilora::solver {
 namespace {
 
 constexpr std::uint8_t kUnset = std::numeric_limits<std::uint8_t>::max();
-constexpr int kBlankShift = 4 * kMaxPatternTiles;
 constexpr std::uint32_t kBoardMask = 0xFFFF;
 constexpr std::uint32_t kLeftColumn = 0x1111;
 constexpr std::uint32_t kRightColumn = 0x8888;
@@ -40,28 +40,27 @@ std::uint32_t Reach(std::uint32_t from, std::uint32_t free)
 // counts: the blank's wanderings among the other tiles cost nothing, so a state is a
 // placement together with the region of free cells the blank is in, and its moves are the
 // group tiles next to that region sliding into it. The first layer that reaches a
-// placement in any region gives its distance. The regions reached are kept per placement
-// in a table numbered densely (Rank), two bytes each.
+// placement in any region gives its distance. Placements are indexed by their places, as
+// in the database itself.
 class GroupSearch {
 public:
     GroupSearch(const Pattern& pattern, std::vector<std::uint8_t>& distances)
-        : m_size(pattern.size), m_distances(distances), m_regions(Placements(pattern.size), 0)
+        : m_size(pattern.size), m_distances(distances), m_regions(distances.size(), 0)
     {
         std::uint32_t home = 0;
-        for (int k = 0; k < m_size; ++k)
-            home |= static_cast<std::uint32_t>(pattern.tiles[k] - 1) << (4 * k);
         std::uint32_t taken = 0;
-        for (int k = 0; k < m_size; ++k)
+        for (int k = 0; k < m_size; ++k) {
+            home |= static_cast<std::uint32_t>(pattern.tiles[k] - 1) << (4 * k);
             taken |= 1U << (pattern.tiles[k] - 1);
-        Reached({Rank(home, m_size), home | static_cast<std::uint32_t>(kCells - 1) << kBlankShift, ~taken & kBoardMask},
-                0);
-        m_layer.push_back(home | static_cast<std::uint32_t>(kCells - 1) << kBlankShift);
+        }
+        m_distances[home] = 0;
+        m_layer.push_back(Reached({home, kCells - 1, ~taken & kBoardMask}));
     }
 
     // False when a stop request cut the search short.
     bool Run(const std::stop_token& stop)
     {
-        std::vector<std::uint32_t> next;
+        std::vector<State> next;
         for (std::uint8_t d = 1; !m_layer.empty(); ++d) {
             for (std::size_t i = 0; i < m_layer.size(); ++i) {
                 if ((i & 0xFFFF) == 0 && stop.stop_requested())
@@ -77,66 +76,68 @@ public:
     }
 
 private:
-    void Expand(std::uint32_t state, std::uint8_t d, std::vector<std::uint32_t>& next)
+    // A placement's places and, from bit kBlankShift on, a cell of the blank's region.
+    using State = std::uint32_t;
+    static constexpr int kBlankShift = 4 * kMaxPatternTiles;
+    static constexpr State kPlacesMask = (State{1} << kBlankShift) - 1;
+
+    // A placement reached, the blank on the cell its tile left.
+    struct Candidate {
+        std::uint32_t places;
+        std::uint32_t blank;
+        std::uint32_t free;
+    };
+
+    void Expand(State state, std::uint8_t d, std::vector<State>& next)
     {
-        const std::uint32_t places = state & ((1U << kBlankShift) - 1);
+        const State places = state & kPlacesMask;
         std::uint32_t taken = 0;
         for (int k = 0; k < m_size; ++k)
             taken |= 1U << ((places >> (4 * k)) & 15U);
         const std::uint32_t free = ~taken & kBoardMask;
-        const std::uint32_t region = Reach(1U << (state >> kBlankShift), free);
+        const auto region = Reach(1U << (state >> kBlankShift), free);
         for (int k = 0; k < m_size; ++k) {
             const int shift = 4 * k;
             const std::uint32_t from = (places >> shift) & 15U;
             for (std::uint32_t into = kNeighbourMasks[from] & region; into != 0; into &= into - 1) {
                 const auto to = static_cast<std::uint32_t>(std::countr_zero(into));
-                const std::uint32_t moved = (places & ~(15U << shift)) | (to << shift);
-                Offer({Rank(moved, m_size), moved | from << kBlankShift, (free & ~(1U << to)) | (1U << from)}, d,
-                      next);
+                Offer({(places & ~(15U << shift)) | (to << shift), from, (free & ~(1U << to)) | (1U << from)}, d, next);
             }
         }
     }
 
-    // A placement reached, the blank on the cell its tile left.
-    struct Candidate {
-        std::uint32_t rank;
-        std::uint32_t state;
-        std::uint32_t free;
-    };
-
     // The look at a candidate's entry waits until kAhead more are offered, its cache line
     // fetched meanwhile: the entries lie all over a large table, and fetching them one at
     // a time would keep the search waiting on memory most of its time.
-    void Offer(const Candidate& candidate, std::uint8_t d, std::vector<std::uint32_t>& next)
+    void Offer(const Candidate& candidate, std::uint8_t d, std::vector<State>& next)
     {
-        __builtin_prefetch(&m_regions[candidate.rank]);
+        __builtin_prefetch(&m_regions[candidate.places]);
         if (m_offered - m_settled == kAhead)
             Settle(m_pending[m_settled++ % kAhead], d, next);
         m_pending[m_offered++ % kAhead] = candidate;
     }
 
-    void Settle(const Candidate& c, std::uint8_t d, std::vector<std::uint32_t>& next)
+    void Settle(const Candidate& c, std::uint8_t d, std::vector<State>& next)
     {
-        const std::uint32_t blank = c.state >> kBlankShift;
-        if ((m_regions[c.rank] & (1U << blank)) != 0)
+        if ((m_regions[c.places] & (1U << c.blank)) != 0)
             return;  // the blank's region there was reached already
-        Reached(c, d);
-        next.push_back(c.state);
+        if (m_regions[c.places] == 0)
+            m_distances[c.places] = d;
+        next.push_back(Reached(c));
     }
 
-    void Reached(const Candidate& c, std::uint8_t d)
+    State Reached(const Candidate& c)
     {
-        std::uint16_t& regions = m_regions[c.rank];
-        if (regions == 0)
-            m_distances[c.state & ((1U << kBlankShift) - 1)] = d;
-        regions = static_cast<std::uint16_t>(regions | Reach(1U << (c.state >> kBlankShift), c.free));
+        const std::uint32_t region = Reach(1U << c.blank, c.free);
+        m_regions[c.places] = static_cast<std::uint16_t>(m_regions[c.places] | region);
+        return c.places | c.blank << kBlankShift;
     }
 
     int m_size;
     std::vector<std::uint8_t>& m_distances;
     // For each placement, the cells of the blank's regions reached so far.
     std::vector<std::uint16_t> m_regions;
-    std::vector<std::uint32_t> m_layer;
+    std::vector<State> m_layer;
     static constexpr std::size_t kAhead = 16;
     std::array<Candidate, kAhead> m_pending{};
     std::size_t m_offered = 0;

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <stop_token>
 #include <vector>
@@ -52,42 +51,6 @@ struct TileSlot {
     int shift = 0;     // the bit offset of its position in the group's places
 };
 
-// The number of placements of `size` tiles on distinct positions: 16 * 15 * ... .
-constexpr std::size_t Placements(int size)
-{
-    std::size_t count = 1;
-    for (int k = 0; k < size; ++k)
-        count *= static_cast<std::size_t>(kCells - k);
-    return count;
-}
-
-// The number of cells in a set of cells, by table: the processors the program is built
-// for need not count bits in one instruction.
-inline constexpr std::array<std::uint8_t, 256> kByteBits = [] {
-    std::array<std::uint8_t, 256> result{};
-    for (int b = 0; b < 256; ++b)
-        result[b] = static_cast<std::uint8_t>(std::popcount(static_cast<unsigned>(b)));
-    return result;
-}();
-inline std::uint32_t CountCells(std::uint32_t cells)
-{
-    return kByteBits[cells & 0xFFU] + kByteBits[(cells >> 8) & 0xFFU];
-}
-
-// A dense number for a placement: each position counted among the positions the tiles
-// before it leave free, so that the numbers run over 0 .. Placements(size) - 1.
-inline std::uint32_t Rank(std::uint32_t places, int size)
-{
-    std::uint32_t rank = 0;
-    std::uint32_t taken = 0;
-    for (int k = 0; k < size; ++k) {
-        const std::uint32_t position = (places >> (4 * k)) & 15U;
-        rank = rank * static_cast<std::uint32_t>(kCells - k) + position - CountCells(taken & ((1U << position) - 1));
-        taken |= 1U << position;
-    }
-    return rank;
-}
-
 // The fewest moves of a group's own tiles that bring them home, for every placement of
 // them, whatever the other tiles and the blank do: one byte for each value of the group's
 // places (the values with two tiles on one cell stay unset). Indexing by the places
@@ -97,7 +60,7 @@ inline std::uint32_t Rank(std::uint32_t places, int size)
 class PatternDatabase {
 public:
     // Runs the breadth-first search from the solved board. A group of six takes a second
-    // or so and a scratch table of 11 MiB beside its own. A stop request abandons the
+    // or two and a scratch table of 32 MiB beside its own. A stop request abandons the
     // search and leaves the database empty. Throws std::bad_alloc for want of memory.
     explicit PatternDatabase(const Pattern& pattern, std::stop_token stop = {});
 
