@@ -147,8 +147,10 @@ private:
 }  // namespace
 
 PatternDatabase::PatternDatabase(const Pattern& pattern, std::stop_token stop)
-    : m_distances(std::size_t{1} << (4 * pattern.size), kUnset)
 {
+    if (stop.stop_requested())
+        return;
+    m_distances.assign(std::size_t{1} << (4 * pattern.size), kUnset);
     GroupSearch search(pattern, m_distances);
     if (!search.Run(stop)) {
         m_distances.clear();

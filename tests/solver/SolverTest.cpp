@@ -129,6 +129,15 @@ TEST(SolverTest, StopRequestEndsTheSearchQuickly)
     }
 }
 
+// The databases' build gives up at a stop request, and says so.
+TEST(SolverTest, StopRequestAbandonsTheBuild)
+{
+    std::stop_source stop;
+    stop.request_stop();
+    const PatternDatabases databases(stop.get_token());
+    EXPECT_FALSE(databases.Complete());
+}
+
 // Only a board that slides can bring home is taken: each tile once, and the order's
 // parity matching the blank's distance from its corner.
 TEST(SolverTest, OnlySolvableBoardsAreTaken)
