@@ -160,13 +160,13 @@ PatternDatabase::PatternDatabase(const Pattern& pattern, std::stop_token stop)
 
 namespace {
 
-// The two groups of six are built side by side, the small group after them.
+// The two groups of six are built side by side, the small group after the second.
 std::array<PatternDatabase, kPatterns> BuildAll(const std::stop_token& stop)
 {
     auto first = std::async(std::launch::async, [stop] { return PatternDatabase(kPartition[0], stop); });
     PatternDatabase second(kPartition[1], stop);
-    PatternDatabase first_ = first.get();
-    return {std::move(first_), std::move(second), PatternDatabase(kPartition[2], stop)};
+    PatternDatabase third(kPartition[2], stop);
+    return {first.get(), std::move(second), std::move(third)};
 }
 
 }  // namespace
