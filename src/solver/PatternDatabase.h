@@ -79,7 +79,7 @@ private:
 class PatternDatabases {
 public:
     // Builds the databases, the two large ones side by side on two threads. Throws
-    // std::bad_alloc for want of memory.
+    // std::bad_alloc for want of memory, std::system_error when no thread can be started.
     explicit PatternDatabases(std::stop_token stop = {});
     // False when a stop request cut the build short: such databases must not be used.
     bool Complete() const;
