@@ -3,11 +3,17 @@
 // hints along the found path, and whole solutions of dealt 10 x 10 boards. Prints the
 // figures; run it from a release build. Search times are processor time of the one
 // searching thread, which a busy machine does not inflate.
+// With --boards FILE it solves the boards of the file instead (see BoardsRun.h).
 #include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
 #include <vector>
+
+#include "BoardsRun.h"
 
 #include "board/CrtRandom.h"
 #include "board/Deal.h"
@@ -43,9 +49,27 @@ tilora::Board Dealt(int n, std::uint32_t seed)
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
     using namespace tilora;
+    if (argc > 1) {
+        if (argc != 3 || std::strcmp(argv[1], "--boards") != 0) {
+            std::fprintf(stderr, "usage: solver_bench [--boards FILE]\n");
+            return 2;
+        }
+        std::ifstream file(argv[2]);
+        if (!file) {
+            std::fprintf(stderr, "solver_bench: cannot read %s\n", argv[2]);
+            return 1;
+        }
+        std::string error;
+        const auto boards = bench::ReadBoards(file, error);
+        if (!boards) {
+            std::fprintf(stderr, "solver_bench: %s: %s\n", argv[2], error.c_str());
+            return 1;
+        }
+        return bench::RunBoards(*boards);
+    }
     const auto buildStart = Clock::now();
     const std::clock_t buildCpu = std::clock();
     const solver::PatternDatabases databases;

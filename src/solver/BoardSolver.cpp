@@ -19,7 +19,8 @@ using State = std::array<int, 3>;
 // The board as the reduction works on it: the tile at each cell in reading order.
 class Reduction {
 public:
-    explicit Reduction(const Board& board) : m_n(board.GridSize()), m_tiles(Cells()), m_locked(Cells(), false)
+    Reduction(const Board& board, std::stop_token stop)
+        : m_n(board.GridSize()), m_tiles(Cells()), m_locked(Cells(), false), m_stop(std::move(stop))
     {
         for (int r = 0; r < m_n; ++r)
             for (int c = 0; c < m_n; ++c)
@@ -28,6 +29,7 @@ public:
 
     // Puts every row and column in place around the bottom-right 4 x 4 block. On the odd
     // steps the board is looked at transposed, so that placing a column is placing a row.
+    // False when a step finds no way or a stop request comes first.
     bool PlaceOuterLines()
     {
         for (int k = 0; m_n - k > kSide; ++k) {
@@ -62,6 +64,8 @@ public:
     }
 
     const std::vector<CellPos>& Moves() const { return m_moves; }
+    // The states the searches of the reduction took from their queues.
+    std::uint64_t Expanded() const { return m_expanded; }
 
 private:
     int Cells() const { return m_n * m_n; }
@@ -104,7 +108,7 @@ private:
         const int tileA = HomeTile(first);
         const int tileB = HomeTile(second);
         const auto placed = [first, second](const State& s) { return s[1] == first && s[2] == second; };
-        if (!PlacePairInBand(k, tileA, tileB, placed) && !Bring({tileA, tileB}, placed, Free()))
+        if (!PlacePairInBand(k, tileA, tileB, placed) && (Stopped() || !Bring({tileA, tileB}, placed, Free())))
             return false;
         m_locked[first] = true;
         m_locked[second] = true;
@@ -189,9 +193,14 @@ private:
         std::queue<State> queue;
         from[encode(start)] = -1;
         queue.push(start);
-        while (!queue.empty()) {
+        for (std::uint32_t popped = 0; !queue.empty(); ++popped) {
+            // A pair's search on 10 x 10 runs over a million states: it looks at the stop
+            // request every few thousand of them, well within a millisecond.
+            if ((popped & kStopCheckMask) == 0 && Stopped())
+                return false;
             const State state = queue.front();
             queue.pop();
+            ++m_expanded;
             if (done(state)) {
                 std::vector<int> path;
                 for (int at = encode(state); from[at] != -1; at = from[at])
@@ -219,9 +228,20 @@ private:
         return false;
     }
 
+    bool Stopped()
+    {
+        m_stopped = m_stopped || m_stop.stop_requested();
+        return m_stopped;
+    }
+
+    static constexpr std::uint32_t kStopCheckMask = (1U << 12) - 1;
+
     int m_n;
     std::vector<int> m_tiles;
     std::vector<bool> m_locked;
+    std::stop_token m_stop;
+    bool m_stopped = false;
+    std::uint64_t m_expanded = 0;
     bool m_transposed = false;
     std::vector<CellPos> m_moves;
 };
@@ -262,15 +282,16 @@ bool IsSolvable(const Board& board)
 }
 
 std::optional<std::vector<CellPos>> SolveBoard(const Board& board, const PatternDatabases& databases,
-                                               std::stop_token stop)
+                                               std::stop_token stop, std::uint64_t* nodes)
 {
     if (board.GridSize() < kSide || !IsSolvable(board))
         return std::nullopt;
-    Reduction reduction(board);
-    if (!reduction.PlaceOuterLines())
-        return std::nullopt;
+    Reduction reduction(board, stop);
+    const bool reduced = reduction.PlaceOuterLines();
     OptimalSolver solver(databases);
-    const auto last = solver.Solve(reduction.Remainder(), std::move(stop));
+    const auto last = reduced ? solver.Solve(reduction.Remainder(), std::move(stop)) : std::nullopt;
+    if (nodes)
+        *nodes = reduction.Expanded() + solver.Nodes();
     if (!last)
         return std::nullopt;
     std::vector<CellPos> moves = reduction.Moves();

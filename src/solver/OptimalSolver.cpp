@@ -38,11 +38,11 @@ std::optional<std::vector<int>> OptimalSolver::Solve(const std::array<int, kCell
 {
     m_tiles = tiles;
     m_blank = static_cast<int>(std::find(tiles.begin(), tiles.end(), kBlank) - tiles.begin());
-    m_indexes = PatternDatabases::Indexes(tiles);
     std::array<int, kCells> mirror{};
     for (int p = 0; p < kCells; ++p)
         mirror[Mirror(p)] = MirrorTile(tiles[p]);
-    m_mirrorIndexes = PatternDatabases::Indexes(mirror);
+    m_own = Look(PatternDatabases::Indexes(tiles));
+    m_mirror = Look(PatternDatabases::Indexes(mirror));
     m_path.clear();
     m_nodes = 0;
     m_stop = std::move(stop);
@@ -51,7 +51,7 @@ std::optional<std::vector<int>> OptimalSolver::Solve(const std::array<int, kCell
     // solution's length has that distance's parity: bounds of the other parity are skipped.
     const int parity = (kSide - 1 - m_blank / kSide + kSide - 1 - m_blank % kSide) % 2;
     const auto withParity = [parity](int bound) { return bound + ((bound - parity) & 1); };
-    for (int bound = withParity(Estimate());;) {
+    for (int bound = withParity(std::max(m_own.sum, m_mirror.sum));;) {
         m_nextBound = kInfinity;
         const Outcome outcome = Search(0, bound, -1);
         if (outcome == Outcome::Found)
@@ -62,50 +62,86 @@ std::optional<std::vector<int>> OptimalSolver::Solve(const std::array<int, kCell
     }
 }
 
-int OptimalSolver::Estimate() const
+OptimalSolver::View OptimalSolver::Look(const std::array<std::uint32_t, kPatterns>& places) const
 {
-    return std::max(Sum(m_indexes), Sum(m_mirrorIndexes));
+    View view;
+    view.places = places;
+    for (int g = 0; g < kPatterns; ++g)
+        view.sum += m_tables[g][places[g]];
+    return view;
 }
 
-void OptimalSolver::Move(int to)
+OptimalSolver::Change OptimalSolver::Changed(const View& view, const TileSlot& slot, int from, int to) const
 {
-    // The tile at `to` slides into the blank's cell; only its own group's index changes.
-    const int from = m_blank;
-    const int tile = m_tiles[to];
-    const TileSlot slot = m_slots[tile];
-    m_indexes[slot.pattern] ^= static_cast<std::uint32_t>(from ^ to) << slot.shift;
-    const TileSlot mirrorSlot = m_mirrorSlots[tile];
-    m_mirrorIndexes[mirrorSlot.pattern] ^= static_cast<std::uint32_t>(Mirror(from) ^ Mirror(to)) << mirrorSlot.shift;
-    m_tiles[from] = tile;
-    m_tiles[to] = kBlank;
-    m_blank = to;
+    Change change;
+    change.group = slot.pattern;
+    change.places = view.places[slot.pattern] ^ (static_cast<std::uint32_t>(from ^ to) << slot.shift);
+    __builtin_prefetch(m_tables[slot.pattern] + change.places);
+    return change;
+}
+
+int OptimalSolver::SumAfter(const View& view, const Change& change) const
+{
+    const std::uint8_t* table = m_tables[change.group];
+    return view.sum - table[view.places[change.group]] + table[change.places];
+}
+
+void OptimalSolver::Apply(View& view, const Change& change, int sum)
+{
+    view.places[change.group] = change.places;
+    view.sum = sum;
 }
 
 OptimalSolver::Outcome OptimalSolver::Search(int depth, int bound, int previousBlank)
 {
-    // The mirror's lookup is made only when the board's own does not already cut it off.
-    const int own = Sum(m_indexes);
-    const int estimate = depth + own > bound ? own : std::max(own, Sum(m_mirrorIndexes));
-    if (depth + estimate > bound) {
-        m_nextBound = std::min(m_nextBound, depth + estimate);
-        return Outcome::Deeper;
-    }
-    if (estimate == 0)
+    if (m_own.sum == 0)
         return Outcome::Found;  // every group is home, so every tile is
     if ((++m_nodes & kStopCheckMask) == 0 && m_stop.stop_requested())
         return Outcome::Stopped;
 
+    // Each child's entries are fetched from memory, all at once, before any is looked at;
+    // a child the estimate cuts off is never entered.
+    struct Child {
+        int to;
+        Change own;
+        Change mirror;
+    };
+    std::array<Child, 4> children{};
+    int count = 0;
     const int here = m_blank;
     for (const int to : kNeighbours[here]) {
         if (to < 0 || to == previousBlank)
             continue;
-        Move(to);
-        m_path.push_back(to);
+        const int tile = m_tiles[to];
+        children[count++] = {to, Changed(m_own, m_slots[tile], here, to),
+                             Changed(m_mirror, m_mirrorSlots[tile], Mirror(here), Mirror(to))};
+    }
+    for (int i = 0; i < count; ++i) {
+        const Child& child = children[i];
+        const int own = SumAfter(m_own, child.own);
+        // The mirror's lookup is made only when the board's own does not already cut it off.
+        const int estimate = depth + 1 + own > bound ? own : std::max(own, SumAfter(m_mirror, child.mirror));
+        if (depth + 1 + estimate > bound) {
+            m_nextBound = std::min(m_nextBound, depth + 1 + estimate);
+            continue;
+        }
+        const View own0 = m_own;
+        const View mirror0 = m_mirror;
+        Apply(m_own, child.own, own);
+        Apply(m_mirror, child.mirror, SumAfter(m_mirror, child.mirror));
+        m_tiles[here] = m_tiles[child.to];
+        m_tiles[child.to] = kBlank;
+        m_blank = child.to;
+        m_path.push_back(child.to);
         const Outcome outcome = Search(depth + 1, bound, here);
         if (outcome != Outcome::Deeper)
             return outcome;
         m_path.pop_back();
-        Move(here);
+        m_tiles[child.to] = m_tiles[here];
+        m_tiles[here] = kBlank;
+        m_blank = here;
+        m_own = own0;
+        m_mirror = mirror0;
     }
     return Outcome::Deeper;
 }

@@ -29,14 +29,24 @@ public:
 
 private:
     enum class Outcome { Found, Deeper, Stopped };
-    Outcome Search(int depth, int bound, int previousBlank);
-    void Move(int to);
-    int Estimate() const;
 
-    int Sum(const std::array<std::uint32_t, kPatterns>& indexes) const
-    {
-        return m_tables[0][indexes[0]] + m_tables[1][indexes[1]] + m_tables[2][indexes[2]];
-    }
+    // One side's view of the groups, the board's own or its mirror image's: each group's
+    // places and the sum of the groups' distances.
+    struct View {
+        std::array<std::uint32_t, kPatterns> places{};
+        int sum = 0;
+    };
+    // A move's effect on one view: the group whose tile moves and its places after.
+    struct Change {
+        int group = 0;
+        std::uint32_t places = 0;
+    };
+
+    Outcome Search(int depth, int bound, int previousBlank);
+    View Look(const std::array<std::uint32_t, kPatterns>& places) const;
+    Change Changed(const View& view, const TileSlot& slot, int from, int to) const;
+    int SumAfter(const View& view, const Change& change) const;
+    static void Apply(View& view, const Change& change, int sum);
 
     // The tables and each tile's slot, held here so that the inner loop reaches them directly.
     std::array<const std::uint8_t*, kPatterns> m_tables{};
@@ -44,8 +54,8 @@ private:
     std::array<TileSlot, kCells + 1> m_mirrorSlots{};
     std::array<int, kCells> m_tiles{};
     int m_blank = 0;
-    std::array<std::uint32_t, kPatterns> m_indexes{};
-    std::array<std::uint32_t, kPatterns> m_mirrorIndexes{};
+    View m_own;
+    View m_mirror;
     std::vector<int> m_path;
     int m_nextBound = 0;
     std::uint64_t m_nodes = 0;

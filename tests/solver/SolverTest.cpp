@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
+#include <future>
+#include <thread>
 #include <vector>
 
 #include "board/CrtRandom.h"
@@ -53,7 +56,9 @@ const PatternDatabases& Databases()
 }
 
 // A 4 x 4 board is solved in the fewest moves. The lengths were worked out once by a
-// plain iterative-deepening search with the Manhattan distance alone.
+// plain iterative-deepening search with the Manhattan distance alone; the last two boards
+// are published random instances (Korf, 1985), turned half round to this board's layout,
+// with their published lengths.
 TEST(SolverTest, FourByFourBoardsAreSolvedInTheFewestMoves)
 {
     struct Case {
@@ -72,6 +77,8 @@ TEST(SolverTest, FourByFourBoardsAreSolvedInTheFewestMoves)
         {{12, 2, 1, 4, 14, 9, 10, 3, 16, 5, 13, 7, 6, 11, 15, 8}, 38},
         {{5, 6, 2, 7, 3, 16, 8, 4, 1, 9, 10, 15, 13, 11, 12, 14}, 38},
         {{6, 13, 2, 4, 7, 1, 15, 16, 10, 8, 12, 11, 5, 9, 14, 3}, 42},
+        {{13, 6, 8, 12, 15, 14, 16, 10, 11, 7, 4, 5, 9, 1, 3, 2}, 57},
+        {{11, 4, 6, 14, 15, 13, 9, 16, 7, 10, 8, 1, 5, 12, 3, 2}, 56},
     };
     for (const Case& c : cases) {
         Board board = FourByFour(c.tiles);
@@ -95,6 +102,40 @@ TEST(SolverTest, DealtBoardsOfEverySizeAreSolved)
             EXPECT_TRUE(Play(board, *moves) && board.IsSolved()) << n << " x " << n << ", seed " << seed;
         }
     }
+}
+
+// A stop request ends the search within 100 ms in every phase: asked before it starts
+// (then not one state is searched), or at moments of a 10 x 10 board's solution from the
+// reduction of its outer lines to the last 4 x 4 block.
+TEST(SolverTest, StopRequestEndsTheSearchQuickly)
+{
+    using namespace std::chrono;
+    const PatternDatabases& databases = Databases();
+    const Board board = Dealt(10, 7, 100);
+    for (const int delayMs : {0, 1, 5, 20}) {
+        std::stop_source stop;
+        if (delayMs == 0)
+            stop.request_stop();
+        std::uint64_t nodes = 0;
+        auto solving = std::async(std::launch::async, [&] { return SolveBoard(board, databases, stop.get_token(), &nodes); });
+        std::this_thread::sleep_for(milliseconds(delayMs));
+        const auto asked = steady_clock::now();
+        stop.request_stop();
+        EXPECT_FALSE(solving.get().has_value()) << "asked after " << delayMs << " ms";
+        EXPECT_LT(duration_cast<milliseconds>(steady_clock::now() - asked).count(), 100) << "asked after " << delayMs << " ms";
+        if (delayMs == 0) {
+            EXPECT_EQ(nodes, 0U);
+        }
+    }
+}
+
+// The databases' build gives up at a stop request, and says so.
+TEST(SolverTest, StopRequestAbandonsTheBuild)
+{
+    std::stop_source stop;
+    stop.request_stop();
+    const PatternDatabases databases(stop.get_token());
+    EXPECT_FALSE(databases.Complete());
 }
 
 // Only a board that slides can bring home is taken: each tile once, and the order's
