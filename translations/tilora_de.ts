@@ -13,6 +13,49 @@
     </message>
 </context>
 <context>
+    <name>BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>No game</source>
+        <translation>Kein Spiel</translation>
+    </message>
+    <message>
+        <source>Game paused</source>
+        <translation>Spiel angehalten</translation>
+    </message>
+    <message>
+        <source>Blank, row %1, column %2</source>
+        <translation>Lücke, Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>Block %1, row %2, column %3</source>
+        <translation>Teil %1, Zeile %2, Spalte %3</translation>
+    </message>
+    <message>
+        <source>Block %1 moved left</source>
+        <translation>Teil %1 nach links verschoben</translation>
+    </message>
+    <message>
+        <source>Block %1 moved right</source>
+        <translation>Teil %1 nach rechts verschoben</translation>
+    </message>
+    <message>
+        <source>Block %1 moved up</source>
+        <translation>Teil %1 nach oben verschoben</translation>
+    </message>
+    <message>
+        <source>Block %1 moved down</source>
+        <translation>Teil %1 nach unten verschoben</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Gelöst</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Are you sure you want to start a new game?</source>
@@ -289,6 +332,10 @@ Tilora kann nur Bilddateien anzeigen.</translation>
     <message>
         <source>Pause/Restart (P or Pause)</source>
         <translation>Pause/Weiter (P oder Pause)</translation>
+    </message>
+    <message>
+        <source>&amp;Numbers on Blocks</source>
+        <translation>&amp;Nummern auf den Teilen</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,49 @@
     </message>
 </context>
 <context>
+    <name>BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>No game</source>
+        <translation>Aucune partie</translation>
+    </message>
+    <message>
+        <source>Game paused</source>
+        <translation>Partie en pause</translation>
+    </message>
+    <message>
+        <source>Blank, row %1, column %2</source>
+        <translation>Case vide, ligne %1, colonne %2</translation>
+    </message>
+    <message>
+        <source>Block %1, row %2, column %3</source>
+        <translation>Pièce %1, ligne %2, colonne %3</translation>
+    </message>
+    <message>
+        <source>Block %1 moved left</source>
+        <translation>Pièce %1 déplacée à gauche</translation>
+    </message>
+    <message>
+        <source>Block %1 moved right</source>
+        <translation>Pièce %1 déplacée à droite</translation>
+    </message>
+    <message>
+        <source>Block %1 moved up</source>
+        <translation>Pièce %1 déplacée vers le haut</translation>
+    </message>
+    <message>
+        <source>Block %1 moved down</source>
+        <translation>Pièce %1 déplacée vers le bas</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Résolu</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>Are you sure you want to start a new game?</source>
@@ -289,6 +332,10 @@ Tilora ne peut afficher que des fichiers image.</translation>
     <message>
         <source>Pause/Restart (P or Pause)</source>
         <translation>Pause/Reprise (P ou Pause)</translation>
+    </message>
+    <message>
+        <source>&amp;Numbers on Blocks</source>
+        <translation>&amp;Numéros sur les pièces</translation>
     </message>
 </context>
 <context>

@@ -3,11 +3,10 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QResizeEvent>
 #include <QTimerEvent>
 
 #include "app/BlocksDlg.h"
+#include "app/BoardView.h"
 #include "app/HintSearch.h"
 #include "app/LevelDlg.h"
 #include "app/Messages.h"
@@ -25,7 +24,9 @@ constexpr int kTimerPeriodMs = 1000;
 }  // namespace
 
 CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
-    : QDialog(parent), m_env(std::move(environment))
+    : QDialog(parent),
+      m_focusPrompter(environment.prompter, [this] { m_client->setFocus(Qt::OtherFocusReason); }),
+      m_env{m_focusPrompter, std::move(environment.scores), environment.random, std::move(environment.now)}
 {
     BuildWindow();
     ConnectMenu();
@@ -58,6 +59,7 @@ void CPuzzleDlg::ConnectMenu()
     connect(m_menu.zoomIn, &QAction::triggered, this, &CPuzzleDlg::OnZoomIn);
     connect(m_menu.zoomOut, &QAction::triggered, this, &CPuzzleDlg::OnZoomOut);
     connect(m_menu.actualSize, &QAction::triggered, this, &CPuzzleDlg::OnActualSize);
+    connect(m_menu.numbers, &QAction::triggered, this, &CPuzzleDlg::OnNumbersOnBlocks);
     for (int i = 0; i < static_cast<int>(m_menu.pictures.size()); ++i)
         connect(m_menu.pictures[i], &QAction::triggered, this, [this, i] { OnChoosePicture(i + 1); });
 }
@@ -198,23 +200,6 @@ void CPuzzleDlg::OnChoosePicture(int picture)
     Invalidate();
 }
 
-void CPuzzleDlg::OnLButtonDown(QPoint point)
-{
-    m_ptDragStart = point;
-}
-
-void CPuzzleDlg::OnLButtonUp(QPoint point)
-{
-    const auto cell = m_board.CellAt(point.x(), point.y());
-    if (cell && m_board.Cell(cell->row, cell->column) == m_board.BlankTile())
-        MoveBlockAt(m_ptDragStart.x(), m_ptDragStart.y());
-}
-
-void CPuzzleDlg::OnLButtonDblClk(QPoint point)
-{
-    MoveBlockAt(point.x(), point.y());
-}
-
 void CPuzzleDlg::MoveBlockAt(int x, int y)
 {
     if (!m_bPlaying || m_bPaused)
@@ -236,40 +221,6 @@ void CPuzzleDlg::Victory()
     m_bShowFinished = true;
     RecordBestScore();
     OnBestScores();
-}
-
-bool CPuzzleDlg::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != m_client)
-        return QDialog::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::Paint:
-        OnPaint(static_cast<QPaintEvent*>(event));
-        return true;
-    case QEvent::Resize:
-        OnClientResized(static_cast<QResizeEvent*>(event)->size());
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick: {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::LeftButton)
-            break;
-        // The game pixel under the pointer: rounded down, so a point short of a cell's
-        // edge stays in that cell at every zoom.
-        const QPoint point = PaintScale().ToGame(mouse->position() * m_client->devicePixelRatioF());
-        if (event->type() == QEvent::MouseButtonPress)
-            OnLButtonDown(point);
-        else if (event->type() == QEvent::MouseButtonRelease)
-            OnLButtonUp(point);
-        else
-            OnLButtonDblClk(point);
-        return true;
-    }
-    default:
-        break;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace tilora

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/BoardView.h"
+#include "app/FocusReturningPrompter.h"
 #include "app/PuzzleMenu.h"
 #include "board/Board.h"
 #include "board/MoveHistory.h"
@@ -27,7 +29,6 @@ class QDropEvent;
 class QGroupBox;
 class QLineEdit;
 class QMenu;
-class QPaintEvent;
 
 namespace tilora {
 
@@ -76,18 +77,17 @@ public:
     void OnZoomOut();
     void OnActualSize();
 
-    // Window messages: the timer and the left mouse button over the board.
-    void OnTimer();
-    void OnLButtonDown(QPoint point);
-    void OnLButtonUp(QPoint point);
-    void OnLButtonDblClk(QPoint point);
+    // View > Numbers on Blocks, remembered for the next start.
+    void OnNumbersOnBlocks(bool on);
 
-    // One move for a double click at client point (x, y).
+    // The timer message.
+    void OnTimer();
+
+    // One move for a double click at client point (x, y); the board's drag, arrow keys
+    // and screen-reader action come here too.
     void MoveBlockAt(int x, int y);
 
-    // Keyboard play, undo and hint (PuzzleDlgMoves.cpp). An arrow slides the block on the
-    // arrow's far side of the blank into it: (dRow, dColumn) is the arrow's direction.
-    void OnArrow(int dRow, int dColumn);
+    // Undo and hint (PuzzleDlgMoves.cpp).
     void OnUndo();
     void OnRedo();
     void OnHint();
@@ -116,11 +116,6 @@ public:
     // when `photo` is not null, that photo.
     void UseLoadedPicture(const QImage& photo = {});
 
-    // Painting (PuzzleDlgPaint.cpp): the whole client area for the current state, and the
-    // quick redraw of the two cells a move changed.
-    void OnPaint(QPaintEvent* event);
-    void RedrawMove(int fromRow, int fromColumn, int toRow, int toColumn);
-
     // The state, for the painter and for tests.
     bool Playing() const { return m_bPlaying; }
     bool Paused() const { return m_bPaused; }
@@ -140,12 +135,12 @@ public:
     Board& GetBoard() { return m_board; }
     const PictureRecord& LoadedPicture() const { return m_picture; }
     PictureRecord& LoadedPicture() { return m_picture; }
-    QWidget* ClientArea() const { return m_client; }
+    // The board's view, which fills the client area.
+    BoardView* ClientArea() const { return m_client; }
     const PuzzleMenu& Menu() const { return m_menu; }
     QMenu* SystemMenu() const { return m_systemMenu; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -160,9 +155,6 @@ private:
     void ReadStartLevel();
     void SetIcon();
     PaintState CurrentPaintState() const;
-    // Game pixels to window pixels, and to the screen's device pixels.
-    DeviceScale WindowScale() const;
-    DeviceScale PaintScale() const;
     void ApplyZoom(int percent);
     int ScreenLimitedZoom(int percent) const;
     void ReadStartZoom();
@@ -179,6 +171,8 @@ private:
     void ForgetMoves();
     void OnHintFound(const Board& board, const std::optional<std::vector<CellPos>>& moves);
 
+    // Gives the board the keys back after every dialog; m_env's Prompter.
+    FocusReturningPrompter m_focusPrompter;
     PuzzleEnvironment m_env;
 
     bool m_bPlaying = false;
@@ -193,8 +187,6 @@ private:
     // Runs from a resize until the size has settled; pictures are stood in for meanwhile.
     QBasicTimer m_settle;
     Board m_board;
-    // Starts off the board, so that a release with no press before it moves nothing.
-    QPoint m_ptDragStart{-1, -1};
     QBasicTimer m_timer;
     // The bitmap file the player opened, drawn while m_bCustomPicture is set.
     PictureRecord m_picture;
@@ -211,7 +203,7 @@ private:
     bool m_bHintWanted = false;
 
     PuzzleMenu m_menu;
-    QWidget* m_client = nullptr;
+    BoardView* m_client = nullptr;
     QLineEdit* m_secondsField = nullptr;
     // The controls of the client area and their rectangles in game pixels, placed anew
     // at every zoom.

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/BoardView.h"
 #include "app/DialogUnits.h"
 #include "app/ZoomSteps.h"
 
@@ -37,7 +38,8 @@ QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; lef
 void CPuzzleDlg::ApplyZoom(int percent)
 {
     m_nZoom = percent;
-    const DeviceScale scale = WindowScale();
+    m_client->SetZoom(percent);
+    const DeviceScale scale = m_client->WindowScale();
     // A shown window lays the client area out itself, after its own resize.
     if (!isVisible())
         m_client->resize(ClientSizeAt(percent));
@@ -69,12 +71,14 @@ void CPuzzleDlg::BuildWindow()
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
 
     m_menu = BuildPuzzleMenu(this);
-    m_client = new QWidget(this);
+    m_client = new BoardView(m_pictures, m_picture, [this] { return CurrentPaintState(); }, this);
     m_client->setObjectName(QStringLiteral("clientArea"));
+    connect(m_client, &BoardView::blockChosen, this, [this](QPoint point) { MoveBlockAt(point.x(), point.y()); });
+    connect(m_client, &BoardView::pictureFailed, this, &CPuzzleDlg::OnBitmapFailed);
+    connect(m_client, &BoardView::resized, this, &CPuzzleDlg::OnClientResized);
     // The game's own size is the smallest; a larger window zooms the whole area.
     m_client->setMinimumSize(kClientSize);
     m_client->resize(kClientSize);
-    m_client->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -106,6 +110,7 @@ void CPuzzleDlg::BuildWindow()
     m_secondsField->setFocusPolicy(Qt::NoFocus);
     // A right click on the count opens the window's system menu, not an edit menu.
     m_secondsField->setContextMenuPolicy(Qt::NoContextMenu);
+    m_secondsField->setAccessibleName(seconds->title());
 
     auto* about = new QLabel(tr("Tilora\n\nThe game of Tilora with a difference. Build the picture shown below by "
                                 "moving adjacent pieces into the blank space by double clicking or dragging and "
@@ -120,6 +125,8 @@ void CPuzzleDlg::BuildWindow()
     for (QWidget* control : std::initializer_list<QWidget*>{dummy, picture, seconds, m_secondsField, about})
         m_controls.emplace_back(control, control->geometry());
     ApplyZoom(kMinZoom);
+    // The board has the keys from the start: the arrows play at once.
+    m_client->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace tilora

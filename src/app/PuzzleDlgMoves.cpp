@@ -1,45 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Moves that do not come from the mouse: the arrow keys, undo and redo, and the hint. Each
-// one slides a block through the same steps as a double click.
+// Moves that do not come from the board: undo and redo, and the hint. Each one slides a
+// block through the same steps as a double click.
 #include "app/PuzzleDlg.h"
 
 #include <QAction>
-#include <QShortcut>
 
+#include "app/BoardView.h"
 #include "app/HintSearch.h"
 #include "app/Messages.h"
 #include "app/Prompter.h"
 
 namespace tilora {
-namespace {
-
-// The first blank cell in reading order; the arrows act on it.
-std::optional<CellPos> FindBlank(const Board& board)
-{
-    for (int r = 0; r < board.GridSize(); ++r)
-        for (int c = 0; c < board.GridSize(); ++c)
-            if (board.Cell(r, c) == board.BlankTile())
-                return CellPos{r, c};
-    return std::nullopt;
-}
-
-}  // namespace
 
 void CPuzzleDlg::ConnectMoves()
 {
     connect(m_menu.undo, &QAction::triggered, this, &CPuzzleDlg::OnUndo);
     connect(m_menu.redo, &QAction::triggered, this, &CPuzzleDlg::OnRedo);
     connect(m_menu.hint, &QAction::triggered, this, &CPuzzleDlg::OnHint);
-    struct Arrow {
-        Qt::Key key;
-        int dRow;
-        int dColumn;
-    };
-    for (const Arrow arrow : {Arrow{Qt::Key_Left, 0, -1}, Arrow{Qt::Key_Right, 0, 1}, Arrow{Qt::Key_Up, -1, 0},
-                              Arrow{Qt::Key_Down, 1, 0}}) {
-        auto* shortcut = new QShortcut(QKeySequence(arrow.key), this);
-        connect(shortcut, &QShortcut::activated, this, [this, arrow] { OnArrow(arrow.dRow, arrow.dColumn); });
-    }
     m_hints = new HintSearch(
         [this](const Board& board, const std::optional<std::vector<CellPos>>& moves) { OnHintFound(board, moves); },
         this);
@@ -51,7 +28,7 @@ bool CPuzzleDlg::SlideBlock(CellPos cell, MoveKind kind)
     if (!blank)
         return false;
     m_board.Slide(cell, *blank);
-    RedrawMove(cell.row, cell.column, blank->row, blank->column);
+    m_client->RedrawMove(cell, *blank);
     switch (kind) {
     case MoveKind::Hint:
         m_bHelped = true;
@@ -79,19 +56,6 @@ void CPuzzleDlg::ForgetMoves()
     m_hintPlan.Clear();
     m_bHelped = false;
     m_bHintWanted = false;
-}
-
-void CPuzzleDlg::OnArrow(int dRow, int dColumn)
-{
-    if (!m_bPlaying || m_bPaused)
-        return;
-    const auto blank = FindBlank(m_board);
-    if (!blank)
-        return;
-    // The block moves in the arrow's direction, so it lies on the arrow's far side.
-    const CellPos block{blank->row - dRow, blank->column - dColumn};
-    if (m_board.Contains(block))
-        SlideBlock(block, MoveKind::Player);
 }
 
 void CPuzzleDlg::OnUndo()

@@ -7,6 +7,7 @@
 #include <QMetaObject>
 #include <QScreen>
 
+#include "app/BoardView.h"
 #include "app/ZoomSteps.h"
 #include "common/CrtNumbers.h"
 #include "scores/ScoreKeys.h"
@@ -19,16 +20,6 @@ namespace {
 constexpr int kSettleMs = 200;
 
 }  // namespace
-
-DeviceScale CPuzzleDlg::WindowScale() const
-{
-    return DeviceScale(m_nZoom / 100.0);
-}
-
-DeviceScale CPuzzleDlg::PaintScale() const
-{
-    return DeviceScale(m_nZoom / 100.0 * m_client->devicePixelRatioF());
-}
 
 void CPuzzleDlg::OnZoomIn()
 {
@@ -78,6 +69,15 @@ void CPuzzleDlg::ReadStartZoom()
     // Nothing stored (the very first start) is 100 %; a stored zoom is used as far as this
     // screen allows.
     ZoomTo(m_env.scores.GetInt(keys::kViewSection, keys::kZoomKey, kMinZoom), false);
+    const bool numbers = m_env.scores.GetInt(keys::kViewSection, keys::kNumbersKey, 0) != 0;
+    m_menu.numbers->setChecked(numbers);
+    m_client->SetNumbers(numbers);
+}
+
+void CPuzzleDlg::OnNumbersOnBlocks(bool on)
+{
+    m_client->SetNumbers(on);
+    m_env.scores.WriteString(keys::kViewSection, keys::kNumbersKey, ItoA(on ? 1 : 0));
 }
 
 void CPuzzleDlg::showEvent(QShowEvent* event)
@@ -100,12 +100,14 @@ void CPuzzleDlg::OnClientResized(QSize size)
     if (zoom == m_nZoom)
         return;
     ApplyZoom(zoom);
+    m_client->SetStandIn(true);
     m_settle.start(kSettleMs, this);
 }
 
 void CPuzzleDlg::OnResizeSettled()
 {
     m_settle.stop();
+    m_client->SetStandIn(false);
     m_env.scores.WriteString(keys::kViewSection, keys::kZoomKey, ItoA(m_nZoom));
     Invalidate();
 }

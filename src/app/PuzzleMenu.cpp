@@ -91,6 +91,9 @@ PuzzleMenu BuildPuzzleMenu(QWidget* window)
     m.zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
     m.actualSize = AddCommand(view, Menu::tr("&Actual Size"), 32802, "actionActualSize");
     m.actualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    view->addSeparator();
+    m.numbers = AddCommand(view, Menu::tr("&Numbers on Blocks"), 32803, "actionNumbers");
+    m.numbers->setCheckable(true);
 
     // A command straight on the bar, at its right end.
     m.pauseRestart = new QAction(Menu::tr("&Pause/Restart"), m.bar);

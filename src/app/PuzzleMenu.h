@@ -30,6 +30,7 @@ struct PuzzleMenu {
     QAction* zoomIn = nullptr;
     QAction* zoomOut = nullptr;
     QAction* actualSize = nullptr;
+    QAction* numbers = nullptr;
     QAction* pauseRestart = nullptr;
 };
 

@@ -58,6 +58,7 @@ private:
     const PreparedPicture* LoadedPicture(const PaintState& state);
     void DrawFramed(QPainter& painter, const QRect& rect) const;
     void DrawThumbnail(QPainter& painter, const QImage& thumbnail) const;
+    void DrawNumber(QPainter& painter, const QRect& block, int n, int tile) const;
 
     PictureCache& m_cache;
     const PictureRecord& m_loaded;

@@ -13,6 +13,7 @@ struct PaintState {
     bool customPicture = false;
     int picture = 1;                // the built-in picture chosen in the menu
     const Board* board = nullptr;   // never null when a board screen is drawn
+    bool numbers = false;           // each block shows its number in a corner
 };
 
 // The screens a paint can draw, chosen from the state in this order: the title screen

@@ -22,6 +22,8 @@ inline constexpr int kLevelDefault = 10;                     // read as an integ
 // "View": the window's zoom in percent, last used; none at the very first start.
 inline constexpr std::string_view kViewSection = "View";
 inline constexpr std::string_view kZoomKey = "zoom";
+// "View": 1 when each block shows its number, 0 or none when not.
+inline constexpr std::string_view kNumbersKey = "numbers";
 
 // "High": best time, name and level for each grid size.
 inline constexpr std::string_view kHighSection = "High";

@@ -32,9 +32,10 @@ protected:
 
     int At(int row, int column) const { return window->GetBoard().Cell(row, column); }
     Board Snapshot() const { return window->GetBoard(); }
+    // Keys go where the player's would: to the widget with the focus, the board.
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::keyClick(window.get(), key, modifiers);
+        QTest::keyClick(window->focusWidget(), key, modifiers);
     }
 };
 

@@ -143,7 +143,9 @@ TEST_F(MainWindowTest, MenuHasTheGamesEntriesInOrder)
                                "&View >",
                                "  Zoom &In 32800",
                                "  Zoom &Out 32801",
-                               "  &Actual Size 32802"};
+                               "  &Actual Size 32802",
+                               "  -",
+                               "  &Numbers on Blocks 32803"};
     QMenuBar* bar = window->Menu().bar;
     EXPECT_EQ(Describe(bar->actions()), expected);
 

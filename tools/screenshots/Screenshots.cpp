@@ -183,7 +183,7 @@ void ShootWindow(Camera& camera, CameraPrompter& prompter, CPuzzleDlg& window)
         for (int c = 0; c < 4; ++c)
             window.GetBoard().SetCell(r, c, rows[r][c]);
     window.OnTimer();
-    window.OnLButtonDblClk(QPoint(3 * 81 + 40, 3 * 81 + 40));
+    window.MoveBlockAt(3 * 81 + 40, 3 * 81 + 40);
     camera.Shoot(window, QStringLiteral("window-solved"));
 
     // The solved board on a photo of the player's own, at actual size and zoomed.

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+#include "board/Board.h"
+#include "display/DeviceScale.h"
+#include "display/PaintState.h"
+
+namespace tilora {
+
+class PictureCache;
+struct PictureRecord;
+
+// The game's drawing surface: the board, the thumbnail and the title and pause screens,
+// as large as the window's zoom makes them. It paints what the game window's state calls
+// for, turns the mouse and the arrow keys into the block the player chose, and tells a
+// screen reader what it shows. The game's rules stay with the window: the view only says
+// which point of the board was chosen.
+class BoardView final : public QWidget {
+    Q_OBJECT
+public:
+    // `state` is asked at every paint and every accessibility query, so the view always
+    // shows the game as it is, whichever handler changed it.
+    BoardView(PictureCache& pictures, const PictureRecord& loaded, std::function<PaintState()> state,
+              QWidget* parent);
+
+    // Game pixels to window pixels, and to the screen's device pixels.
+    void SetZoom(int percent);
+    DeviceScale WindowScale() const { return DeviceScale(m_nZoom / 100.0); }
+    DeviceScale PaintScale() const;
+    // While a resize goes on, pictures not made for the new scale stand in.
+    void SetStandIn(bool standIn) { m_bStandIn = standIn; }
+    // Blocks show their numbers in a corner.
+    void SetNumbers(bool numbers);
+    bool Numbers() const { return m_bNumbers; }
+
+    PaintState State() const;
+    // The quick redraw after a slide from `from` into `to`: only the two cells, at once;
+    // then a screen reader is told which block moved where, and when it solved the board.
+    void RedrawMove(CellPos from, CellPos to);
+    // Tells a screen reader `text` (a move, the victory).
+    void Announce(const QString& text);
+    QString Announcement() const { return m_announcement; }
+
+    // The game point at the middle of `cell`: a double click there moves that block.
+    QPoint CellCentre(CellPos cell) const;
+    // The block on `cell` can slide now (a game runs, not paused, the blank next to it).
+    bool CanSlide(CellPos cell) const;
+
+signals:
+    // The player chose the block at a game point: a double click, a drop on the blank,
+    // an arrow key or a screen reader's action.
+    void blockChosen(QPoint point);
+    // The loaded picture cannot be drawn; the paint went on from the built-in one.
+    void pictureFailed();
+    // The player or the window manager gave the view a new size.
+    void resized(QSize size);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void childEvent(QChildEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The game pixel under a mouse event: rounded down, so a point short of a cell's edge
+    // stays in that cell at every zoom.
+    QPoint GamePoint(const QMouseEvent& event) const;
+
+    PictureCache& m_pictures;
+    const PictureRecord& m_loaded;
+    std::function<PaintState()> m_state;
+    int m_nZoom = 100;
+    bool m_bStandIn = false;
+    bool m_bNumbers = false;
+    // Starts off the board, so that a release with no press before it moves nothing.
+    QPoint m_ptDragStart{-1, -1};
+    QString m_announcement;
+};
+
+}  // namespace tilora

@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The board as a screen reader reads and plays it, where the keys go, and the numbers on
+// the blocks.
+#include <QAccessible>
+#include <QLabel>
+#include <QMenuBar>
+
+#include "PuzzleFixture.h"
+#include "scores/ScoreKeys.h"
+
+namespace tilora::test {
+namespace {
+
+std::vector<int> Cells(const Board& board)
+{
+    std::vector<int> cells;
+    for (int i = 0; i < board.GridSize() * board.GridSize(); ++i)
+        cells.push_back(board.Cell(i / board.GridSize(), i % board.GridSize()));
+    return cells;
+}
+
+class BoardViewTest : public PuzzleFixture {
+protected:
+    void SetUp() override
+    {
+        PuzzleFixture::SetUp();
+        window->OnNew();
+        SetRows({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 16, 11}, {13, 14, 15, 12}});  // blank at (2, 2)
+    }
+    // What the board's status line tells a screen reader now.
+    QString Told() const
+    {
+        return Find(QAccessible::queryAccessibleInterface(window.get()), QAccessible::StatusBar)
+            ->text(QAccessible::Name);
+    }
+    QAccessibleInterface* Find(QAccessibleInterface* in, QAccessible::Role role, const QString& name = {}) const
+    {
+        for (int i = 0; i < in->childCount(); ++i) {
+            QAccessibleInterface* child = in->child(i);
+            if (child->role() == role && (name.isEmpty() || child->text(QAccessible::Name) == name))
+                return child;
+            if (QAccessibleInterface* found = Find(child, role, name))
+                return found;
+        }
+        return nullptr;
+    }
+    QAccessibleTableInterface* Table() const
+    {
+        return Find(QAccessible::queryAccessibleInterface(window.get()), QAccessible::Table)->tableInterface();
+    }
+    QString Name(int row, int column) const { return Table()->cellAt(row, column)->text(QAccessible::Name); }
+    QImage Client() const { return window->ClientArea()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+};
+
+TEST_F(BoardViewTest, TheTableNamesEveryCellAfterItsBlockRowAndColumn)
+{
+    ASSERT_EQ(Table()->rowCount(), 4);
+    ASSERT_EQ(Table()->columnCount(), 4);
+    for (int i = 0; i < 16; ++i) {
+        QAccessibleTableCellInterface* cell = Table()->cellAt(i / 4, i % 4)->tableCellInterface();
+        EXPECT_EQ(cell->rowIndex() * 4 + cell->columnIndex(), i);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(window->ClientArea())->child(0)->indexOfChild(
+                      Table()->cellAt(i / 4, i % 4)), i);
+    }
+    EXPECT_EQ(Name(0, 0), QStringLiteral("Block 1, row 1, column 1"));
+    EXPECT_EQ(Name(2, 3), QStringLiteral("Block 11, row 3, column 4"));
+    EXPECT_EQ(Name(3, 3), QStringLiteral("Block 12, row 4, column 4"));
+    EXPECT_EQ(Name(2, 2), QStringLiteral("Blank, row 3, column 3"));
+    window->OnPauseRestart();
+    EXPECT_EQ(Name(2, 3), QStringLiteral("Game paused")) << "a pause shows no positions";
+}
+
+TEST_F(BoardViewTest, ASlidingBlocksActionMovesItAsADoubleClickDoes)
+{
+    const Board start = window->GetBoard();
+    for (int i = 0; i < 16; ++i) {
+        const CellPos cell{i / 4, i % 4};
+        window->GetBoard() = start;
+        QAccessibleActionInterface* action = Table()->cellAt(cell.row, cell.column)->actionInterface();
+        const bool movable = start.BlankNeighbour(cell).has_value();
+        ASSERT_EQ(action->actionNames(), movable ? QStringList{QAccessibleActionInterface::pressAction()} : QStringList{});
+        if (!movable)
+            continue;
+        action->doAction(QAccessibleActionInterface::pressAction());
+        const Board acted = window->GetBoard();
+        window->GetBoard() = start;
+        DoubleClick(QPoint(cell.column * 80 + 40, cell.row * 80 + 40));
+        EXPECT_EQ(Cells(acted), Cells(window->GetBoard())) << i;
+    }
+    window->GetBoard() = start;
+    window->OnPauseRestart();
+    Table()->cellAt(2, 3)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(Cells(start), Cells(window->GetBoard())) << "paused";
+}
+
+TEST_F(BoardViewTest, EveryMoveAndTheVictoryAreTold)
+{
+    Table()->cellAt(2, 3)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(Told(), QStringLiteral("Block 11 moved left"));
+    SetOneMoveFromSolved();
+    QString atVictory;
+    prompter.OnAsk([&](const Message&) { atVictory = Told(); });
+    prompter.Answer(QMessageBox::Ok);  // the victory
+    prompter.OnDialog(PressEscape());  // High Score!
+    prompter.OnDialog(PressOk());      // Best Scores
+    window->MoveBlockAt(300, 300);
+    EXPECT_EQ(atVictory, QStringLiteral("Block 15 moved left. Solved")) << "told before the message opens";
+}
+
+TEST_F(BoardViewTest, TheWindowReadsAsTheApplicationsWindowWithItsControlsNamed)
+{
+    QAccessibleInterface* main = QAccessible::queryAccessibleInterface(window.get());
+    EXPECT_EQ(main->role(), QAccessible::Window);
+    QAccessibleInterface* pause = Find(main, QAccessible::Button, QStringLiteral("Pause/Restart"));
+    ASSERT_NE(pause, nullptr);
+    EXPECT_EQ(pause->parent()->indexOfChild(pause) >= 0 || main->indexOfChild(pause) >= 0, true);
+    pause->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(window->Paused());
+    QAccessibleInterface* seconds = Find(main, QAccessible::EditableText, QStringLiteral("Seconds Elapsed"));
+    ASSERT_NE(seconds, nullptr);
+    EXPECT_EQ(seconds->text(QAccessible::Value), QStringLiteral("0"));
+    EXPECT_EQ(Find(main, QAccessible::Button, QStringLiteral("DUMMY button")), nullptr);
+}
+
+TEST_F(BoardViewTest, TheBoardHasTheKeysAtStartAfterADialogAndAfterAClick)
+{
+    EXPECT_EQ(window->focusWidget(), window->ClientArea()) << "at start";
+    window->Menu().bar->setFocus();
+    prompter.OnDialog(PressOk());
+    window->OnAbout();
+    EXPECT_EQ(window->focusWidget(), window->ClientArea()) << "after a dialog";
+    window->Menu().bar->setFocus();
+    QTest::mousePress(window->ClientArea()->findChild<QLabel*>(QStringLiteral("introText")), Qt::LeftButton);
+    EXPECT_EQ(window->focusWidget(), window->ClientArea()) << "after a click on the side panel";
+}
+
+TEST_F(BoardViewTest, NumbersOnBlocksBoxTheNumberInTheCornerAndAreRemembered)
+{
+    for (const int zoom : {100, 200}) {
+        window->ZoomTo(zoom, false);
+        const QImage off = Client();
+        window->Menu().numbers->trigger();
+        const QImage on = Client();
+        const int line = zoom / 100;
+        // Block 1's corner: the box's frame, then its white inside; the block's middle is
+        // the picture's.
+        EXPECT_EQ(on.pixel(line - 1, line - 1), qRgb(0, 0, 0)) << zoom;
+        EXPECT_EQ(on.pixel(line, line), qRgb(255, 255, 255)) << zoom;
+        EXPECT_NE(on.pixel(line, line), off.pixel(line, line)) << zoom;
+        EXPECT_EQ(on.pixel(40 * line, 60 * line), off.pixel(40 * line, 60 * line)) << zoom;
+        EXPECT_EQ(Scores().GetInt(keys::kViewSection, keys::kNumbersKey, -1), 1);
+        window->Menu().numbers->trigger();
+        EXPECT_EQ(Client(), off) << "off is as before, at " << zoom;
+    }
+    window->Menu().numbers->trigger();
+    Open();
+    EXPECT_TRUE(window->Menu().numbers->isChecked()) << "remembered";
+}
+
+}  // namespace
+}  // namespace tilora::test
