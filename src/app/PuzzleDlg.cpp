@@ -8,7 +8,7 @@
 #include <QTimerEvent>
 
 #include "app/BlocksDlg.h"
-#include "app/HintSearch.h"
+#include "app/Hinter.h"
 #include "app/LevelDlg.h"
 #include "app/Messages.h"
 #include "app/Prompter.h"
@@ -25,7 +25,9 @@ constexpr int kTimerPeriodMs = 1000;
 }  // namespace
 
 CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
-    : QDialog(parent), m_env(std::move(environment))
+    : QDialog(parent),
+      m_prompts(environment.prompter),
+      m_env{m_prompts, std::move(environment.scores), environment.random, std::move(environment.now)}
 {
     BuildWindow();
     ConnectMenu();
@@ -230,7 +232,6 @@ void CPuzzleDlg::Victory()
     StopTimer();
     // The game is over: its moves can no longer be taken back.
     m_history.Clear();
-    m_hintPlan.Clear();
     m_env.prompter.Ask(this, messages::Victory());
     m_bPlaying = false;
     m_bShowFinished = true;

@@ -4,9 +4,10 @@
 #include "app/PuzzleDlg.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QShortcut>
 
-#include "app/HintSearch.h"
+#include "app/Hinter.h"
 #include "app/Messages.h"
 #include "app/Prompter.h"
 
@@ -40,9 +41,13 @@ void CPuzzleDlg::ConnectMoves()
         auto* shortcut = new QShortcut(QKeySequence(arrow.key), this);
         connect(shortcut, &QShortcut::activated, this, [this, arrow] { OnArrow(arrow.dRow, arrow.dColumn); });
     }
-    m_hints = new HintSearch(
-        [this](const Board& board, const std::optional<std::vector<CellPos>>& moves) { OnHintFound(board, moves); },
-        this);
+    const auto mayMove = [this] {
+        const QWidget* modal = QApplication::activeModalWidget();
+        return m_bPlaying && !m_bPaused && !m_prompts.Open() && (!modal || modal == this);
+    };
+    m_hints = new Hinter({[this]() -> const Board& { return m_board; }, mayMove,
+                          [this](CellPos cell) { SlideBlock(cell, MoveKind::Hint); }},
+                         this);
 }
 
 bool CPuzzleDlg::SlideBlock(CellPos cell, MoveKind kind)
@@ -54,8 +59,7 @@ bool CPuzzleDlg::SlideBlock(CellPos cell, MoveKind kind)
     RedrawMove(cell.row, cell.column, blank->row, blank->column);
     switch (kind) {
     case MoveKind::Hint:
-        m_bHelped = true;
-        m_hintPlan.Advance();
+        m_hints->Followed();
         m_history.Record({cell, *blank});
         break;
     case MoveKind::Player:
@@ -76,9 +80,7 @@ bool CPuzzleDlg::SlideBlock(CellPos cell, MoveKind kind)
 void CPuzzleDlg::ForgetMoves()
 {
     m_history.Clear();
-    m_hintPlan.Clear();
-    m_bHelped = false;
-    m_bHintWanted = false;
+    m_hints->Forget();
 }
 
 void CPuzzleDlg::OnArrow(int dRow, int dColumn)
@@ -115,28 +117,13 @@ void CPuzzleDlg::OnRedo()
 
 void CPuzzleDlg::OnHint()
 {
-    if (!m_bPlaying || m_bPaused)
-        return;
-    if (const auto cell = m_hintPlan.Next(m_board)) {
-        SlideBlock(*cell, MoveKind::Hint);
-        return;
-    }
-    // The search runs off the interface thread; its result makes the move if the board
-    // is still the one searched when it arrives.
-    m_bHintWanted = true;
-    m_hints->Request(m_board);
+    if (m_bPlaying && !m_bPaused)
+        m_hints->Ask();
 }
 
-void CPuzzleDlg::OnHintFound(const Board& board, const std::optional<std::vector<CellPos>>& moves)
+bool CPuzzleDlg::Helped() const
 {
-    const bool wanted = std::exchange(m_bHintWanted, false);
-    if (!moves)
-        return;  // a board read from a file that no slides can solve: no hint
-    m_hintPlan.Set(board, *moves);
-    if (!wanted || !m_bPlaying || m_bPaused)
-        return;
-    if (const auto cell = m_hintPlan.Next(m_board))
-        SlideBlock(*cell, MoveKind::Hint);
+    return m_hints->Helped();
 }
 
 void CPuzzleDlg::reject()

@@ -1,15 +1,75 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Play from the keyboard, undo and redo, the hint and the commands' shortcuts.
 #include <QAction>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 
+#include <atomic>
+#include <system_error>
+#include <thread>
+
 #include "PuzzleFixture.h"
-#include "app/HintSearch.h"
+#include "app/HintTables.h"
+#include "app/Hinter.h"
 #include "savegame/SavedGameFile.h"
 #include "scores/ScoreKeys.h"
 
 namespace tilora::test {
 namespace {
+
+// Depth-first search for a solution of at most `depth` more slides, never undoing the last.
+bool Solve(Board& board, int depth, std::vector<CellPos>& path, CellPos back)
+{
+    if (board.IsSolved())
+        return true;
+    for (int i = 0; depth > 0 && i < board.GridSize() * board.GridSize(); ++i) {
+        const CellPos cell{i / board.GridSize(), i % board.GridSize()};
+        const auto blank = board.BlankNeighbour(cell);
+        if (!blank || cell == back)
+            continue;
+        board.Slide(cell, *blank);
+        path.push_back(cell);
+        if (Solve(board, depth - 1, path, *blank))
+            return true;
+        board.Slide(*blank, cell);
+        path.pop_back();
+    }
+    return false;
+}
+
+// The fewest slides that solve a board a few moves from solved.
+std::vector<CellPos> Shortest(Board board)
+{
+    std::vector<CellPos> path;
+    for (int depth = 0; !Solve(board, depth, path, {-1, -1}); ++depth) {
+    }
+    return path;
+}
+
+// A search that waits until the test opens its gate or its stop is requested, then
+// solves, or throws `failure`; it counts its searches and its stops.
+struct Gate {
+    std::atomic<bool> open{false};
+    std::atomic<int> searches{0};
+    std::atomic<int> stops{0};
+    std::exception_ptr failure;
+};
+
+Hinter::Search GatedSearch(std::shared_ptr<Gate> gate)
+{
+    return [gate](const Board& board, std::stop_token stop) -> Hinter::Solution {
+        ++gate->searches;
+        while (!gate->open && !stop.stop_requested())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        if (stop.stop_requested()) {
+            ++gate->stops;
+            return std::nullopt;
+        }
+        if (gate->failure)
+            std::rethrow_exception(gate->failure);
+        return Shortest(board);
+    };
+}
 
 class KeyboardHintTest : public PuzzleFixture {
 protected:
@@ -30,6 +90,17 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
+    // The search waits at a gate of the test's.
+    void Gated(bool open)
+    {
+        gate = std::make_shared<Gate>();
+        gate->open = open;
+        window->Hints().SetSearch(GatedSearch(gate));
+    }
+    bool Idle() { return QTest::qWaitFor([this] { return !window->Hints().Searching(); }, 5000); }
+    void SetTwoFromSolved() { SetRows({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 16, 11}, {13, 14, 15, 12}}); }
+
+    std::shared_ptr<Gate> gate;
     int At(int row, int column) const { return window->GetBoard().Cell(row, column); }
     Board Snapshot() const { return window->GetBoard(); }
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -182,6 +253,136 @@ TEST_F(KeyboardHintTest, HintsSolveTheShortestWayAndEnterNoBest)
     EXPECT_EQ(prompter.Log(), (QStringList{"message: Victory", "dialog: Tilora:  Best Scores"}));
     // One second would beat the default best of an unhelped game.
     EXPECT_EQ(Scores().GetString(keys::kHighSection, keys::KeysForGrid(4).score, "none"), "none");
+}
+
+// A press is for the board it was pressed on: the search for a board the player has left
+// stops, and the press on the new board moves one block along a solution of that board.
+TEST_F(KeyboardHintTest, EachPressMovesOnceOnItsOwnBoard)
+{
+    Gated(false);
+    SetTwoFromSolved();
+    Press(Qt::Key_H);
+    Press(Qt::Key_Up);
+    Board expected = Snapshot();
+    Press(Qt::Key_H);
+    gate->open = true;
+    ASSERT_TRUE(Idle());
+    const CellPos first = Shortest(expected).front();
+    expected.Slide(first, *expected.BlankNeighbour(first));
+    EXPECT_TRUE(Same(Snapshot(), expected));
+    EXPECT_EQ(gate->stops, 1);
+
+    // Two presses on one board: one search, and one move for each press.
+    Gated(false);
+    SetRows({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 16, 10, 11}, {13, 14, 15, 12}});
+    Press(Qt::Key_H);
+    Press(Qt::Key_H);
+    gate->open = true;
+    ASSERT_TRUE(Idle());
+    EXPECT_EQ(At(2, 3), 16);
+    EXPECT_EQ(gate->searches, 1);
+}
+
+// A result that comes while a dialog is open moves nothing; the next press moves at once.
+TEST_F(KeyboardHintTest, NoHintMovesBehindADialog)
+{
+    const std::vector<std::pair<const char*, std::function<void(std::function<void()>)>>> dialogs{
+        {"prompt",
+         [&](const std::function<void()>& arrive) {
+             prompter.OnAsk([&](const Message&) { arrive(); });
+             prompter.Answer(QMessageBox::No);
+             window->OnNew();
+             prompter.OnAsk({});
+         }},
+        {"modal window",
+         [&](const std::function<void()>& arrive) {
+             QDialog box(window.get());
+             box.setModal(true);
+             box.show();
+             arrive();
+         }},
+    };
+    for (const auto& [what, dialog] : dialogs) {
+        Gated(false);
+        SetTwoFromSolved();
+        const Board before = Snapshot();
+        Press(Qt::Key_H);
+        dialog([&] {
+            gate->open = true;
+            EXPECT_TRUE(Idle()) << what;
+        });
+        EXPECT_TRUE(Same(Snapshot(), before)) << what;
+        Activate();
+        Press(Qt::Key_H);
+        EXPECT_FALSE(Same(Snapshot(), before)) << what;
+        EXPECT_EQ(gate->searches, 1) << what;
+    }
+}
+
+// A search that throws is no hint: nothing moves, the game goes on, the next press works.
+TEST_F(KeyboardHintTest, AFailedSearchIsNoHint)
+{
+    for (const std::exception_ptr& failure :
+         {std::make_exception_ptr(std::bad_alloc()), std::make_exception_ptr(std::system_error({}, "no thread")),
+          std::make_exception_ptr(42)}) {
+        Gated(true);
+        gate->failure = failure;
+        SetTwoFromSolved();
+        const Board before = Snapshot();
+        Press(Qt::Key_H);
+        ASSERT_TRUE(Idle());
+        EXPECT_TRUE(Same(Snapshot(), before));
+        EXPECT_TRUE(window->Playing() && window->TimerRunning());
+        gate->failure = nullptr;
+        Press(Qt::Key_H);
+        ASSERT_TRUE(Idle());
+        EXPECT_FALSE(Same(Snapshot(), before));
+    }
+}
+
+// Tables whose build fails for want of memory are none, and the next hint builds again.
+TEST(HintTablesTest, AFailedBuildIsNoTablesAndIsTriedAgain)
+{
+    std::atomic<int> builds = 0;
+    HintTables tables([&](std::stop_token) -> HintTables::Databases {
+        ++builds;
+        throw std::bad_alloc();
+    });
+    EXPECT_EQ(tables.Get({}), nullptr);
+    EXPECT_EQ(tables.Get({}), nullptr);
+    EXPECT_EQ(builds, 2);
+}
+
+// Closing the window during a search as long as a 10 x 10 board's ends within 100 ms.
+TEST_F(KeyboardHintTest, ClosingDuringASearchEndsAtOnce)
+{
+    Gated(false);
+    Press(Qt::Key_H);
+    ASSERT_TRUE(window->Hints().Searching());
+    QElapsedTimer clock;
+    clock.start();
+    window.reset();
+    EXPECT_LT(clock.elapsed(), 100);
+}
+
+// A game saved after a hint and opened again is still helped: its victory asks no name.
+TEST_F(KeyboardHintTest, HelpedSurvivesSaveAndOpen)
+{
+    Gated(true);
+    SetTwoFromSolved();
+    Press(Qt::Key_H);
+    ASSERT_TRUE(Idle());
+    const QString file = QString::fromStdString((dir / "helped.tlr").string());
+    prompter.ChooseFileAnswer(file);
+    window->OnSaveGame();
+    prompter.Answer(QMessageBox::Yes);
+    prompter.ChooseFileAnswer(file);
+    window->OnOpenGame();
+    prompter.Answer(QMessageBox::Ok);  // Victory
+    prompter.OnDialog(PressOk());      // Best Scores, and no High Score! before it
+    Press(Qt::Key_Up);
+    EXPECT_TRUE(window->GetBoard().IsSolved());
+    EXPECT_EQ(prompter.DialogTitles(), QStringList{"Tilora:  Best Scores"});
 }
 
 // The commands answer their shortcuts, which the menus show beside them.
