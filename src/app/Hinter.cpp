@@ -57,13 +57,18 @@ void Hinter::Followed()
     m_helped = true;
 }
 
+void Hinter::PlayerMoved()
+{
+    m_wish.reset();
+    if (m_searching)
+        m_thread.request_stop();
+}
+
 void Hinter::Forget()
 {
     m_plan.Clear();
-    m_wish.reset();
     m_helped = false;
-    if (m_searching)
-        m_thread.request_stop();
+    PlayerMoved();
 }
 
 void Hinter::Saved(const Board& board, int seconds)

@@ -54,6 +54,8 @@ public:
     void Ask();
     // The window slid the block the hint gave.
     void Followed();
+    // The player moved a block: the presses were for the board before, and its search stops.
+    void PlayerMoved();
     // A new game, or a game read from a file: no plan, no presses, no help, and the search
     // for the old board stops.
     void Forget();

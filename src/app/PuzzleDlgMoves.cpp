@@ -57,6 +57,8 @@ bool CPuzzleDlg::SlideBlock(CellPos cell, MoveKind kind)
         return false;
     m_board.Slide(cell, *blank);
     RedrawMove(cell.row, cell.column, blank->row, blank->column);
+    if (kind != MoveKind::Hint)
+        m_hints->PlayerMoved();
     switch (kind) {
     case MoveKind::Hint:
         m_hints->Followed();
