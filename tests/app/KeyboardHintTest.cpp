@@ -218,13 +218,13 @@ TEST_F(KeyboardHintTest, HintsSolveTheShortestWayAndEnterNoBest)
     SetTwoFromSolved();
     Press(Qt::Key_H);
     QTRY_VERIFY_WITH_TIMEOUT(At(2, 2) != 16, 60'000);  // the search runs off the interface thread
-    EXPECT_TRUE(window->Helped());
     const QString file = QString::fromStdString((dir / "helped.tlr").string());
     prompter.ChooseFileAnswer(file);
     window->OnSaveGame();
     prompter.Answer(QMessageBox::Yes);
     prompter.ChooseFileAnswer(file);
     window->OnOpenGame();
+    EXPECT_TRUE(window->Helped());
     prompter.Clear();
     prompter.Answer(QMessageBox::Ok);  // Victory
     prompter.OnDialog(PressOk());      // Best Scores, and no High Score! before it
