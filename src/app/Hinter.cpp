@@ -31,9 +31,10 @@ Hinter::~Hinter()
         m_thread.join();
 }
 
-void Hinter::Prepare()
+void Hinter::Prepare(const Board& board)
 {
-    m_tables->Prepare();
+    if (board.GridSize() == 4)
+        m_tables->Prepare();
 }
 
 void Hinter::Ask()

@@ -47,8 +47,9 @@ public:
 
     // Replaces the search, for tests.
     void SetSearch(Search search) { m_search = std::move(search); }
-    // Starts building the tables in the background, for a game that will want them.
-    void Prepare();
+    // A new game on `board`: a 4 x 4 game gets the tables ready in the background while
+    // the player looks at the board.
+    void Prepare(const Board& board);
 
     // The player pressed Hint.
     void Ask();

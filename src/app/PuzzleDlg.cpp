@@ -138,9 +138,7 @@ void CPuzzleDlg::Deal()
     m_env.random.Seed(static_cast<std::uint32_t>(m_env.now()));
     ScrambleBoard(m_board, m_nLevel, m_env.random);
     ForgetMoves();
-    // A 4 x 4 game gets its hint databases ready while the player looks at the board.
-    if (m_board.GridSize() == 4)
-        m_hints->Prepare();
+    m_hints->Prepare(m_board);
     if (!m_bPaused)
         StartTimer();
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/PuzzleMenu.h"
+#include "app/TrackedPrompter.h"
 #include "board/Board.h"
 #include "board/MoveHistory.h"
 #include "display/DeviceScale.h"
@@ -19,7 +20,6 @@
 #include "display/PictureCache.h"
 #include "picture/PictureRecord.h"
 #include "scores/ProfileStore.h"
-#include "app/TrackedPrompter.h"
 
 class QDragEnterEvent;
 class QDragMoveEvent;

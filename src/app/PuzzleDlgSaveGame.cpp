@@ -72,8 +72,7 @@ void CPuzzleDlg::OnOpenGame()
     RestoreBoard(read.game, m_board);
     ForgetMoves();
     m_hints->Opened(m_board, read.game.seconds);
-    if (m_board.GridSize() == 4)
-        m_hints->Prepare();
+    m_hints->Prepare(m_board);
     m_nSeconds = read.game.seconds;
     ShowCount();
     // A player who quit a paused game loads the new one paused.
