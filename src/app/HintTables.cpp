@@ -2,6 +2,7 @@
 #include "app/HintTables.h"
 
 #include <chrono>
+#include <thread>
 
 #include "solver/PatternDatabase.h"
 
@@ -16,9 +17,6 @@ HintTables::HintTables(Build build) : m_build(std::move(build))
 HintTables::~HintTables()
 {
     Stop();
-    const std::scoped_lock lock(m_mutex);
-    if (m_built.valid())
-        m_built.wait();
 }
 
 void HintTables::Prepare()
@@ -38,8 +36,20 @@ void HintTables::Stop()
 std::shared_future<HintTables::Databases> HintTables::Started()
 {
     const std::scoped_lock lock(m_mutex);
-    if (!m_built.valid())
-        m_built = std::async(std::launch::async, m_build, m_stop.get_token()).share();
+    if (m_built.valid())
+        return m_built;
+    // The build owns what it works on and is not waited for: closing the window never
+    // waits for a build to notice its stop, and one that ends later harms nothing.
+    std::promise<Databases> promise;
+    std::shared_future<Databases> built = promise.get_future().share();
+    std::thread([build = m_build, stop = m_stop.get_token(), promise = std::move(promise)]() mutable {
+        try {
+            promise.set_value(build(stop));
+        } catch (...) {
+            promise.set_exception(std::current_exception());
+        }
+    }).detach();
+    m_built = std::move(built);
     return m_built;
 }
 

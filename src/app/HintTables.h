@@ -23,7 +23,7 @@ public:
     using Build = std::function<Databases(std::stop_token)>;
 
     explicit HintTables(Build build = {});
-    // Stops a build in progress and waits for it, which its stop checks keep short.
+    // Asks a build in progress to stop, without waiting for it.
     ~HintTables();
     HintTables(const HintTables&) = delete;
     HintTables& operator=(const HintTables&) = delete;

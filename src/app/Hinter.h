@@ -41,8 +41,8 @@ public:
     using Search = std::function<Solution(const Board&, std::stop_token)>;
 
     Hinter(HintWindow window, QObject* parent);
-    // Stops the search and the tables' build and waits for both, which their stop checks
-    // keep short.
+    // Stops the search and the tables' build, and waits for the search, which its stop
+    // checks keep short.
     ~Hinter() override;
 
     // Replaces the search, for tests.
