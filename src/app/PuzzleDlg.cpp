@@ -7,7 +7,7 @@
 
 #include "app/BlocksDlg.h"
 #include "app/BoardView.h"
-#include "app/HintSearch.h"
+#include "app/Hinter.h"
 #include "app/LevelDlg.h"
 #include "app/Messages.h"
 #include "app/Prompter.h"
@@ -25,8 +25,8 @@ constexpr int kTimerPeriodMs = 1000;
 
 CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
     : QDialog(parent),
-      m_focusPrompter(environment.prompter, [this] { m_client->setFocus(Qt::OtherFocusReason); }),
-      m_env{m_focusPrompter, std::move(environment.scores), environment.random, std::move(environment.now)}
+      m_prompts(environment.prompter, [this] { m_client->setFocus(Qt::OtherFocusReason); }),
+      m_env{m_prompts, std::move(environment.scores), environment.random, std::move(environment.now)}
 {
     BuildWindow();
     ConnectMenu();
@@ -138,9 +138,7 @@ void CPuzzleDlg::Deal()
     m_env.random.Seed(static_cast<std::uint32_t>(m_env.now()));
     ScrambleBoard(m_board, m_nLevel, m_env.random);
     ForgetMoves();
-    // A 4 x 4 game gets its hint databases ready while the player looks at the board.
-    if (m_board.GridSize() == 4)
-        m_hints->Prepare();
+    m_hints->Prepare(m_board);
     if (!m_bPaused)
         StartTimer();
 }
@@ -215,7 +213,6 @@ void CPuzzleDlg::Victory()
     StopTimer();
     // The game is over: its moves can no longer be taken back.
     m_history.Clear();
-    m_hintPlan.Clear();
     m_env.prompter.Ask(this, messages::Victory());
     m_bPlaying = false;
     m_bShowFinished = true;

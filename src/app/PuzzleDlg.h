@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "app/BoardView.h"
-#include "app/FocusReturningPrompter.h"
 #include "app/PuzzleMenu.h"
+#include "app/TrackedPrompter.h"
 #include "board/Board.h"
 #include "board/MoveHistory.h"
 #include "display/DeviceScale.h"
@@ -21,7 +21,6 @@
 #include "display/PictureCache.h"
 #include "picture/PictureRecord.h"
 #include "scores/ProfileStore.h"
-#include "solver/HintPlan.h"
 
 class QDragEnterEvent;
 class QDragMoveEvent;
@@ -32,7 +31,7 @@ class QMenu;
 
 namespace tilora {
 
-class HintSearch;
+class Hinter;
 class Prompter;
 class RandomSource;
 
@@ -129,8 +128,8 @@ public:
     bool ResizeSettling() const { return m_settle.isActive(); }
     bool TimerRunning() const { return m_timer.isActive(); }
     // A hint moved a block in this game: its time is not entered as a best.
-    bool Helped() const { return m_bHelped; }
-    const HintSearch& Hints() const { return *m_hints; }
+    bool Helped() const;
+    Hinter& Hints() { return *m_hints; }
     const Board& GetBoard() const { return m_board; }
     Board& GetBoard() { return m_board; }
     const PictureRecord& LoadedPicture() const { return m_picture; }
@@ -169,10 +168,10 @@ private:
     bool SlideBlock(CellPos cell, MoveKind kind);
     // A new game or a game read from a file: no history, no plan, no help.
     void ForgetMoves();
-    void OnHintFound(const Board& board, const std::optional<std::vector<CellPos>>& moves);
 
-    // Gives the board the keys back after every dialog; m_env's Prompter.
-    FocusReturningPrompter m_focusPrompter;
+    // The environment's Prompter, tracked: a hint moves no block while a prompt is open,
+    // and the board has the keys back after every dialog.
+    TrackedPrompter m_prompts;
     PuzzleEnvironment m_env;
 
     bool m_bPlaying = false;
@@ -195,12 +194,7 @@ private:
 
     // The moves of the game in progress, for undo and redo.
     MoveHistory m_history;
-    // The solution the hints follow while the board is the one it expects.
-    solver::HintPlan m_hintPlan;
-    HintSearch* m_hints = nullptr;
-    bool m_bHelped = false;
-    // A hint was asked for and waits for the search.
-    bool m_bHintWanted = false;
+    Hinter* m_hints = nullptr;
 
     PuzzleMenu m_menu;
     BoardView* m_client = nullptr;

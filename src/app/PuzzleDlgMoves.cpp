@@ -4,9 +4,10 @@
 #include "app/PuzzleDlg.h"
 
 #include <QAction>
+#include <QApplication>
 
 #include "app/BoardView.h"
-#include "app/HintSearch.h"
+#include "app/Hinter.h"
 #include "app/Messages.h"
 #include "app/Prompter.h"
 
@@ -17,9 +18,13 @@ void CPuzzleDlg::ConnectMoves()
     connect(m_menu.undo, &QAction::triggered, this, &CPuzzleDlg::OnUndo);
     connect(m_menu.redo, &QAction::triggered, this, &CPuzzleDlg::OnRedo);
     connect(m_menu.hint, &QAction::triggered, this, &CPuzzleDlg::OnHint);
-    m_hints = new HintSearch(
-        [this](const Board& board, const std::optional<std::vector<CellPos>>& moves) { OnHintFound(board, moves); },
-        this);
+    const auto mayMove = [this] {
+        const QWidget* modal = QApplication::activeModalWidget();
+        return m_bPlaying && !m_bPaused && !m_prompts.Open() && (!modal || modal == this);
+    };
+    m_hints = new Hinter({[this]() -> const Board& { return m_board; }, mayMove,
+                          [this](CellPos cell) { SlideBlock(cell, MoveKind::Hint); }},
+                         this);
 }
 
 bool CPuzzleDlg::SlideBlock(CellPos cell, MoveKind kind)
@@ -29,10 +34,11 @@ bool CPuzzleDlg::SlideBlock(CellPos cell, MoveKind kind)
         return false;
     m_board.Slide(cell, *blank);
     m_client->RedrawMove(cell, *blank);
+    if (kind != MoveKind::Hint)
+        m_hints->PlayerMoved();
     switch (kind) {
     case MoveKind::Hint:
-        m_bHelped = true;
-        m_hintPlan.Advance();
+        m_hints->Followed();
         m_history.Record({cell, *blank});
         break;
     case MoveKind::Player:
@@ -53,9 +59,7 @@ bool CPuzzleDlg::SlideBlock(CellPos cell, MoveKind kind)
 void CPuzzleDlg::ForgetMoves()
 {
     m_history.Clear();
-    m_hintPlan.Clear();
-    m_bHelped = false;
-    m_bHintWanted = false;
+    m_hints->Forget();
 }
 
 void CPuzzleDlg::OnUndo()
@@ -79,28 +83,13 @@ void CPuzzleDlg::OnRedo()
 
 void CPuzzleDlg::OnHint()
 {
-    if (!m_bPlaying || m_bPaused)
-        return;
-    if (const auto cell = m_hintPlan.Next(m_board)) {
-        SlideBlock(*cell, MoveKind::Hint);
-        return;
-    }
-    // The search runs off the interface thread; its result makes the move if the board
-    // is still the one searched when it arrives.
-    m_bHintWanted = true;
-    m_hints->Request(m_board);
+    if (m_bPlaying && !m_bPaused)
+        m_hints->Ask();
 }
 
-void CPuzzleDlg::OnHintFound(const Board& board, const std::optional<std::vector<CellPos>>& moves)
+bool CPuzzleDlg::Helped() const
 {
-    const bool wanted = std::exchange(m_bHintWanted, false);
-    if (!moves)
-        return;  // a board read from a file that no slides can solve: no hint
-    m_hintPlan.Set(board, *moves);
-    if (!wanted || !m_bPlaying || m_bPaused)
-        return;
-    if (const auto cell = m_hintPlan.Next(m_board))
-        SlideBlock(*cell, MoveKind::Hint);
+    return m_hints->Helped();
 }
 
 void CPuzzleDlg::reject()

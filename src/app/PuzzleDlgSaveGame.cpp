@@ -5,7 +5,7 @@
 #include <QFile>
 
 #include "app/FileFilter.h"
-#include "app/HintSearch.h"
+#include "app/Hinter.h"
 #include "app/Prompter.h"
 #include "app/SaveGameMessages.h"
 #include "savegame/SavedGameFile.h"
@@ -33,8 +33,12 @@ void CPuzzleDlg::OnSaveGame()
     StopTimer();
     const QString file = m_env.prompter.ChooseFile(this, SavedGameRequest(FileRequest::Kind::Save, messages::SaveGameTitle()));
     // The board and count are written as they are when the dialog closes.
-    if (!file.isEmpty() && !WriteSavedGame(ToPath(file), m_board, m_nSeconds))
-        m_env.prompter.Ask(this, messages::SavingError());
+    if (!file.isEmpty()) {
+        if (WriteSavedGame(ToPath(file), m_board, m_nSeconds))
+            m_hints->Saved(m_board, m_nSeconds);
+        else
+            m_env.prompter.Ask(this, messages::SavingError());
+    }
     if (!m_bPaused)
         StartTimer();
 }
@@ -67,8 +71,8 @@ void CPuzzleDlg::OnOpenGame()
     // The grid size stays in force for later games: the next New deals this size.
     RestoreBoard(read.game, m_board);
     ForgetMoves();
-    if (m_board.GridSize() == 4)
-        m_hints->Prepare();
+    m_hints->Opened(m_board, read.game.seconds);
+    m_hints->Prepare(m_board);
     m_nSeconds = read.game.seconds;
     ShowCount();
     // A player who quit a paused game loads the new one paused.

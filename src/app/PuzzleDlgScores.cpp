@@ -13,7 +13,7 @@ namespace tilora {
 void CPuzzleDlg::RecordBestScore()
 {
     // A game a hint helped shows its table as usual but enters no best.
-    if (m_bHelped)
+    if (Helped())
         return;
     // The name dialog runs only for a new best; however it closes, its name is taken:
     // empty after Esc or the close box.

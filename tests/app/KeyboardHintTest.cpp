@@ -4,12 +4,41 @@
 #include <QSignalSpy>
 
 #include "PuzzleFixture.h"
-#include "app/HintSearch.h"
+#include "app/HintTables.h"
+#include "app/Hinter.h"
 #include "savegame/SavedGameFile.h"
+#include "solver/BoardSolver.h"
+#include "solver/PatternDatabase.h"
 #include "scores/ScoreKeys.h"
 
 namespace tilora::test {
 namespace {
+
+// A shortest solution, from tables built once for all tests.
+Hinter::Solution Solved(const Board& board)
+{
+    static const solver::PatternDatabases tables;
+    return solver::SolveBoard(board, tables);
+}
+
+// The window's search, held at a gate until the test opens it or the stop is requested;
+// then it throws `failure` or solves.
+struct Gate {
+    std::atomic<bool> open{false};
+    std::atomic<int> searches{0}, stops{0};
+    std::exception_ptr failure;
+
+    Hinter::Solution Search(const Board& board, const std::stop_token& stop)
+    {
+        for (++searches; !open && !stop.stop_requested();)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        if (stop.stop_requested())
+            return ++stops, std::nullopt;
+        if (failure)
+            std::rethrow_exception(failure);
+        return Solved(board);
+    }
+};
 
 class KeyboardHintTest : public PuzzleFixture {
 protected:
@@ -30,6 +59,22 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
+    // A game two moves from solved, whose search waits at a gate.
+    void Gated()
+    {
+        gate = std::make_shared<Gate>();
+        SetTwoFromSolved();
+        window->Hints().SetSearch([gate = gate](const Board& b, std::stop_token stop) { return gate->Search(b, stop); });
+    }
+    // Opens the gate and waits for the search's result.
+    void Arrive()
+    {
+        gate->open = true;
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !window->Hints().Searching(); }, 60000));
+    }
+    void SetTwoFromSolved() { SetRows({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 16, 11}, {13, 14, 15, 12}}); }
+
+    std::shared_ptr<Gate> gate;
     int At(int row, int column) const { return window->GetBoard().Cell(row, column); }
     Board Snapshot() const { return window->GetBoard(); }
     // Keys go where the player's would: to the widget with the focus, the board.
@@ -166,23 +211,116 @@ TEST_F(KeyboardHintTest, HistoryEndsWithTheGame)
 }
 
 // Hint after hint solves a 4 x 4 board in the fewest moves, and the helped victory shows
-// the message and the table but asks no name and enters no best.
+// the message and the table but asks no name and enters no best, also after the helped
+// game was saved and opened again.
 TEST_F(KeyboardHintTest, HintsSolveTheShortestWayAndEnterNoBest)
 {
     window->OnTimer();
-    SetRows({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 16, 11}, {13, 14, 15, 12}});  // two moves from solved
-    prompter.Answer(QMessageBox::Ok);  // Victory
-    prompter.OnDialog(PressOk());      // Best Scores, and no High Score! before it
-
+    SetTwoFromSolved();
     Press(Qt::Key_H);
     QTRY_VERIFY_WITH_TIMEOUT(At(2, 2) != 16, 60'000);  // the search runs off the interface thread
+    const QString file = QString::fromStdString((dir / "helped.tlr").string());
+    prompter.ChooseFileAnswer(file);
+    window->OnSaveGame();
+    prompter.Answer(QMessageBox::Yes);
+    prompter.ChooseFileAnswer(file);
+    window->OnOpenGame();
     EXPECT_TRUE(window->Helped());
+    prompter.Clear();
+    prompter.Answer(QMessageBox::Ok);  // Victory
+    prompter.OnDialog(PressOk());      // Best Scores, and no High Score! before it
     Press(Qt::Key_H);
     QTRY_VERIFY_WITH_TIMEOUT(!window->Playing(), 60'000);
     EXPECT_TRUE(window->GetBoard().IsSolved());
     EXPECT_EQ(prompter.Log(), (QStringList{"message: Victory", "dialog: Tilora:  Best Scores"}));
     // One second would beat the default best of an unhelped game.
     EXPECT_EQ(Scores().GetString(keys::kHighSection, keys::KeysForGrid(4).score, "none"), "none");
+}
+
+// A press is for the board it was pressed on: the search for a board the player has left
+// stops, and the press on the new board moves one block along a solution of that board.
+// Two presses on one board: one search, and one move for each press.
+TEST_F(KeyboardHintTest, EachPressMovesOnceOnItsOwnBoard)
+{
+    Gated();
+    Press(Qt::Key_H);
+    Press(Qt::Key_Up);
+    Board expected = Snapshot();
+    const CellPos first = Solved(expected)->front();
+    expected.Slide(first, *expected.BlankNeighbour(first));
+    Press(Qt::Key_H);
+    Arrive();
+    EXPECT_TRUE(Same(Snapshot(), expected));
+    EXPECT_EQ(gate->stops, 1);
+
+    Gated();
+    SetRows({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 16, 10, 11}, {13, 14, 15, 12}});
+    Press(Qt::Key_H);
+    Press(Qt::Key_H);
+    Arrive();
+    EXPECT_EQ(At(2, 3), 16);
+    EXPECT_EQ(gate->searches, 1);
+}
+
+// A result that comes while a prompt or another modal window is open moves nothing; the
+// next press after it moves at once.
+TEST_F(KeyboardHintTest, NoHintMovesBehindADialog)
+{
+    for (const bool prompt : {true, false}) {
+        Gated();
+        const Board before = Snapshot();
+        Press(Qt::Key_H);
+        prompter.OnAsk([&](const Message&) { Arrive(); });
+        const auto modal = [&] {
+            QDialog box(window.get());
+            box.setModal(true);
+            box.show();
+            Arrive();
+        };
+        prompt ? (prompter.Answer(QMessageBox::No), window->OnNew()) : modal();
+        EXPECT_TRUE(Same(Snapshot(), before)) << prompt;
+        Activate();
+        Press(Qt::Key_H);
+        EXPECT_FALSE(Same(Snapshot(), before)) << prompt;
+    }
+}
+
+// A search that throws is no hint: nothing moves, the game goes on, the next press works.
+TEST_F(KeyboardHintTest, AFailedSearchIsNoHint)
+{
+    for (const auto& failure : {std::make_exception_ptr(std::bad_alloc()), std::make_exception_ptr(42)}) {
+        Gated();
+        gate->failure = failure;
+        const Board before = Snapshot();
+        Press(Qt::Key_H);
+        Arrive();
+        EXPECT_TRUE(Same(Snapshot(), before) && window->Playing() && window->TimerRunning());
+        gate->failure = nullptr;
+        Press(Qt::Key_H);
+        Arrive();
+        EXPECT_FALSE(Same(Snapshot(), before));
+    }
+}
+
+// Tables whose build fails for want of memory are none, and the next hint builds again.
+TEST(HintTablesTest, AFailedBuildIsNoTablesAndIsTriedAgain)
+{
+    int builds = 0;
+    HintTables tables([&](std::stop_token) -> HintTables::Databases {
+        ++builds;
+        throw std::bad_alloc();
+    });
+    EXPECT_TRUE(!tables.Get({}) && !tables.Get({}) && builds == 2);
+}
+
+// Closing the window during a search as long as a 10 x 10 board's ends within 100 ms.
+TEST_F(KeyboardHintTest, ClosingDuringASearchEndsAtOnce)
+{
+    Gated();
+    Press(Qt::Key_H);
+    const auto start = std::chrono::steady_clock::now();
+    window.reset();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
 }
 
 // The commands answer their shortcuts, which the menus show beside them.

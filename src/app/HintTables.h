@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <functional>
+#include <future>
+#include <memory>
+#include <mutex>
+#include <stop_token>
+
+namespace tilora {
+
+namespace solver {
+class PatternDatabases;
+}
+
+// The hint's pattern databases, built once in the background and shared by every search.
+// They are built on the first call to Prepare or Get, never before: a player who asks for
+// no hint pays neither their time nor their memory. A build that fails (for want of memory
+// or of a thread) gives no tables this time and is tried again on the next call.
+class HintTables {
+public:
+    using Databases = std::shared_ptr<const solver::PatternDatabases>;
+    using Build = std::function<Databases(std::stop_token)>;
+
+    explicit HintTables(Build build = {});
+    // Asks a build in progress to stop, without waiting for it.
+    ~HintTables();
+    HintTables(const HintTables&) = delete;
+    HintTables& operator=(const HintTables&) = delete;
+
+    // Starts the build unless it runs or has finished.
+    void Prepare();
+    // The finished tables, waiting for the build; nothing when it failed or `stop` was
+    // requested meanwhile. Safe to call from any thread.
+    Databases Get(const std::stop_token& stop);
+    // Cuts a build in progress short; later calls give no tables.
+    void Stop();
+
+private:
+    std::shared_future<Databases> Started();
+
+    Build m_build;
+    std::mutex m_mutex;
+    std::stop_source m_stop;
+    std::shared_future<Databases> m_built;
+};
+
+}  // namespace tilora
