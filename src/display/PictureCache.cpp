@@ -2,7 +2,6 @@
 #include "display/PictureCache.h"
 
 #include <QImageReader>
-#include <QPainter>
 #include <QString>
 
 #include "display/AndStretch.h"
