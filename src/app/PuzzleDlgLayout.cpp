@@ -10,6 +10,7 @@
 
 #include "app/BoardView.h"
 #include "app/DialogUnits.h"
+#include "app/MenuBarKeys.h"
 #include "app/ZoomSteps.h"
 
 namespace tilora {
@@ -76,6 +77,7 @@ void CPuzzleDlg::BuildWindow()
     connect(m_client, &BoardView::blockChosen, this, [this](QPoint point) { MoveBlockAt(point.x(), point.y()); });
     connect(m_client, &BoardView::pictureFailed, this, &CPuzzleDlg::OnBitmapFailed);
     connect(m_client, &BoardView::resized, this, &CPuzzleDlg::OnClientResized);
+    new MenuBarKeys(m_menu.bar, m_client);
     // The game's own size is the smallest; a larger window zooms the whole area.
     m_client->setMinimumSize(kClientSize);
     m_client->resize(kClientSize);
