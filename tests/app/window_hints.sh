@@ -10,28 +10,9 @@
 set -euo pipefail
 program=$(realpath "$1")
 
-for tool in xvfb-run xprop xdotool; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-if [ -z "${TILORA_ON_XVFB:-}" ]; then
-  exec env TILORA_ON_XVFB=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
-
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-wm=""
-if command -v openbox >/dev/null; then
-  openbox --sm-disable >/dev/null 2>&1 &
-  pids+=($!)
-  wm=openbox
-  sleep 0.5
-fi
+x_tools="xprop xdotool"
+# shellcheck source=x_session.sh
+source "$(dirname "$0")/x_session.sh"
 
 # Starts the game; its process id in `game`.
 start_game() {
