@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "app/PuzzleDlg.h"
+#include "app/window/PuzzleDlg.h"
 #include "board/CrtRandom.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDir.h"

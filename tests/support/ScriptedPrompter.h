@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/Prompter.h"
+#include "app/prompts/Prompter.h"
 
 namespace tilora::test {
 

@@ -18,10 +18,10 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/AppIcon.h"
-#include "app/PuzzleDlg.h"
-#include "app/Prompter.h"
-#include "app/Translations.h"
+#include "app/startup/AppIcon.h"
+#include "app/window/PuzzleDlg.h"
+#include "app/prompts/Prompter.h"
+#include "app/startup/Translations.h"
 #include "board/CrtRandom.h"
 
 namespace tilora {

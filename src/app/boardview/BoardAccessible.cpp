@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/boardview/BoardAccessible.h"
+
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+
+#include "app/boardview/BoardTableAccessible.h"
+
+namespace tilora {
+namespace {
+
+// The board's texts are translated under the context "BoardView".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(BoardView)
+};
+
+constexpr int kOwnChildren = 2;  // the table and the status line
+
+QAccessibleInterface* ViewInterface(BoardView* view)
+{
+    return QAccessible::queryAccessibleInterface(view);
+}
+
+// The line a screen reader is told after a move or at the victory.
+class StatusAccessible final : public BoardPart {
+public:
+    using BoardPart::BoardPart;
+    QAccessibleInterface* parent() const override { return ViewInterface(m_view); }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? m_view->Announcement() : QString();
+    }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::StatusBar; }
+};
+
+// The drawing surface: the board's table and the status line, then the controls of the
+// side panel. The hidden default button is no part of what is shown.
+class BoardViewAccessible final : public QAccessibleWidget {
+public:
+    explicit BoardViewAccessible(BoardView* view)
+        : QAccessibleWidget(view, QAccessible::Client),
+          m_table(QAccessible::registerAccessibleInterface(NewBoardTable(view))),
+          m_status(QAccessible::registerAccessibleInterface(new StatusAccessible(view)))
+    {
+    }
+    ~BoardViewAccessible() override
+    {
+        QAccessible::deleteAccessibleInterface(m_table);
+        QAccessible::deleteAccessibleInterface(m_status);
+    }
+    QWidgetList Shown() const
+    {
+        QWidgetList shown;
+        for (QObject* child : widget()->children())
+            if (auto* w = qobject_cast<QWidget*>(child); w && !w->isWindow() && !w->isHidden())
+                shown.append(w);
+        return shown;
+    }
+    int childCount() const override { return kOwnChildren + static_cast<int>(Shown().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index == kTableIndex || index == kStatusIndex)
+            return QAccessible::accessibleInterface(index == kTableIndex ? m_table : m_status);
+        const QWidgetList shown = Shown();
+        index -= kOwnChildren;
+        return index >= 0 && index < shown.size() ? QAccessible::queryAccessibleInterface(shown[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const QAccessible::Id id = QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child));
+        if (id == m_table || id == m_status)
+            return id == m_table ? kTableIndex : kStatusIndex;
+        const auto index = Shown().indexOf(qobject_cast<QWidget*>(child->object()));
+        return index < 0 ? -1 : kOwnChildren + static_cast<int>(index);
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        return widget()->hasFocus() ? child(kTableIndex)->focusChild() : nullptr;
+    }
+
+private:
+    QAccessible::Id m_table;
+    QAccessible::Id m_status;
+};
+
+// The game's window reads as the application's window, not as a dialog; the
+// Pause/Restart button, which sits on the menu bar beside its menus, is one of its
+// children, so that a screen reader can reach and press it.
+class MainWindowAccessible final : public QAccessibleWidget {
+public:
+    explicit MainWindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+    QWidget* PauseButton() const { return widget()->findChild<QWidget*>(QStringLiteral("pauseRestartButton")); }
+    int childCount() const override { return QAccessibleWidget::childCount() + (PauseButton() ? 1 : 0); }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == QAccessibleWidget::childCount() ? QAccessible::queryAccessibleInterface(PauseButton())
+                                                        : QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child->object() == PauseButton() ? QAccessibleWidget::childCount()
+                                                : QAccessibleWidget::indexOfChild(child);
+    }
+};
+
+QAccessibleInterface* Factory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("tilora::BoardView"))
+        return new BoardViewAccessible(static_cast<BoardView*>(object));
+    if (className == QLatin1String("tilora::CPuzzleDlg"))
+        return new MainWindowAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+// Sends `type` for the view's accessible child `index`, when a screen reader listens.
+void Notify(BoardView& view, int index, QAccessible::Event type)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(ViewInterface(&view)->child(index), type);
+    QAccessible::updateAccessibility(&event);
+}
+
+}  // namespace
+
+void InstallBoardAccessibility()
+{
+    QAccessible::installFactory(Factory);
+}
+
+QString CellName(const PaintState& state, CellPos cell)
+{
+    switch (ScreenFor(state)) {
+    case Screen::Title:
+        return Text::tr("No game");
+    case Screen::Pause:
+        return Text::tr("Game paused");
+    default:
+        break;
+    }
+    const Board& board = *state.board;
+    const int tile = board.Cell(cell.row, cell.column);
+    if (tile == board.BlankTile())
+        return Text::tr("Blank, row %1, column %2").arg(cell.row + 1).arg(cell.column + 1);
+    return Text::tr("Block %1, row %2, column %3").arg(tile).arg(cell.row + 1).arg(cell.column + 1);
+}
+
+QString MoveAnnouncement(const Board& board, CellPos from, CellPos to)
+{
+    const int tile = board.Cell(to.row, to.column);
+    if (to.column < from.column)
+        return Text::tr("Block %1 moved left").arg(tile);
+    if (to.column > from.column)
+        return Text::tr("Block %1 moved right").arg(tile);
+    if (to.row < from.row)
+        return Text::tr("Block %1 moved up").arg(tile);
+    return Text::tr("Block %1 moved down").arg(tile);
+}
+
+QString SolvedAnnouncement()
+{
+    return Text::tr("Solved");
+}
+
+void NotifyAnnouncement(BoardView& view)
+{
+    Notify(view, kStatusIndex, QAccessible::NameChanged);
+}
+
+void FocusBoardTable(BoardView& view)
+{
+    Notify(view, kTableIndex, QAccessible::Focus);
+}
+
+}  // namespace tilora

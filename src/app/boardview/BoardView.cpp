@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/boardview/BoardView.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+#include <cmath>
+
+#include "app/boardview/BoardAccessible.h"
+#include "display/BoardPainter.h"
+#include "display/PaintGeometry.h"
+
+namespace tilora {
+
+BoardView::BoardView(PictureCache& pictures, const PictureRecord& loaded, std::function<PaintState()> state,
+                     QWidget* parent)
+    : QWidget(parent), m_pictures(pictures), m_loaded(loaded), m_state(std::move(state))
+{
+    InstallBoardAccessibility();
+    // The arrows are the board's keys: it takes the focus from a click or Tab, and the
+    // window hands it on whenever the window itself is given the focus.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+DeviceScale BoardView::PaintScale() const
+{
+    return DeviceScale(m_nZoom / 100.0 * devicePixelRatioF());
+}
+
+void BoardView::SetZoom(int percent)
+{
+    m_nZoom = percent;
+}
+
+void BoardView::SetNumbers(bool numbers)
+{
+    m_bNumbers = numbers;
+    update();
+}
+
+PaintState BoardView::State() const
+{
+    PaintState state = m_state();
+    state.numbers = m_bNumbers;
+    return state;
+}
+
+void BoardView::paintEvent(QPaintEvent* event)
+{
+    BoardPainter painter(m_pictures, m_loaded, PaintScale(), m_bStandIn);
+    if (!painter.CanDraw(State()))
+        emit pictureFailed();
+    // The screen is drawn in device pixels into an image of the part to paint, then
+    // copied one to one: every line and block then covers whole device pixels, which a
+    // painter scaled by a fractional ratio would not promise. Pixels the painter leaves
+    // alone stay transparent, showing the window's background as before.
+    const qreal ratio = devicePixelRatioF();
+    const QRectF dirty = event->region().boundingRect();
+    const QPoint topLeft(static_cast<int>(std::floor(dirty.left() * ratio)),
+                         static_cast<int>(std::floor(dirty.top() * ratio)));
+    const QPoint bottomRight(static_cast<int>(std::ceil((dirty.left() + dirty.width()) * ratio)),
+                             static_cast<int>(std::ceil((dirty.top() + dirty.height()) * ratio)));
+    const QRect area(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
+    if (area.isEmpty())
+        return;
+    QImage screen(area.size(), QImage::Format_ARGB32_Premultiplied);
+    screen.fill(Qt::transparent);
+    {
+        QPainter device(&screen);
+        device.translate(-area.topLeft());
+        painter.Paint(device, State(), QRegion(area));
+    }
+    screen.setDevicePixelRatio(ratio);
+    QPainter window(this);
+    window.drawImage(QPointF(area.topLeft()) / ratio, screen);
+}
+
+void BoardView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    emit resized(event->size());
+}
+
+void BoardView::RedrawMove(CellPos from, CellPos to)
+{
+    // Only the two cells are painted, at once: the rest of the window stays as it is. On
+    // a screen with a fractional pixel ratio a cell's device pixels may reach past its
+    // window pixels by one.
+    const int n = State().board->GridSize();
+    const DeviceScale scale = WindowScale();
+    const int margin = devicePixelRatioF() == 1.0 ? 0 : 1;
+    const QMargins more(margin, margin, margin, margin);
+    const QRegion cells = QRegion(scale.Rect(geometry::CellFrame(n, from.row, from.column)) + more) +
+                          (scale.Rect(geometry::CellFrame(n, to.row, to.column)) + more);
+    repaint(cells);
+    // The solving move is told with the victory, before its message opens.
+    const Board& board = *State().board;
+    const QString moved = MoveAnnouncement(board, from, to);
+    Announce(board.IsSolved() ? moved + QStringLiteral(". ") + SolvedAnnouncement() : moved);
+}
+
+void BoardView::Announce(const QString& text)
+{
+    m_announcement = text;
+    NotifyAnnouncement(*this);
+}
+
+QPoint BoardView::CellCentre(CellPos cell) const
+{
+    const int s = State().board->BlockSize();
+    return {cell.column * s + s / 2, cell.row * s + s / 2};
+}
+
+bool BoardView::CanSlide(CellPos cell) const
+{
+    const PaintState state = State();
+    return state.playing && !state.paused && state.board->BlankNeighbour(cell).has_value();
+}
+
+QPoint BoardView::GamePoint(const QMouseEvent& event) const
+{
+    return PaintScale().ToGame(event.position() * devicePixelRatioF());
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_ptDragStart = GamePoint(*event);
+    else
+        QWidget::mousePressEvent(event);
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mouseReleaseEvent(event);
+    // A drag ends on the blank: the block where it started is chosen.
+    const QPoint point = GamePoint(*event);
+    const Board& board = *State().board;
+    const auto cell = board.CellAt(point.x(), point.y());
+    if (cell && board.Cell(cell->row, cell->column) == board.BlankTile())
+        emit blockChosen(m_ptDragStart);
+}
+
+void BoardView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit blockChosen(GamePoint(*event));
+    else
+        QWidget::mouseDoubleClickEvent(event);
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event)
+{
+    // An arrow slides the block on the arrow's far side of the blank into it: the block
+    // moves in the arrow's direction. Arrows with a modifier are not the board's.
+    int dRow = 0;
+    int dColumn = 0;
+    switch (event->modifiers() & ~Qt::KeypadModifier ? 0 : event->key()) {
+    case Qt::Key_Left: dColumn = -1; break;
+    case Qt::Key_Right: dColumn = 1; break;
+    case Qt::Key_Up: dRow = -1; break;
+    case Qt::Key_Down: dRow = 1; break;
+    default:
+        return QWidget::keyPressEvent(event);
+    }
+    const Board& board = *State().board;
+    const int n = board.GridSize();
+    // The first blank in reading order is the one the arrows act on.
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < n; ++c)
+            if (board.Cell(r, c) == board.BlankTile()) {
+                const CellPos block{r - dRow, c - dColumn};
+                if (board.Contains(block))
+                    emit blockChosen(CellCentre(block));
+                return;
+            }
+}
+
+void BoardView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    FocusBoardTable(*this);
+}
+
+void BoardView::childEvent(QChildEvent* event)
+{
+    // A click on any control of the panel gives the board the keys back.
+    if (event->added() && event->child()->isWidgetType())
+        event->child()->installEventFilter(this);
+    QWidget::childEvent(event);
+}
+
+bool BoardView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress)
+        setFocus(Qt::MouseFocusReason);
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace tilora

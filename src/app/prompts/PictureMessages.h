@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "app/prompts/Prompter.h"
+#include "display/PhotoReader.h"
+
+namespace tilora::messages {
+
+// The texts of Open Picture, word for word.
+
+// The file dialog's filter, in the classic form whose last character separates the parts.
+inline QString BitmapFilter()
+{
+    //: Translate the descriptions only; keep every "|" and pattern.
+    return Text::tr("Bitmap Files(*.BMP)|*.bmp|All Files (*.*)|*.*|");
+}
+
+// The filter of the Open Picture dialog in the same classic form: first every picture
+// file the installed image readers can open, then the pairs of BitmapFilter.
+inline QString PictureFilter()
+{
+    QStringList patterns{QStringLiteral("*.bmp")};
+    for (const QByteArray& format : PhotoFormats()) {
+        const QString pattern = QStringLiteral("*.") + QString::fromLatin1(format);
+        if (!patterns.contains(pattern))
+            patterns << pattern;
+    }
+    return QCoreApplication::translate("OpenPicture", "All Picture Files") + u'|' + patterns.join(u';') + u'|' +
+           BitmapFilter();
+}
+
+inline FileRequest LoadImageRequest(const QString& filter)
+{
+    return {FileRequest::Kind::Open, Text::tr("Load Image"), filter, QStringLiteral("bmp")};
+}
+
+inline Message OpeningError()
+{
+    return {Text::tr("An error has occured while Opening. Click OK to Abort."), Text::tr("Error"),
+            QMessageBox::Ok, QMessageBox::NoIcon};
+}
+
+inline Message ImageLoadError()
+{
+    return {Text::tr("Error while Loading Image.\n       Click OK to Abort."), Text::tr("Error"),
+            QMessageBox::Ok, QMessageBox::Critical};
+}
+
+inline Message NotABitmap()
+{
+    return {Text::tr("This is not a valid Bitmap file.\n\nThe Tilora can only display bitmap files."),
+            Text::tr("ERROR"), QMessageBox::Ok, QMessageBox::Critical};
+}
+
+// A file that is neither a bitmap nor a picture any installed reader can decode.
+inline Message NotAPicture()
+{
+    return {QCoreApplication::translate(
+                "OpenPicture", "This is not a valid Picture file.\n\nThe Tilora can only display picture files."),
+            // NotABitmap's caption and context, named in full: after the call above, lupdate
+            // would file a Text::tr here under another context.
+            QCoreApplication::translate("Messages", "ERROR"), QMessageBox::Ok, QMessageBox::Critical};
+}
+
+inline Message StartNewGameWithPicture()
+{
+    return {Text::tr("Do you Wish to Start a New Game? \n(Click NO to Continue with same game)"),
+            Text::tr("Tilora : Query"), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question};
+}
+
+}  // namespace tilora::messages

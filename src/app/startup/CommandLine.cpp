@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/startup/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace tilora {
+namespace {
+
+// Options that Qt's graphical application takes from the command line itself
+// (-platform wayland, -style fusion, ...): accepted here and left for it to act on.
+constexpr const char* kQtValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                           "qwindowgeometry", "geometry", "qwindowicon", "icon",
+                                           "qwindowtitle", "title", "display", "name", "session",
+                                           "style", "stylesheet", "qmljsdebugger"};
+constexpr const char* kQtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+// The parser of the game's options. The texts are translated when the game's
+// translations are installed, and stay English when not (while merely parsing).
+void AddOptions(QCommandLineParser& parser)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Sliding-block picture puzzle: restore the picture by sliding its blocks."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QCoreApplication::translate("main", "A picture file to play on, as with Open Picture."),
+                                 QStringLiteral("[FILE]"));
+    for (const char* name : kQtValueOptions) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kQtFlagOptions) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+void Print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+}  // namespace
+
+CommandLine::CommandLine(const QStringList& arguments) : m_arguments(arguments)
+{
+    QCommandLineParser parser;
+    AddOptions(parser);
+    if (!parser.parse(m_arguments) || parser.positionalArguments().size() > 1)
+        m_answer = Answer::Error;
+    else if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+        m_answer = Answer::Help;
+    else if (parser.isSet(QStringLiteral("version")))
+        m_answer = Answer::Version;
+    else if (!parser.positionalArguments().isEmpty())
+        m_file = parser.positionalArguments().constFirst();
+}
+
+int CommandLine::Reply() const
+{
+    QCommandLineParser parser;
+    AddOptions(parser);
+    const bool parsed = parser.parse(m_arguments);
+    switch (m_answer) {
+    case Answer::None:
+        return 0;
+    case Answer::Help:
+        // Only Qt's own parser lists Qt's options; it prints them and ends the process.
+        if (parser.isSet(QStringLiteral("help-all")))
+            parser.process(*QCoreApplication::instance());
+        Print(stdout, parser.helpText().trimmed() + u'\n');
+        return 0;
+    case Answer::Version:
+        Print(stdout, QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n');
+        return 0;
+    case Answer::Error:
+        break;
+    }
+    const QString program = QFileInfo(m_arguments.value(0, QStringLiteral("tilora"))).fileName();
+    const QStringList files = parser.positionalArguments();
+    const QString error =
+        !parsed ? parser.errorText()
+                : QCoreApplication::translate("main", "Only one picture file can be given; \"%1\" is one too many.")
+                      .arg(files.value(1));
+    Print(stderr, program + QStringLiteral(": ") + error + u'\n' +
+                      QCoreApplication::translate("main", "Try \"%1 --help\" for more information.").arg(program) +
+                      u'\n');
+    return kUsageError;
+}
+
+}  // namespace tilora

@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QBasicTimer>
+#include <QDialog>
+#include <QImage>
+#include <QPoint>
+
+#include <ctime>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "app/boardview/BoardView.h"
+#include "app/window/PuzzleMenu.h"
+#include "app/prompts/TrackedPrompter.h"
+#include "board/Board.h"
+#include "board/MoveHistory.h"
+#include "display/DeviceScale.h"
+#include "display/PaintState.h"
+#include "display/PictureCache.h"
+#include "picture/PictureRecord.h"
+#include "scores/ProfileStore.h"
+
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QGroupBox;
+class QLineEdit;
+class QMenu;
+
+namespace tilora {
+
+class Hinter;
+class Prompter;
+class RandomSource;
+
+// What the main window takes from outside, so that tests can substitute each part.
+struct PuzzleEnvironment {
+    Prompter& prompter;
+    ProfileStore scores;
+    RandomSource& random;
+    std::function<std::time_t()> now;  // seeds each deal
+};
+
+// The main window. It holds the whole state of the game in plain fields, and each menu
+// command and window message has its own handler that reads as the game's rules do;
+// the work of each step lives in the module that owns it.
+class CPuzzleDlg final : public QDialog {
+    Q_OBJECT
+public:
+    explicit CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent = nullptr);
+    ~CPuzzleDlg() override;
+
+    // Menu commands.
+    void OnNew();
+    void OnPauseRestart();
+    void OnExit();
+    void OnDifficultyLevel();
+    void OnNoOfBlocks();
+    void OnChoosePicture(int picture);
+    void OnOpenPicture();
+    // What Open Picture does after its dialog, for a file dropped on the window or named
+    // on the command line: the same questions, messages and timer.
+    void OpenPictureFile(const QString& path);
+    void OnAbout();
+    void OnHowToPlay();
+    // A command of the window's system menu, by its system-command id.
+    void OnSysCommand(unsigned id);
+    void ShowSystemMenu(QPoint globalPoint);
+    void OnSaveGame();
+    void OnOpenGame();
+    void OnBestScores();
+    // The View menu (PuzzleDlgZoom.cpp): the zoom steps and back to 100 %.
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnActualSize();
+
+    // View > Numbers on Blocks, remembered for the next start.
+    void OnNumbersOnBlocks(bool on);
+
+    // The timer message.
+    void OnTimer();
+
+    // One move for a double click at client point (x, y); the board's drag, arrow keys
+    // and screen-reader action come here too.
+    void MoveBlockAt(int x, int y);
+
+    // Undo and hint (PuzzleDlgMoves.cpp).
+    void OnUndo();
+    void OnRedo();
+    void OnHint();
+    // Esc, the close box and the system menu's Close: during a game they ask Exit's question.
+    void reject() override;
+
+    // Operations shared by the commands.
+    void Deal();
+    void Victory();
+    // The best-score step of the victory sequence: a new best asks for the name and stores
+    // time, name and level of the grid size in the score file.
+    void RecordBestScore();
+    void StartTimer();
+    void StopTimer();
+    void ShowCount();
+    // Asks for the whole client area to be painted anew from the state.
+    void Invalidate();
+    // Shows the window at `percent`, as large as the screen allows, and sizes the window
+    // to fit; `remember` stores the zoom for the next start.
+    void ZoomTo(int percent, bool remember);
+    // The client area was resized (by the player or the window manager): the largest
+    // zoom that fits is used at once, pictures are remade once the size has settled.
+    void OnClientResized(QSize size);
+    void OnResizeSettled();
+    // Makes the loaded-picture record, just filled by a read, the picture in use; or,
+    // when `photo` is not null, that photo.
+    void UseLoadedPicture(const QImage& photo = {});
+
+    // The state, for the painter and for tests.
+    bool Playing() const { return m_bPlaying; }
+    bool Paused() const { return m_bPaused; }
+    bool CustomPicture() const { return m_bCustomPicture; }
+    bool ShowFinished() const { return m_bShowFinished; }
+    int Seconds() const { return m_nSeconds; }
+    int Level() const { return m_nLevel; }
+    int DealtLevel() const { return m_nDealtLevel; }
+    int Picture() const { return m_nPicture; }
+    int Zoom() const { return m_nZoom; }
+    bool ResizeSettling() const { return m_settle.isActive(); }
+    bool TimerRunning() const { return m_timer.isActive(); }
+    // A hint moved a block in this game: its time is not entered as a best.
+    bool Helped() const;
+    Hinter& Hints() { return *m_hints; }
+    const Board& GetBoard() const { return m_board; }
+    Board& GetBoard() { return m_board; }
+    const PictureRecord& LoadedPicture() const { return m_picture; }
+    PictureRecord& LoadedPicture() { return m_picture; }
+    // The board's view, which fills the client area.
+    BoardView* ClientArea() const { return m_client; }
+    const PuzzleMenu& Menu() const { return m_menu; }
+    QMenu* SystemMenu() const { return m_systemMenu; }
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildWindow();
+    void ConnectMenu();
+    void ConnectHelp();
+    void ConnectMoves();
+    void ReadStartLevel();
+    void SetIcon();
+    PaintState CurrentPaintState() const;
+    void ApplyZoom(int percent);
+    int ScreenLimitedZoom(int percent) const;
+    void ReadStartZoom();
+    void OnBitmapFailed();
+    void ReadChosenPicture(const QString& path, int seconds);
+    void EndOpenPicture();
+
+    // How a slide came about, for the history and the hint.
+    enum class MoveKind { Player, Undo, Redo, Hint };
+    // Slides the block at `cell` into the blank next to it through the same steps as a
+    // double click: the slide, the quick redraw, the solved test and the victory.
+    bool SlideBlock(CellPos cell, MoveKind kind);
+    // A new game or a game read from a file: no history, no plan, no help.
+    void ForgetMoves();
+
+    // The environment's Prompter, tracked: a hint moves no block while a prompt is open,
+    // and the board has the keys back after every dialog.
+    TrackedPrompter m_prompts;
+    PuzzleEnvironment m_env;
+
+    bool m_bPlaying = false;
+    bool m_bPaused = false;
+    bool m_bCustomPicture = false;
+    bool m_bShowFinished = false;
+    int m_nSeconds = 0;
+    int m_nLevel = 0;
+    int m_nDealtLevel = 0;  // the start-up level until the first deal
+    int m_nPicture = 1;
+    int m_nZoom = 100;
+    // Runs from a resize until the size has settled; pictures are stood in for meanwhile.
+    QBasicTimer m_settle;
+    Board m_board;
+    QBasicTimer m_timer;
+    // The bitmap file the player opened, drawn while m_bCustomPicture is set.
+    PictureRecord m_picture;
+    // The pictures decoded and scaled for drawing, so that paints only copy pixels.
+    PictureCache m_pictures;
+
+    // The moves of the game in progress, for undo and redo.
+    MoveHistory m_history;
+    Hinter* m_hints = nullptr;
+
+    PuzzleMenu m_menu;
+    BoardView* m_client = nullptr;
+    QLineEdit* m_secondsField = nullptr;
+    // The controls of the client area and their rectangles in game pixels, placed anew
+    // at every zoom.
+    std::vector<std::pair<QWidget*, QRect>> m_controls;
+    std::vector<QGroupBox*> m_groupBoxes;
+    QMenu* m_systemMenu = nullptr;
+};
+
+}  // namespace tilora

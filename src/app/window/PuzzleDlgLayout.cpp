@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/window/PuzzleDlg.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/boardview/BoardView.h"
+#include "app/dialogs/DialogUnits.h"
+#include "app/window/MenuBarKeys.h"
+#include "app/window/ZoomSteps.h"
+
+namespace tilora {
+namespace {
+
+// The client area of the window's template is 437 x 320; the drawn board of a 10 x 10
+// grid reaches 330 pixels down, so the area is made tall enough to show all of it.
+constexpr QSize kClientSize{437, 330};
+
+// The group boxes only frame what the window paints beneath them: the thumbnail must
+// reach the screen with its own pixels, so the boxes draw a raised frame with the title
+// on its top line and no fill (some styles tint a group box's inside). Sizes in game
+// pixels, scaled with the window.
+QString FrameOnly(const DeviceScale& scale)
+{
+    return QStringLiteral(R"(
+QGroupBox { border: %1px groove palette(mid); margin-top: 0.5em; background: transparent; }
+QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: %2px; padding: 0 %1px; }
+)")
+        .arg(scale.At(2))
+        .arg(scale.At(6));
+}
+
+}  // namespace
+
+void CPuzzleDlg::ApplyZoom(int percent)
+{
+    m_nZoom = percent;
+    m_client->SetZoom(percent);
+    const DeviceScale scale = m_client->WindowScale();
+    // A shown window lays the client area out itself, after its own resize.
+    if (!isVisible())
+        m_client->resize(ClientSizeAt(percent));
+    QFont font = DialogFont();
+    font.setPixelSize(scale.At(font.pixelSize()));
+    m_client->setFont(font);
+    for (const auto& [control, rect] : m_controls)
+        control->setGeometry(scale.Rect(rect));
+    // A widget with its own style sheet keeps the font it had when the sheet was set,
+    // so the boxes are given the zoomed font themselves.
+    for (QGroupBox* box : m_groupBoxes) {
+        box->setStyleSheet(FrameOnly(scale));
+        box->setFont(font);
+    }
+    m_client->update();
+}
+
+void CPuzzleDlg::BuildWindow()
+{
+    setObjectName(QStringLiteral("puzzleWindow"));
+    setWindowTitle(QStringLiteral("Tilora"));
+    setFont(DialogFont());
+    // A captioned window with a system menu, a minimise, a maximise and a close box: the
+    // board grows with the window. It is the program's main window, so it is a normal
+    // top-level window for the window manager (task bar, minimising, grouping with its
+    // launcher), not a dialog. Without a parent, it centres itself on the screen when
+    // shown, where the windowing system lets a program place windows.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+
+    m_menu = BuildPuzzleMenu(this);
+    m_client = new BoardView(m_pictures, m_picture, [this] { return CurrentPaintState(); }, this);
+    m_client->setObjectName(QStringLiteral("clientArea"));
+    connect(m_client, &BoardView::blockChosen, this, [this](QPoint point) { MoveBlockAt(point.x(), point.y()); });
+    connect(m_client, &BoardView::pictureFailed, this, &CPuzzleDlg::OnBitmapFailed);
+    connect(m_client, &BoardView::resized, this, &CPuzzleDlg::OnClientResized);
+    new MenuBarKeys(m_menu.bar, m_client);
+    // The game's own size is the smallest; a larger window zooms the whole area.
+    m_client->setMinimumSize(kClientSize);
+    m_client->resize(kClientSize);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(m_menu.bar);
+    layout->addWidget(m_client);
+
+    // Enter presses the window's default button, which is hidden and does nothing.
+    auto* dummy = new QPushButton(QStringLiteral("DUMMY button"), m_client);
+    dummy->setObjectName(QStringLiteral("dummyButton"));
+    dummy->setGeometry(DluRect(195, 15, 6, 6));
+    dummy->setDefault(true);
+    dummy->hide();
+
+    auto* picture = new QGroupBox(tr("Complete Picture"), m_client);
+    picture->setObjectName(QStringLiteral("completePictureBox"));
+    picture->setGeometry(DluRect(222, 100, 66, 65));
+    auto* seconds = new QGroupBox(tr("Seconds Elapsed"), m_client);
+    seconds->setObjectName(QStringLiteral("secondsBox"));
+    seconds->setGeometry(DluRect(222, 166, 66, 31));
+    m_groupBoxes = {picture, seconds};
+
+    m_secondsField = new QLineEdit(m_client);
+    m_secondsField->setObjectName(QStringLiteral("secondsField"));
+    m_secondsField->setGeometry(DluRect(229, 178, 51, 12));
+    m_secondsField->setReadOnly(true);
+    m_secondsField->setAlignment(Qt::AlignCenter);
+    m_secondsField->setFrame(false);
+    m_secondsField->setFocusPolicy(Qt::NoFocus);
+    // A right click on the count opens the window's system menu, not an edit menu.
+    m_secondsField->setContextMenuPolicy(Qt::NoContextMenu);
+    m_secondsField->setAccessibleName(seconds->title());
+
+    auto* about = new QLabel(tr("Tilora\n\nThe game of Tilora with a difference. Build the picture shown below by "
+                                "moving adjacent pieces into the blank space by double clicking or dragging and "
+                                "dropping them."),
+                             m_client);
+    about->setObjectName(QStringLiteral("introText"));
+    about->setGeometry(DluRect(222, 0, 66, 100));
+    about->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    about->setWordWrap(true);
+    about->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    for (QWidget* control : std::initializer_list<QWidget*>{dummy, picture, seconds, m_secondsField, about})
+        m_controls.emplace_back(control, control->geometry());
+    ApplyZoom(kMinZoom);
+    // The board has the keys from the start: the arrows play at once.
+    m_client->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace tilora

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Save Game and Open Game: the main window's handlers for the saved-game file.
+#include "app/window/PuzzleDlg.h"
+
+#include <QFile>
+
+#include "app/prompts/FileFilter.h"
+#include "app/hint/Hinter.h"
+#include "app/prompts/Prompter.h"
+#include "app/prompts/SaveGameMessages.h"
+#include "savegame/SavedGameFile.h"
+
+namespace tilora {
+namespace {
+
+FileRequest SavedGameRequest(FileRequest::Kind kind, const QString& title)
+{
+    return {kind, title, QtFileFilter(messages::SavedGameFilter()), messages::SavedGameSuffix()};
+}
+
+std::filesystem::path ToPath(const QString& file)
+{
+    return std::filesystem::path(QFile::encodeName(file).toStdString());
+}
+
+}  // namespace
+
+void CPuzzleDlg::OnSaveGame()
+{
+    if (!m_bPlaying)
+        return;
+    // The count does not advance while the player picks a name.
+    StopTimer();
+    const QString file = m_env.prompter.ChooseFile(this, SavedGameRequest(FileRequest::Kind::Save, messages::SaveGameTitle()));
+    // The board and count are written as they are when the dialog closes.
+    if (!file.isEmpty()) {
+        if (WriteSavedGame(ToPath(file), m_board, m_nSeconds))
+            m_hints->Saved(m_board, m_nSeconds);
+        else
+            m_env.prompter.Ask(this, messages::SavingError());
+    }
+    if (!m_bPaused)
+        StartTimer();
+}
+
+void CPuzzleDlg::OnOpenGame()
+{
+    if (m_bPlaying) {
+        if (m_env.prompter.Ask(this, messages::ConfirmQuitPresentGame()) != QMessageBox::Yes)
+            return;
+        // The game is quit, but the timer is left as it is: a running count goes on rising
+        // through the dialog and after a cancelled or refused open.
+        m_bPlaying = false;
+    }
+    const QString file = m_env.prompter.ChooseFile(this, SavedGameRequest(FileRequest::Kind::Open, messages::OpenGameTitle()));
+    if (file.isEmpty())
+        return;
+
+    // The whole file is decoded before anything of the window changes, so that a refused
+    // file leaves the grid, the cells and the count as they were.
+    const ReadResult read = ReadSavedGame(ToPath(file));
+    if (read.status == ReadStatus::CannotOpen) {
+        m_env.prompter.Ask(this, messages::CannotOpenSavedGame());
+        return;
+    }
+    if (read.status == ReadStatus::Invalid) {
+        m_env.prompter.Ask(this, messages::InvalidSavedGame());
+        return;
+    }
+
+    // The grid size stays in force for later games: the next New deals this size.
+    RestoreBoard(read.game, m_board);
+    ForgetMoves();
+    m_hints->Opened(m_board, read.game.seconds);
+    m_hints->Prepare(m_board);
+    m_nSeconds = read.game.seconds;
+    ShowCount();
+    // A player who quit a paused game loads the new one paused.
+    if (!m_bPaused)
+        StartTimer();
+    m_bPlaying = true;
+    Invalidate();
+}
+
+}  // namespace tilora
