@@ -34,6 +34,25 @@ bool Board::IsSolved() const
     return expected - 1 == n * n;
 }
 
+std::optional<CellPos> Board::Blank() const
+{
+    for (int r = 0; r < m_nGridSize; ++r)
+        for (int c = 0; c < m_nGridSize; ++c)
+            if (m_nCells[r][c] == BlankTile())
+                return CellPos{r, c};
+    return std::nullopt;
+}
+
+bool Board::SameCells(const Board& other) const
+{
+    if (m_nGridSize != other.m_nGridSize)
+        return false;
+    for (int r = 0; r < m_nGridSize; ++r)
+        if (!std::equal(m_nCells[r].begin(), m_nCells[r].begin() + m_nGridSize, other.m_nCells[r].begin()))
+            return false;
+    return true;
+}
+
 std::optional<CellPos> Board::CellForMove(int x, int y) const
 {
     if (x < 0 || y < 0 || x > kPixels || y > kPixels)

@@ -56,6 +56,13 @@ public:
     // The cell under a release at (x, y), without clamping; none when off the board.
     std::optional<CellPos> CellAt(int x, int y) const;
 
+    // The first cell in reading order that holds the blank; none when no cell does.
+    std::optional<CellPos> Blank() const;
+
+    // True when both boards have the same grid size and the same tiles on it: the part
+    // of the cells beyond the grid size is no part of the board.
+    bool SameCells(const Board& other) const;
+
     // The blank that the block at `cell` slides into. The neighbours are examined up,
     // left, right, down; a later hit replaces an earlier one, except that a hit on the
     // left skips the right neighbour. With several blanks around the cell the winner is

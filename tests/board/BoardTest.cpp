@@ -60,6 +60,32 @@ TEST(BoardTest, SolvedTestIgnoresCellsOutsideTheGrid)
     EXPECT_TRUE(board.IsSolved());
 }
 
+// The blank is the first cell in reading order that holds it; two boards are the same
+// when their grids are, whatever the cells beyond the grid hold.
+TEST(BoardTest, BlankAndSameCellsLookOnlyAtTheGrid)
+{
+    Board board;
+    board.SetGridSize(10);
+    board.FillSolved();
+    board.SetGridSize(4);
+    board.FillSolved();
+    EXPECT_EQ(board.Blank(), (CellPos{3, 3}));
+    board.SetCell(1, 2, 16);
+    EXPECT_EQ(board.Blank(), (CellPos{1, 2}));
+    board.SetCell(1, 2, 7);
+    board.SetCell(3, 3, 99);
+    EXPECT_EQ(board.Blank(), std::nullopt);
+
+    Board other;  // a fresh 4 x 4 board: the same grid, other cells beyond it
+    other.SetCell(3, 3, 99);
+    EXPECT_TRUE(board.SameCells(other));
+    other.SetCell(0, 1, 5);
+    EXPECT_FALSE(board.SameCells(other));
+    other.SetCell(0, 1, 2);
+    other.SetGridSize(5);
+    EXPECT_FALSE(board.SameCells(other));
+}
+
 TEST(BoardTest, MovePointsAreClampedToTheLastCellUpTo320)
 {
     Board board;  // n = 4, s = 80
