@@ -5,12 +5,12 @@
 
 #include <ctime>
 
+#include "app/prompts/QtPrompter.h"
 #include "app/startup/Application.h"
 #include "app/startup/CommandLine.h"
-#include "app/window/PuzzleDlg.h"
-#include "app/prompts/QtPrompter.h"
 #include "app/startup/QuitOnSignals.h"
 #include "app/startup/Translations.h"
+#include "app/window/PuzzleDlg.h"
 #include "board/CrtRandom.h"
 
 namespace {

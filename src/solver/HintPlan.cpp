@@ -3,17 +3,6 @@
 
 namespace tilora::solver {
 
-bool SameCells(const Board& a, const Board& b)
-{
-    if (a.GridSize() != b.GridSize())
-        return false;
-    for (int r = 0; r < a.GridSize(); ++r)
-        for (int c = 0; c < a.GridSize(); ++c)
-            if (a.Cell(r, c) != b.Cell(r, c))
-                return false;
-    return true;
-}
-
 void HintPlan::Set(const Board& board, std::vector<CellPos> moves)
 {
     m_expected = board;
@@ -29,7 +18,7 @@ void HintPlan::Clear()
 
 std::optional<CellPos> HintPlan::Next(const Board& board) const
 {
-    if (m_next >= m_moves.size() || !SameCells(board, m_expected))
+    if (m_next >= m_moves.size() || !board.SameCells(m_expected))
         return std::nullopt;
     return m_moves[m_next];
 }

@@ -29,7 +29,4 @@ private:
     std::size_t m_next = 0;
 };
 
-// True when both boards have the same grid size and the same tiles on it.
-bool SameCells(const Board& a, const Board& b);
-
 }  // namespace tilora::solver

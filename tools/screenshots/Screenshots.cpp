@@ -18,10 +18,10 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/startup/AppIcon.h"
-#include "app/window/PuzzleDlg.h"
 #include "app/prompts/Prompter.h"
+#include "app/startup/AppIcon.h"
 #include "app/startup/Translations.h"
+#include "app/window/PuzzleDlg.h"
 #include "board/CrtRandom.h"
 
 namespace tilora {

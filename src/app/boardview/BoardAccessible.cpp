@@ -2,17 +2,11 @@
 #include "app/boardview/BoardAccessible.h"
 
 #include <QAccessibleWidget>
-#include <QCoreApplication>
 
 #include "app/boardview/BoardTableAccessible.h"
 
 namespace tilora {
 namespace {
-
-// The board's texts are translated under the context "BoardView".
-struct Text {
-    Q_DECLARE_TR_FUNCTIONS(BoardView)
-};
 
 constexpr int kOwnChildren = 2;  // the table and the status line
 
@@ -84,32 +78,10 @@ private:
     QAccessible::Id m_status;
 };
 
-// The game's window reads as the application's window, not as a dialog; the
-// Pause/Restart button, which sits on the menu bar beside its menus, is one of its
-// children, so that a screen reader can reach and press it.
-class MainWindowAccessible final : public QAccessibleWidget {
-public:
-    explicit MainWindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
-    QWidget* PauseButton() const { return widget()->findChild<QWidget*>(QStringLiteral("pauseRestartButton")); }
-    int childCount() const override { return QAccessibleWidget::childCount() + (PauseButton() ? 1 : 0); }
-    QAccessibleInterface* child(int index) const override
-    {
-        return index == QAccessibleWidget::childCount() ? QAccessible::queryAccessibleInterface(PauseButton())
-                                                        : QAccessibleWidget::child(index);
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        return child->object() == PauseButton() ? QAccessibleWidget::childCount()
-                                                : QAccessibleWidget::indexOfChild(child);
-    }
-};
-
 QAccessibleInterface* Factory(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("tilora::BoardView"))
+    if (className == QLatin1String(BoardView::staticMetaObject.className()))
         return new BoardViewAccessible(static_cast<BoardView*>(object));
-    if (className == QLatin1String("tilora::CPuzzleDlg"))
-        return new MainWindowAccessible(static_cast<QWidget*>(object));
     return nullptr;
 }
 
@@ -127,40 +99,6 @@ void Notify(BoardView& view, int index, QAccessible::Event type)
 void InstallBoardAccessibility()
 {
     QAccessible::installFactory(Factory);
-}
-
-QString CellName(const PaintState& state, CellPos cell)
-{
-    switch (ScreenFor(state)) {
-    case Screen::Title:
-        return Text::tr("No game");
-    case Screen::Pause:
-        return Text::tr("Game paused");
-    default:
-        break;
-    }
-    const Board& board = *state.board;
-    const int tile = board.Cell(cell.row, cell.column);
-    if (tile == board.BlankTile())
-        return Text::tr("Blank, row %1, column %2").arg(cell.row + 1).arg(cell.column + 1);
-    return Text::tr("Block %1, row %2, column %3").arg(tile).arg(cell.row + 1).arg(cell.column + 1);
-}
-
-QString MoveAnnouncement(const Board& board, CellPos from, CellPos to)
-{
-    const int tile = board.Cell(to.row, to.column);
-    if (to.column < from.column)
-        return Text::tr("Block %1 moved left").arg(tile);
-    if (to.column > from.column)
-        return Text::tr("Block %1 moved right").arg(tile);
-    if (to.row < from.row)
-        return Text::tr("Block %1 moved up").arg(tile);
-    return Text::tr("Block %1 moved down").arg(tile);
-}
-
-QString SolvedAnnouncement()
-{
-    return Text::tr("Solved");
 }
 
 void NotifyAnnouncement(BoardView& view)

@@ -8,7 +8,7 @@
 
 #include <array>
 
-#include "app/boardview/BoardAccessible.h"
+#include "app/boardview/BoardTexts.h"
 #include "display/PaintGeometry.h"
 
 namespace tilora {
@@ -70,7 +70,7 @@ public:
     void doAction(const QString& name) override
     {
         if (name == pressAction() && m_view->CanSlide(m_cell))
-            emit m_view->blockChosen(m_view->CellCentre(m_cell));
+            emit m_view->cellChosen(m_cell);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
@@ -111,11 +111,8 @@ public:
     // The cell of the blank: the arrows act around it.
     QAccessibleInterface* focusChild() const override
     {
-        const Board& board = *m_view->State().board;
-        for (int i = 0; i < Size() * Size(); ++i)
-            if (board.Cell(i / Size(), i % Size()) == board.BlankTile())
-                return child(i);
-        return nullptr;
+        const auto blank = m_view->State().board->Blank();
+        return blank ? cellAt(blank->row, blank->column) : nullptr;
     }
     QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? Text::tr("Board") : QString(); }
     QRect rect() const override

@@ -11,14 +11,14 @@
 #include <cmath>
 
 #include "app/boardview/BoardAccessible.h"
+#include "app/boardview/BoardTexts.h"
 #include "display/BoardPainter.h"
 #include "display/PaintGeometry.h"
 
 namespace tilora {
 
-BoardView::BoardView(PictureCache& pictures, const PictureRecord& loaded, std::function<PaintState()> state,
-                     QWidget* parent)
-    : QWidget(parent), m_pictures(pictures), m_loaded(loaded), m_state(std::move(state))
+BoardView::BoardView(PictureCache& pictures, const PictureRecord& loaded, Game game, QWidget* parent)
+    : QWidget(parent), m_pictures(pictures), m_loaded(loaded), m_game(std::move(game))
 {
     InstallBoardAccessibility();
     // The arrows are the board's keys: it takes the focus from a click or Tab, and the
@@ -44,16 +44,21 @@ void BoardView::SetNumbers(bool numbers)
 
 PaintState BoardView::State() const
 {
-    PaintState state = m_state();
+    PaintState state = m_game.state();
     state.numbers = m_bNumbers;
     return state;
 }
 
 void BoardView::paintEvent(QPaintEvent* event)
 {
+    PaintState state = State();
     BoardPainter painter(m_pictures, m_loaded, PaintScale(), m_bStandIn);
-    if (!painter.CanDraw(State()))
+    // A picture that cannot be drawn is given up by the game at once: the paint goes on
+    // with the state the game has then.
+    if (!painter.CanDraw(state)) {
         emit pictureFailed();
+        state = State();
+    }
     // The screen is drawn in device pixels into an image of the part to paint, then
     // copied one to one: every line and block then covers whole device pixels, which a
     // painter scaled by a fractional ratio would not promise. Pixels the painter leaves
@@ -72,7 +77,7 @@ void BoardView::paintEvent(QPaintEvent* event)
     {
         QPainter device(&screen);
         device.translate(-area.topLeft());
-        painter.Paint(device, State(), QRegion(area));
+        painter.Paint(device, state, QRegion(area));
     }
     screen.setDevicePixelRatio(ratio);
     QPainter window(this);
@@ -90,7 +95,9 @@ void BoardView::RedrawMove(CellPos from, CellPos to)
     // Only the two cells are painted, at once: the rest of the window stays as it is. On
     // a screen with a fractional pixel ratio a cell's device pixels may reach past its
     // window pixels by one.
-    const int n = State().board->GridSize();
+    const PaintState state = State();
+    const Board& board = *state.board;
+    const int n = board.GridSize();
     const DeviceScale scale = WindowScale();
     const int margin = devicePixelRatioF() == 1.0 ? 0 : 1;
     const QMargins more(margin, margin, margin, margin);
@@ -98,7 +105,6 @@ void BoardView::RedrawMove(CellPos from, CellPos to)
                           (scale.Rect(geometry::CellFrame(n, to.row, to.column)) + more);
     repaint(cells);
     // The solving move is told with the victory, before its message opens.
-    const Board& board = *State().board;
     const QString moved = MoveAnnouncement(board, from, to);
     Announce(board.IsSolved() ? moved + QStringLiteral(". ") + SolvedAnnouncement() : moved);
 }
@@ -107,18 +113,6 @@ void BoardView::Announce(const QString& text)
 {
     m_announcement = text;
     NotifyAnnouncement(*this);
-}
-
-QPoint BoardView::CellCentre(CellPos cell) const
-{
-    const int s = State().board->BlockSize();
-    return {cell.column * s + s / 2, cell.row * s + s / 2};
-}
-
-bool BoardView::CanSlide(CellPos cell) const
-{
-    const PaintState state = State();
-    return state.playing && !state.paused && state.board->BlankNeighbour(cell).has_value();
 }
 
 QPoint BoardView::GamePoint(const QMouseEvent& event) const
@@ -143,13 +137,13 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event)
     const Board& board = *State().board;
     const auto cell = board.CellAt(point.x(), point.y());
     if (cell && board.Cell(cell->row, cell->column) == board.BlankTile())
-        emit blockChosen(m_ptDragStart);
+        emit pointChosen(m_ptDragStart);
 }
 
 void BoardView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        emit blockChosen(GamePoint(*event));
+        emit pointChosen(GamePoint(*event));
     else
         QWidget::mouseDoubleClickEvent(event);
 }
@@ -168,17 +162,13 @@ void BoardView::keyPressEvent(QKeyEvent* event)
     default:
         return QWidget::keyPressEvent(event);
     }
-    const Board& board = *State().board;
-    const int n = board.GridSize();
     // The first blank in reading order is the one the arrows act on.
-    for (int r = 0; r < n; ++r)
-        for (int c = 0; c < n; ++c)
-            if (board.Cell(r, c) == board.BlankTile()) {
-                const CellPos block{r - dRow, c - dColumn};
-                if (board.Contains(block))
-                    emit blockChosen(CellCentre(block));
-                return;
-            }
+    const PaintState state = State();
+    if (const auto blank = state.board->Blank()) {
+        const CellPos block{blank->row - dRow, blank->column - dColumn};
+        if (state.board->Contains(block))
+            emit cellChosen(block);
+    }
 }
 
 void BoardView::focusInEvent(QFocusEvent* event)

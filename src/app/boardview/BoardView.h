@@ -17,18 +17,25 @@ struct PictureRecord;
 // The game's drawing surface: the board, the thumbnail and the title and pause screens,
 // as large as the window's zoom makes them. It paints what the game window's state calls
 // for, turns the mouse and the arrow keys into the block the player chose, and tells a
-// screen reader what it shows. The game's rules stay with the window: the view only says
-// which point of the board was chosen.
+// screen reader what it shows. The game's rules stay with the window: the view says which
+// point or cell was chosen, and asks the window whether a block may slide.
 class BoardView final : public QWidget {
     Q_OBJECT
 public:
-    // `state` is asked at every paint and every accessibility query, so the view always
-    // shows the game as it is, whichever handler changed it.
-    BoardView(PictureCache& pictures, const PictureRecord& loaded, std::function<PaintState()> state,
-              QWidget* parent);
+    // What the view asks of the game it shows. `state` is asked once per paint, key and
+    // accessibility query, so the view always shows the game as it is, whichever handler
+    // changed it; `canSlide` is the game's own rule for whether the block on a cell may
+    // slide now.
+    struct Game {
+        std::function<PaintState()> state;
+        std::function<bool(CellPos)> canSlide;
+    };
+    BoardView(PictureCache& pictures, const PictureRecord& loaded, Game game, QWidget* parent);
 
-    // Game pixels to window pixels, and to the screen's device pixels.
+    // Game pixels to window pixels, and to the screen's device pixels. The view holds the
+    // window's zoom: the window reads it from here.
     void SetZoom(int percent);
+    int Zoom() const { return m_nZoom; }
     DeviceScale WindowScale() const { return DeviceScale(m_nZoom / 100.0); }
     DeviceScale PaintScale() const;
     // While a resize goes on, pictures not made for the new scale stand in.
@@ -45,15 +52,15 @@ public:
     void Announce(const QString& text);
     QString Announcement() const { return m_announcement; }
 
-    // The game point at the middle of `cell`: a double click there moves that block.
-    QPoint CellCentre(CellPos cell) const;
-    // The block on `cell` can slide now (a game runs, not paused, the blank next to it).
-    bool CanSlide(CellPos cell) const;
+    // The block on `cell` may slide now, by the game's rule.
+    bool CanSlide(CellPos cell) const { return m_game.canSlide(cell); }
 
 signals:
-    // The player chose the block at a game point: a double click, a drop on the blank,
-    // an arrow key or a screen reader's action.
-    void blockChosen(QPoint point);
+    // The mouse chose the block at a game point: a double click there, or a drag from
+    // there that ended on the blank.
+    void pointChosen(QPoint point);
+    // The keys or a screen reader chose the block on `cell`.
+    void cellChosen(CellPos cell);
     // The loaded picture cannot be drawn; the paint went on from the built-in one.
     void pictureFailed();
     // The player or the window manager gave the view a new size.
@@ -77,7 +84,7 @@ private:
 
     PictureCache& m_pictures;
     const PictureRecord& m_loaded;
-    std::function<PaintState()> m_state;
+    Game m_game;
     int m_nZoom = 100;
     bool m_bStandIn = false;
     bool m_bNumbers = false;

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "app/startup/AppIcon.h"
-#include "app/dialogs/DialogUnits.h"
+#include "ui/DialogUnits.h"
 
 namespace tilora {
 namespace {

@@ -9,7 +9,7 @@
 
 #include <array>
 
-#include "app/dialogs/DialogUnits.h"
+#include "ui/DialogUnits.h"
 
 namespace tilora {
 

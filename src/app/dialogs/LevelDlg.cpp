@@ -7,12 +7,12 @@
 
 #include <optional>
 
-#include "app/dialogs/DialogUnits.h"
 #include "app/prompts/Messages.h"
 #include "app/prompts/Prompter.h"
 #include "common/CrtNumbers.h"
 #include "scores/ProfileStore.h"
 #include "scores/ScoreKeys.h"
+#include "ui/DialogUnits.h"
 
 namespace tilora {
 namespace {

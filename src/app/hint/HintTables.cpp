@@ -14,6 +14,12 @@ HintTables::HintTables(Build build) : m_build(std::move(build))
         m_build = [](std::stop_token stop) { return std::make_shared<const solver::PatternDatabases>(stop); };
 }
 
+HintTables& HintTables::Shared()
+{
+    static HintTables tables;
+    return tables;
+}
+
 HintTables::~HintTables()
 {
     Stop();

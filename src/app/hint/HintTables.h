@@ -23,6 +23,9 @@ public:
     using Build = std::function<Databases(std::stop_token)>;
 
     explicit HintTables(Build build = {});
+    // The tables of the process, shared by every window and every search; made on the
+    // first call, built on the first Prepare or Get.
+    static HintTables& Shared();
     // Asks a build in progress to stop, without waiting for it.
     ~HintTables();
     HintTables(const HintTables&) = delete;

@@ -4,28 +4,30 @@
 #include <QMetaObject>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/hint/HintTables.h"
 #include "solver/BoardSolver.h"
 
 namespace tilora {
+namespace {
 
-using solver::SameCells;
-
-Hinter::Hinter(HintWindow window, QObject* parent)
-    : QObject(parent), m_window(std::move(window)), m_tables(std::make_shared<HintTables>())
+Hinter::Solution SearchWithSharedTables(const Board& board, std::stop_token stop)
 {
-    m_search = [tables = m_tables](const Board& board, std::stop_token stop) -> Solution {
-        const auto databases = tables->Get(stop);
-        if (!databases)
-            return std::nullopt;
-        return solver::SolveBoard(board, *databases, std::move(stop));
-    };
+    const auto databases = HintTables::Shared().Get(stop);
+    if (!databases)
+        return std::nullopt;
+    return solver::SolveBoard(board, *databases, std::move(stop));
 }
+
+}  // namespace
+
+Hinter::Hinter(QObject* parent) : Hinter(SearchWithSharedTables, parent) {}
+
+Hinter::Hinter(Search search, QObject* parent) : QObject(parent), m_search(std::move(search)) {}
 
 Hinter::~Hinter()
 {
-    m_tables->Stop();
     m_thread.request_stop();
     if (m_thread.joinable())
         m_thread.join();
@@ -34,28 +36,44 @@ Hinter::~Hinter()
 void Hinter::Prepare(const Board& board)
 {
     if (board.GridSize() == 4)
-        m_tables->Prepare();
+        HintTables::Shared().Prepare();
 }
 
-void Hinter::Ask()
+void Hinter::Ask(const Board& board)
 {
     // A search that ended without posting its result is over all the same.
     if (m_lost.exchange(false)) {
         m_thread.join();
         m_searching.reset();
     }
-    const Board& board = m_window.board();
-    if (m_wish && SameCells(m_wish->board, board))
+    if (m_wish && m_wish->board.SameCells(board))
         ++m_wish->presses;
     else
         m_wish = Wish{board, 1};
     Serve();
 }
 
-void Hinter::Followed()
+void Hinter::Followed(const Board& after)
 {
+    m_offered.reset();
     m_plan.Advance();
     m_helped = true;
+    // The presses left go on from the board the move made.
+    if (m_wish && m_wish->presses > 0)
+        m_wish->board = after;
+    else
+        m_wish.reset();
+    Serve();
+}
+
+void Hinter::Declined()
+{
+    const std::optional<Board> offered = std::exchange(m_offered, std::nullopt);
+    // Behind a dialog nothing moves: those presses lapse, and the plan stays, so that the
+    // next press moves at once. Presses made since for another board still wait.
+    if (m_wish && offered && m_wish->board.SameCells(*offered))
+        m_wish.reset();
+    Serve();
 }
 
 void Hinter::PlayerMoved()
@@ -81,51 +99,32 @@ void Hinter::Saved(const Board& board, int seconds)
 void Hinter::Opened(const Board& board, int seconds)
 {
     m_helped = std::any_of(m_helpedSaves.begin(), m_helpedSaves.end(), [&](const SavedGame& saved) {
-        return saved.seconds == seconds && SameCells(saved.board, board);
+        return saved.seconds == seconds && saved.board.SameCells(board);
     });
 }
 
 void Hinter::Serve()
 {
-    while (MoveFromPlan()) {
-    }
-    if (!m_wish)
+    if (m_offered || !m_wish)
         return;
+    if (m_wish->presses <= 0) {
+        m_wish.reset();
+        return;
+    }
+    if (const auto cell = m_plan.Next(m_wish->board)) {
+        --m_wish->presses;
+        m_offered = m_wish->board;
+        emit moveFound(m_wish->board, *cell);
+        return;
+    }
     if (!m_searching) {
         Start(m_wish->board);
         return;
     }
     // One search per board: the presses on the board being searched wait for its result.
     // A search for a board the player has left stops, and its result starts the next.
-    if (!SameCells(*m_searching, m_wish->board))
+    if (!m_searching->SameCells(m_wish->board))
         m_thread.request_stop();
-}
-
-bool Hinter::MoveFromPlan()
-{
-    if (!m_wish)
-        return false;
-    const Board board = m_window.board();
-    // Presses for a board the player has left lapse: they were for that board.
-    if (m_wish->presses <= 0 || !SameCells(m_wish->board, board)) {
-        m_wish.reset();
-        return false;
-    }
-    const auto cell = m_plan.Next(board);
-    if (!cell)
-        return false;
-    // Behind a dialog nothing moves. The plan stays, so that the next press moves at once.
-    if (!m_window.mayMove()) {
-        m_wish.reset();
-        return false;
-    }
-    --m_wish->presses;
-    m_window.move(*cell);
-    // The move may have won the game and shown its dialogs, which may have served or
-    // dropped the presses meanwhile; those left go on from the board the move made.
-    if (m_wish)
-        m_wish->board = m_window.board();
-    return true;
 }
 
 void Hinter::Start(const Board& board)
@@ -159,12 +158,12 @@ void Hinter::OnFound(const Board& board, const Solution& solution)
 {
     m_thread.join();  // it has posted its result and is ending
     m_searching.reset();
-    // A plan the board still follows is never replaced.
-    if (solution && !m_plan.Next(m_window.board()))
+    // A plan that the wished board still follows is never replaced.
+    if (solution && !(m_wish && m_plan.Next(m_wish->board)))
         m_plan.Set(board, *solution);
     // Nothing found for the wished board (it cannot be solved, or the search failed): those
     // presses get no hint, and the next press searches again.
-    if (m_wish && SameCells(m_wish->board, board) && !m_plan.Next(board))
+    if (m_wish && m_wish->board.SameCells(board) && !m_plan.Next(board))
         m_wish.reset();
     Serve();
 }

@@ -16,45 +16,41 @@
 
 namespace tilora {
 
-class HintTables;
-
-// What the hint needs of the window it plays in.
-struct HintWindow {
-    // The board in play.
-    std::function<const Board&()> board;
-    // True while a hint may move a block: a game runs, unpaused, and no dialog is open.
-    std::function<bool()> mayMove;
-    // Slides the block at the cell as a hint; the window then calls Followed.
-    std::function<void(CellPos)> move;
-};
-
-// The hint: its search off the interface thread, the solution it follows, the presses
-// waiting for it and whether it helped the game. Each press of Hint asks for one move on
-// the board it was pressed on. A move comes at once when the plan knows the board, or
-// when the search for that board ends; it never comes while a dialog is open, for a board
-// the player has left, or twice for one press.
+// The hint's worker: its search off the interface thread, the solution it follows, the
+// presses waiting for it and whether it helped the game. It knows no window, after the
+// pattern of Qt's Mandelbrot example: the window asks for one move on a board and hears
+// back, through `moveFound`, a move for that board; the window then applies its own rule
+// for whether a block may move, makes the move through its own entry and says whether it
+// did. A move comes at once when the plan knows the board, or when the search for that
+// board ends; never twice for one press, and never after the player's own move.
 class Hinter final : public QObject {
+    Q_OBJECT
 public:
     using Solution = std::optional<std::vector<CellPos>>;
     // Finds a solution of the board on the search thread; returns early with nothing once
     // the stop is requested. It may throw: that is no hint.
     using Search = std::function<Solution(const Board&, std::stop_token)>;
 
-    Hinter(HintWindow window, QObject* parent);
-    // Stops the search and the tables' build, and waits for the search, which its stop
-    // checks keep short.
+    // Searches with the process's hint tables.
+    explicit Hinter(QObject* parent);
+    Hinter(Search search, QObject* parent);
+    // Stops the search and waits for it, which its stop checks keep short.
     ~Hinter() override;
 
-    // Replaces the search, for tests.
+    // Replaces the search, for tests of the window.
     void SetSearch(Search search) { m_search = std::move(search); }
     // A new game on `board`: a 4 x 4 game gets the tables ready in the background while
     // the player looks at the board.
     void Prepare(const Board& board);
 
-    // The player pressed Hint.
-    void Ask();
-    // The window slid the block the hint gave.
-    void Followed();
+    // The player pressed Hint on `board`.
+    void Ask(const Board& board);
+    // The window made the move offered for the board before; `after` is the board it made.
+    // A press still waiting is served from there.
+    void Followed(const Board& after);
+    // The window did not make the move offered (a dialog was open, or the board is no
+    // longer the one offered for): the presses for that board lapse.
+    void Declined();
     // The player moved a block: the presses were for the board before, and its search stops.
     void PlayerMoved();
     // A new game, or a game read from a file: no plan, no presses, no help, and the search
@@ -70,6 +66,12 @@ public:
 
     bool Searching() const { return m_searching.has_value(); }
 
+signals:
+    // One move for `board`, the board a press was made on: the block on `cell` slides.
+    // The window answers with Followed or Declined. Connect it queued, so that the
+    // window's move runs after the hinter has returned.
+    void moveFound(const tilora::Board& board, tilora::CellPos cell);
+
 private:
     struct Wish {
         Board board;
@@ -80,16 +82,15 @@ private:
         int seconds = 0;
     };
     void Serve();
-    bool MoveFromPlan();
     void Start(const Board& board);
     void OnFound(const Board& board, const Solution& solution);
 
-    HintWindow m_window;
-    std::shared_ptr<HintTables> m_tables;
     Search m_search;
     solver::HintPlan m_plan;
     // The presses not yet served, for the board they were pressed on.
     std::optional<Wish> m_wish;
+    // The board of the move offered and not yet answered; one offer at a time.
+    std::optional<Board> m_offered;
     // The board being searched; nothing while no search runs.
     std::optional<Board> m_searching;
     bool m_helped = false;

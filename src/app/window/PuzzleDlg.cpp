@@ -5,12 +5,18 @@
 #include <QLineEdit>
 #include <QTimerEvent>
 
-#include "app/dialogs/BlocksDlg.h"
 #include "app/boardview/BoardView.h"
-#include "app/hint/Hinter.h"
+#include "app/dialogs/AboutDlg.h"
+#include "app/dialogs/BlocksDlg.h"
+#include "app/dialogs/InstructionsDlg.h"
 #include "app/dialogs/LevelDlg.h"
+#include "app/hint/Hinter.h"
 #include "app/prompts/Messages.h"
 #include "app/prompts/Prompter.h"
+#include "app/startup/AppIcon.h"
+#include "app/window/SystemMenu.h"
+#include "app/window/WindowAccessible.h"
+#include "app/window/WindowZoom.h"
 #include "board/CrtRandom.h"
 #include "board/Deal.h"
 #include "common/CrtNumbers.h"
@@ -28,19 +34,18 @@ CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
       m_prompts(environment.prompter, [this] { m_client->setFocus(Qt::OtherFocusReason); }),
       m_env{m_prompts, std::move(environment.scores), environment.random, std::move(environment.now)}
 {
+    InstallWindowAccessibility();
     BuildWindow();
     ConnectMenu();
-    ConnectHelp();
     ConnectMoves();
-    SetIcon();
-    // A picture file dropped from a file manager opens as with Open Picture.
-    setAcceptDrops(true);
+    setWindowIcon(AppIcon());
 
     // The fields start as declared: no game, not paused, the first built-in picture,
     // a 4 x 4 board and a count of 0.
     ShowCount();
     ReadStartLevel();
-    ReadStartZoom();
+    m_zoom->ReadStart();
+    ReadStartNumbers();
 }
 
 CPuzzleDlg::~CPuzzleDlg() = default;
@@ -56,10 +61,13 @@ void CPuzzleDlg::ConnectMenu()
     connect(m_menu.saveGame, &QAction::triggered, this, &CPuzzleDlg::OnSaveGame);
     connect(m_menu.openGame, &QAction::triggered, this, &CPuzzleDlg::OnOpenGame);
     connect(m_menu.bestScores, &QAction::triggered, this, &CPuzzleDlg::OnBestScores);
-    connect(m_menu.zoomIn, &QAction::triggered, this, &CPuzzleDlg::OnZoomIn);
-    connect(m_menu.zoomOut, &QAction::triggered, this, &CPuzzleDlg::OnZoomOut);
-    connect(m_menu.actualSize, &QAction::triggered, this, &CPuzzleDlg::OnActualSize);
+    connect(m_menu.zoomIn, &QAction::triggered, m_zoom, &WindowZoom::ZoomIn);
+    connect(m_menu.zoomOut, &QAction::triggered, m_zoom, &WindowZoom::ZoomOut);
+    connect(m_menu.actualSize, &QAction::triggered, m_zoom, &WindowZoom::ActualSize);
     connect(m_menu.numbers, &QAction::triggered, this, &CPuzzleDlg::OnNumbersOnBlocks);
+    connect(m_menu.about, &QAction::triggered, this, &CPuzzleDlg::OnAbout);
+    connect(m_menu.howToPlay, &QAction::triggered, this, &CPuzzleDlg::OnHowToPlay);
+    connect(m_systemMenu, &SystemMenu::command, this, &CPuzzleDlg::OnSysCommand);
     for (int i = 0; i < static_cast<int>(m_menu.pictures.size()); ++i)
         connect(m_menu.pictures[i], &QAction::triggered, this, [this, i] { OnChoosePicture(i + 1); });
 }
@@ -70,6 +78,29 @@ void CPuzzleDlg::ReadStartLevel()
     m_nLevel = AtoI(text);
     // A game restored from a file and solved before any deal records this level.
     m_nDealtLevel = m_nLevel;
+}
+
+void CPuzzleDlg::ReadStartNumbers()
+{
+    const bool numbers = m_env.scores.GetInt(keys::kViewSection, keys::kNumbersKey, 0) != 0;
+    m_menu.numbers->setChecked(numbers);
+    m_client->SetNumbers(numbers);
+}
+
+void CPuzzleDlg::OnNumbersOnBlocks(bool on)
+{
+    m_client->SetNumbers(on);
+    m_env.scores.WriteString(keys::kViewSection, keys::kNumbersKey, ItoA(on ? 1 : 0));
+}
+
+int CPuzzleDlg::Zoom() const
+{
+    return m_zoom->Zoom();
+}
+
+QMenu* CPuzzleDlg::SystemMenu() const
+{
+    return m_systemMenu->Menu();
 }
 
 void CPuzzleDlg::StartTimer()
@@ -104,10 +135,14 @@ void CPuzzleDlg::timerEvent(QTimerEvent* event)
 {
     if (event->timerId() == m_timer.timerId())
         OnTimer();
-    else if (event->timerId() == m_settle.timerId())
-        OnResizeSettled();
     else
         QDialog::timerEvent(event);
+}
+
+void CPuzzleDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    m_zoom->WindowShown();
 }
 
 void CPuzzleDlg::OnTimer()
@@ -198,16 +233,6 @@ void CPuzzleDlg::OnChoosePicture(int picture)
     Invalidate();
 }
 
-void CPuzzleDlg::MoveBlockAt(int x, int y)
-{
-    if (!m_bPlaying || m_bPaused)
-        return;
-    const auto cell = m_board.CellForMove(x, y);
-    if (!cell)
-        return;
-    SlideBlock(*cell, MoveKind::Player);
-}
-
 void CPuzzleDlg::Victory()
 {
     StopTimer();
@@ -218,6 +243,43 @@ void CPuzzleDlg::Victory()
     m_bShowFinished = true;
     RecordBestScore();
     OnBestScores();
+}
+
+void CPuzzleDlg::reject()
+{
+    if (m_bPlaying && m_env.prompter.Ask(this, messages::ConfirmExit()) != QMessageBox::Yes)
+        return;
+    QDialog::reject();
+}
+
+void CPuzzleDlg::OnSysCommand(unsigned id)
+{
+    switch (id & kSysCommandMask) {
+    case kIdmAboutBox:
+        OnAbout();
+        break;
+    case kScMinimize:
+        showMinimized();
+        break;
+    case kScClose:
+        // The close box: the dialog ends through the cancel path without a question.
+        reject();
+        break;
+    default:
+        break;
+    }
+}
+
+void CPuzzleDlg::OnAbout()
+{
+    CAboutDlg dialog(this);
+    m_env.prompter.Exec(dialog);
+}
+
+void CPuzzleDlg::OnHowToPlay()
+{
+    CInstructionsDlg dialog(this);
+    m_env.prompter.Exec(dialog);
 }
 
 }  // namespace tilora

@@ -4,28 +4,20 @@
 #include <QBasicTimer>
 #include <QDialog>
 #include <QImage>
-#include <QPoint>
 
 #include <ctime>
 #include <functional>
-#include <utility>
-#include <vector>
 
 #include "app/boardview/BoardView.h"
-#include "app/window/PuzzleMenu.h"
 #include "app/prompts/TrackedPrompter.h"
+#include "app/window/PuzzleMenu.h"
 #include "board/Board.h"
 #include "board/MoveHistory.h"
-#include "display/DeviceScale.h"
 #include "display/PaintState.h"
 #include "display/PictureCache.h"
 #include "picture/PictureRecord.h"
 #include "scores/ProfileStore.h"
 
-class QDragEnterEvent;
-class QDragMoveEvent;
-class QDropEvent;
-class QGroupBox;
 class QLineEdit;
 class QMenu;
 
@@ -34,6 +26,8 @@ namespace tilora {
 class Hinter;
 class Prompter;
 class RandomSource;
+class SystemMenu;
+class WindowZoom;
 
 // What the main window takes from outside, so that tests can substitute each part.
 struct PuzzleEnvironment {
@@ -43,9 +37,11 @@ struct PuzzleEnvironment {
     std::function<std::time_t()> now;  // seeds each deal
 };
 
-// The main window. It holds the whole state of the game in plain fields, and each menu
-// command and window message has its own handler that reads as the game's rules do;
-// the work of each step lives in the module that owns it.
+// The main window: the game's control. It holds the whole state of the game in plain
+// fields, and each menu command and window message has its own handler that reads as the
+// game's rules do; the work of each step lives in the module that owns it, and each
+// feature around the game (the board's view, the zoom, the system menu, a dropped file,
+// the hint) in a class of its own that the window hands it to.
 class CPuzzleDlg final : public QDialog {
     Q_OBJECT
 public:
@@ -67,29 +63,21 @@ public:
     void OnHowToPlay();
     // A command of the window's system menu, by its system-command id.
     void OnSysCommand(unsigned id);
-    void ShowSystemMenu(QPoint globalPoint);
     void OnSaveGame();
     void OnOpenGame();
     void OnBestScores();
-    // The View menu (PuzzleDlgZoom.cpp): the zoom steps and back to 100 %.
-    void OnZoomIn();
-    void OnZoomOut();
-    void OnActualSize();
-
     // View > Numbers on Blocks, remembered for the next start.
     void OnNumbersOnBlocks(bool on);
+    void OnUndo();
+    void OnRedo();
+    void OnHint();
 
     // The timer message.
     void OnTimer();
 
-    // One move for a double click at client point (x, y); the board's drag, arrow keys
-    // and screen-reader action come here too.
+    // One move for a double click at client point (x, y), and for a drag from (x, y)
+    // that ended on the blank.
     void MoveBlockAt(int x, int y);
-
-    // Undo and hint (PuzzleDlgMoves.cpp).
-    void OnUndo();
-    void OnRedo();
-    void OnHint();
     // Esc, the close box and the system menu's Close: during a game they ask Exit's question.
     void reject() override;
 
@@ -104,13 +92,6 @@ public:
     void ShowCount();
     // Asks for the whole client area to be painted anew from the state.
     void Invalidate();
-    // Shows the window at `percent`, as large as the screen allows, and sizes the window
-    // to fit; `remember` stores the zoom for the next start.
-    void ZoomTo(int percent, bool remember);
-    // The client area was resized (by the player or the window manager): the largest
-    // zoom that fits is used at once, pictures are remade once the size has settled.
-    void OnClientResized(QSize size);
-    void OnResizeSettled();
     // Makes the loaded-picture record, just filled by a read, the picture in use; or,
     // when `photo` is not null, that photo.
     void UseLoadedPicture(const QImage& photo = {});
@@ -124,48 +105,50 @@ public:
     int Level() const { return m_nLevel; }
     int DealtLevel() const { return m_nDealtLevel; }
     int Picture() const { return m_nPicture; }
-    int Zoom() const { return m_nZoom; }
-    bool ResizeSettling() const { return m_settle.isActive(); }
     bool TimerRunning() const { return m_timer.isActive(); }
     // A hint moved a block in this game: its time is not entered as a best.
     bool Helped() const;
-    Hinter& Hints() { return *m_hints; }
     const Board& GetBoard() const { return m_board; }
     Board& GetBoard() { return m_board; }
     const PictureRecord& LoadedPicture() const { return m_picture; }
     PictureRecord& LoadedPicture() { return m_picture; }
-    // The board's view, which fills the client area.
+    // The parts the window hands its features to.
     BoardView* ClientArea() const { return m_client; }
+    WindowZoom& Zooming() const { return *m_zoom; }
+    int Zoom() const;
+    Hinter& Hints() const { return *m_hints; }
     const PuzzleMenu& Menu() const { return m_menu; }
-    QMenu* SystemMenu() const { return m_systemMenu; }
+    QMenu* SystemMenu() const;
 
 protected:
     void timerEvent(QTimerEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dragMoveEvent(QDragMoveEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void BuildWindow();
+    void BuildPanel();
     void ConnectMenu();
-    void ConnectHelp();
     void ConnectMoves();
     void ReadStartLevel();
-    void SetIcon();
+    void ReadStartNumbers();
     PaintState CurrentPaintState() const;
-    void ApplyZoom(int percent);
-    int ScreenLimitedZoom(int percent) const;
-    void ReadStartZoom();
     void OnBitmapFailed();
     void ReadChosenPicture(const QString& path, int seconds);
     void EndOpenPicture();
 
     // How a slide came about, for the history and the hint.
     enum class MoveKind { Player, Undo, Redo, Hint };
-    // Slides the block at `cell` into the blank next to it through the same steps as a
-    // double click: the slide, the quick redraw, the solved test and the victory.
-    bool SlideBlock(CellPos cell, MoveKind kind);
+    // The one rule for every kind of move: a game runs, it is not paused, and no dialog
+    // is open.
+    bool MayMove() const;
+    // The block on `cell` may slide now: the rule above, and the blank next to it.
+    bool CanSlide(CellPos cell) const;
+    // The one entry for a move of any kind: the slide, the quick redraw, the history and
+    // the hint told, the solved test and the victory. False when no block moved.
+    bool MoveBlock(CellPos cell, MoveKind kind);
+    // The hint's move for `board`, made when the board is still that one and a block may
+    // move; the hint hears whether it was.
+    void OnHintMove(const Board& board, CellPos cell);
     // A new game or a game read from a file: no history, no plan, no help.
     void ForgetMoves();
 
@@ -182,9 +165,6 @@ private:
     int m_nLevel = 0;
     int m_nDealtLevel = 0;  // the start-up level until the first deal
     int m_nPicture = 1;
-    int m_nZoom = 100;
-    // Runs from a resize until the size has settled; pictures are stood in for meanwhile.
-    QBasicTimer m_settle;
     Board m_board;
     QBasicTimer m_timer;
     // The bitmap file the player opened, drawn while m_bCustomPicture is set.
@@ -199,11 +179,8 @@ private:
     PuzzleMenu m_menu;
     BoardView* m_client = nullptr;
     QLineEdit* m_secondsField = nullptr;
-    // The controls of the client area and their rectangles in game pixels, placed anew
-    // at every zoom.
-    std::vector<std::pair<QWidget*, QRect>> m_controls;
-    std::vector<QGroupBox*> m_groupBoxes;
-    QMenu* m_systemMenu = nullptr;
+    WindowZoom* m_zoom = nullptr;
+    tilora::SystemMenu* m_systemMenu = nullptr;
 };
 
 }  // namespace tilora

@@ -9,9 +9,12 @@
 #include <QVBoxLayout>
 
 #include "app/boardview/BoardView.h"
-#include "app/dialogs/DialogUnits.h"
+#include "app/window/FileDrop.h"
 #include "app/window/MenuBarKeys.h"
+#include "app/window/SystemMenu.h"
+#include "app/window/WindowZoom.h"
 #include "app/window/ZoomSteps.h"
+#include "ui/DialogUnits.h"
 
 namespace tilora {
 namespace {
@@ -20,43 +23,7 @@ namespace {
 // grid reaches 330 pixels down, so the area is made tall enough to show all of it.
 constexpr QSize kClientSize{437, 330};
 
-// The group boxes only frame what the window paints beneath them: the thumbnail must
-// reach the screen with its own pixels, so the boxes draw a raised frame with the title
-// on its top line and no fill (some styles tint a group box's inside). Sizes in game
-// pixels, scaled with the window.
-QString FrameOnly(const DeviceScale& scale)
-{
-    return QStringLiteral(R"(
-QGroupBox { border: %1px groove palette(mid); margin-top: 0.5em; background: transparent; }
-QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: %2px; padding: 0 %1px; }
-)")
-        .arg(scale.At(2))
-        .arg(scale.At(6));
-}
-
 }  // namespace
-
-void CPuzzleDlg::ApplyZoom(int percent)
-{
-    m_nZoom = percent;
-    m_client->SetZoom(percent);
-    const DeviceScale scale = m_client->WindowScale();
-    // A shown window lays the client area out itself, after its own resize.
-    if (!isVisible())
-        m_client->resize(ClientSizeAt(percent));
-    QFont font = DialogFont();
-    font.setPixelSize(scale.At(font.pixelSize()));
-    m_client->setFont(font);
-    for (const auto& [control, rect] : m_controls)
-        control->setGeometry(scale.Rect(rect));
-    // A widget with its own style sheet keeps the font it had when the sheet was set,
-    // so the boxes are given the zoomed font themselves.
-    for (QGroupBox* box : m_groupBoxes) {
-        box->setStyleSheet(FrameOnly(scale));
-        box->setFont(font);
-    }
-    m_client->update();
-}
 
 void CPuzzleDlg::BuildWindow()
 {
@@ -72,12 +39,16 @@ void CPuzzleDlg::BuildWindow()
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
 
     m_menu = BuildPuzzleMenu(this);
-    m_client = new BoardView(m_pictures, m_picture, [this] { return CurrentPaintState(); }, this);
+    m_client = new BoardView(m_pictures, m_picture,
+                             {[this] { return CurrentPaintState(); }, [this](CellPos cell) { return CanSlide(cell); }},
+                             this);
     m_client->setObjectName(QStringLiteral("clientArea"));
-    connect(m_client, &BoardView::blockChosen, this, [this](QPoint point) { MoveBlockAt(point.x(), point.y()); });
     connect(m_client, &BoardView::pictureFailed, this, &CPuzzleDlg::OnBitmapFailed);
-    connect(m_client, &BoardView::resized, this, &CPuzzleDlg::OnClientResized);
     new MenuBarKeys(m_menu.bar, m_client);
+    m_zoom = new WindowZoom(*this, *m_client, *m_menu.bar, m_env.scores);
+    m_systemMenu = new tilora::SystemMenu(*this);
+    // A picture file dropped from a file manager opens as with Open Picture.
+    connect(new FileDrop(*this), &FileDrop::fileDropped, this, &CPuzzleDlg::OpenPictureFile);
     // The game's own size is the smallest; a larger window zooms the whole area.
     m_client->setMinimumSize(kClientSize);
     m_client->resize(kClientSize);
@@ -87,7 +58,18 @@ void CPuzzleDlg::BuildWindow()
     layout->setSpacing(0);
     layout->setMenuBar(m_menu.bar);
     layout->addWidget(m_client);
+    BuildPanel();
+    // The board has the keys from the start: the arrows play at once.
+    m_client->setFocus(Qt::OtherFocusReason);
+}
 
+PaintState CPuzzleDlg::CurrentPaintState() const
+{
+    return {m_bPlaying, m_bShowFinished, m_bPaused, m_bCustomPicture, m_nPicture, &m_board};
+}
+
+void CPuzzleDlg::BuildPanel()
+{
     // Enter presses the window's default button, which is hidden and does nothing.
     auto* dummy = new QPushButton(QStringLiteral("DUMMY button"), m_client);
     dummy->setObjectName(QStringLiteral("dummyButton"));
@@ -101,7 +83,6 @@ void CPuzzleDlg::BuildWindow()
     auto* seconds = new QGroupBox(tr("Seconds Elapsed"), m_client);
     seconds->setObjectName(QStringLiteral("secondsBox"));
     seconds->setGeometry(DluRect(222, 166, 66, 31));
-    m_groupBoxes = {picture, seconds};
 
     m_secondsField = new QLineEdit(m_client);
     m_secondsField->setObjectName(QStringLiteral("secondsField"));
@@ -124,11 +105,11 @@ void CPuzzleDlg::BuildWindow()
     about->setWordWrap(true);
     about->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    for (QWidget* control : std::initializer_list<QWidget*>{dummy, picture, seconds, m_secondsField, about})
-        m_controls.emplace_back(control, control->geometry());
-    ApplyZoom(kMinZoom);
-    // The board has the keys from the start: the arrows play at once.
-    m_client->setFocus(Qt::OtherFocusReason);
+    m_zoom->AddControl(dummy);
+    m_zoom->AddGroupBox(picture);
+    m_zoom->AddGroupBox(seconds);
+    m_zoom->AddControl(m_secondsField);
+    m_zoom->AddControl(about);
 }
 
 }  // namespace tilora

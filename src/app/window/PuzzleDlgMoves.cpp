@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Moves that do not come from the board: undo and redo, and the hint. Each one slides a
-// block through the same steps as a double click.
+// Every move goes through one entry with one rule: the mouse, the arrow keys, a screen
+// reader's action, undo and redo, and the hint.
 #include "app/window/PuzzleDlg.h"
 
 #include <QAction>
@@ -8,8 +8,6 @@
 
 #include "app/boardview/BoardView.h"
 #include "app/hint/Hinter.h"
-#include "app/prompts/Messages.h"
-#include "app/prompts/Prompter.h"
 
 namespace tilora {
 
@@ -18,42 +16,66 @@ void CPuzzleDlg::ConnectMoves()
     connect(m_menu.undo, &QAction::triggered, this, &CPuzzleDlg::OnUndo);
     connect(m_menu.redo, &QAction::triggered, this, &CPuzzleDlg::OnRedo);
     connect(m_menu.hint, &QAction::triggered, this, &CPuzzleDlg::OnHint);
-    const auto mayMove = [this] {
-        const QWidget* modal = QApplication::activeModalWidget();
-        return m_bPlaying && !m_bPaused && !m_prompts.Open() && (!modal || modal == this);
-    };
-    m_hints = new Hinter({[this]() -> const Board& { return m_board; }, mayMove,
-                          [this](CellPos cell) { SlideBlock(cell, MoveKind::Hint); }},
-                         this);
+    connect(m_client, &BoardView::pointChosen, this, [this](QPoint point) { MoveBlockAt(point.x(), point.y()); });
+    connect(m_client, &BoardView::cellChosen, this, [this](CellPos cell) { MoveBlock(cell, MoveKind::Player); });
+    m_hints = new Hinter(this);
+    // Queued: the hint's move is made after the hinter has returned, never inside it.
+    connect(m_hints, &Hinter::moveFound, this, &CPuzzleDlg::OnHintMove, Qt::QueuedConnection);
 }
 
-bool CPuzzleDlg::SlideBlock(CellPos cell, MoveKind kind)
+bool CPuzzleDlg::MayMove() const
 {
+    const QWidget* modal = QApplication::activeModalWidget();
+    return m_bPlaying && !m_bPaused && !m_prompts.Open() && (!modal || modal == this);
+}
+
+bool CPuzzleDlg::CanSlide(CellPos cell) const
+{
+    return MayMove() && m_board.BlankNeighbour(cell).has_value();
+}
+
+void CPuzzleDlg::MoveBlockAt(int x, int y)
+{
+    if (const auto cell = m_board.CellForMove(x, y))
+        MoveBlock(*cell, MoveKind::Player);
+}
+
+bool CPuzzleDlg::MoveBlock(CellPos cell, MoveKind kind)
+{
+    if (!MayMove())
+        return false;
     const auto blank = m_board.BlankNeighbour(cell);
     if (!blank)
         return false;
     m_board.Slide(cell, *blank);
     m_client->RedrawMove(cell, *blank);
-    if (kind != MoveKind::Hint)
-        m_hints->PlayerMoved();
     switch (kind) {
     case MoveKind::Hint:
-        m_hints->Followed();
         m_history.Record({cell, *blank});
+        m_hints->Followed(m_board);
         break;
     case MoveKind::Player:
         m_history.Record({cell, *blank});
+        m_hints->PlayerMoved();
         break;
     case MoveKind::Undo:
         m_history.StepBack();
+        m_hints->PlayerMoved();
         break;
     case MoveKind::Redo:
         m_history.StepForward();
+        m_hints->PlayerMoved();
         break;
     }
     if (m_board.IsSolved())
         Victory();
     return true;
+}
+
+void CPuzzleDlg::OnHintMove(const Board& board, CellPos cell)
+{
+    if (!m_board.SameCells(board) || !MoveBlock(cell, MoveKind::Hint))
+        m_hints->Declined();
 }
 
 void CPuzzleDlg::ForgetMoves()
@@ -64,39 +86,28 @@ void CPuzzleDlg::ForgetMoves()
 
 void CPuzzleDlg::OnUndo()
 {
-    if (!m_bPlaying || m_bPaused)
-        return;
     const auto move = m_history.LastMade();
     // The block went from `from` to `to`; it goes back only into the blank it left.
     if (move && m_board.BlankNeighbour(move->to) == move->from)
-        SlideBlock(move->to, MoveKind::Undo);
+        MoveBlock(move->to, MoveKind::Undo);
 }
 
 void CPuzzleDlg::OnRedo()
 {
-    if (!m_bPlaying || m_bPaused)
-        return;
     const auto move = m_history.NextUndone();
     if (move && m_board.BlankNeighbour(move->from) == move->to)
-        SlideBlock(move->from, MoveKind::Redo);
+        MoveBlock(move->from, MoveKind::Redo);
 }
 
 void CPuzzleDlg::OnHint()
 {
-    if (m_bPlaying && !m_bPaused)
-        m_hints->Ask();
+    if (MayMove())
+        m_hints->Ask(m_board);
 }
 
 bool CPuzzleDlg::Helped() const
 {
     return m_hints->Helped();
-}
-
-void CPuzzleDlg::reject()
-{
-    if (m_bPlaying && m_env.prompter.Ask(this, messages::ConfirmExit()) != QMessageBox::Yes)
-        return;
-    QDialog::reject();
 }
 
 }  // namespace tilora

@@ -4,8 +4,8 @@
 
 #include <QFile>
 
-#include "app/prompts/FileFilter.h"
 #include "app/hint/Hinter.h"
+#include "app/prompts/FileFilter.h"
 #include "app/prompts/Prompter.h"
 #include "app/prompts/SaveGameMessages.h"
 #include "savegame/SavedGameFile.h"

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "PuzzleFixture.h"
+#include "app/window/WindowZoom.h"
 #include "scores/ScoreKeys.h"
 
 namespace tilora::test {
@@ -66,6 +67,12 @@ TEST_F(BoardViewTest, TheTableNamesEveryCellAfterItsBlockRowAndColumn)
     EXPECT_EQ(Name(2, 3), QStringLiteral("Block 11, row 3, column 4"));
     EXPECT_EQ(Name(3, 3), QStringLiteral("Block 12, row 4, column 4"));
     EXPECT_EQ(Name(2, 2), QStringLiteral("Blank, row 3, column 3"));
+    // The table's focus is the blank's cell, where the arrows act.
+    const auto focused = [this] { return Find(QAccessible::queryAccessibleInterface(window.get()), QAccessible::Table)->focusChild(); };
+    window->ClientArea()->setFocus();
+    EXPECT_EQ(focused(), Table()->cellAt(2, 2));
+    SetRows({{1, 2, 3, 16}, {5, 6, 7, 4}, {9, 10, 11, 8}, {13, 14, 15, 12}});
+    EXPECT_EQ(focused(), Table()->cellAt(0, 3));
     window->OnPauseRestart();
     EXPECT_EQ(Name(2, 3), QStringLiteral("Game paused")) << "a pause shows no positions";
 }
@@ -137,7 +144,7 @@ TEST_F(BoardViewTest, TheBoardHasTheKeysAtStartAfterADialogAndAfterAClick)
 TEST_F(BoardViewTest, NumbersOnBlocksBoxTheNumberInTheCornerAndAreRemembered)
 {
     for (const int zoom : {100, 200}) {
-        window->ZoomTo(zoom, false);
+        window->Zooming().ZoomTo(zoom, false);
         const QImage off = Client();
         window->Menu().numbers->trigger();
         const QImage on = Client();

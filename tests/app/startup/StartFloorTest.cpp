@@ -6,9 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "PuzzleFixture.h"
 #include "app/startup/Application.h"
 #include "support/ScriptedPrompter.h"
-#include "PuzzleFixture.h"
 
 namespace tilora::test {
 namespace {

@@ -16,9 +16,8 @@
 #include "AllMessages.h"
 #include "PuzzleFixture.h"
 #include "app/dialogs/AboutDlg.h"
-#include "app/dialogs/DialogUnits.h"
-#include "app/dialogs/InstructionsDlg.h"
 #include "app/dialogs/BlocksDlg.h"
+#include "app/dialogs/InstructionsDlg.h"
 #include "app/dialogs/LevelDlg.h"
 #include "app/prompts/Messages.h"
 #include "app/prompts/PictureMessages.h"
@@ -28,6 +27,7 @@
 #include "display/PaintGeometry.h"
 #include "scores/BestScoresDlg.h"
 #include "scores/HighScoreDlg.h"
+#include "ui/DialogUnits.h"
 
 namespace tilora::test {
 namespace {

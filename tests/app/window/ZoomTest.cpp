@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "PuzzleFixture.h"
+#include "app/window/WindowZoom.h"
 #include "app/window/ZoomSteps.h"
 #include "scores/ScoreKeys.h"
 
@@ -132,8 +133,8 @@ TEST_F(ZoomTest, ResizeByTheWindowManagerPicksTheLargestZoomThatFits)
     }
     // The pictures are remade, and the zoom kept, once the size has settled.
     window->resize(QSize(700, 500 + bar));
-    EXPECT_TRUE(window->ResizeSettling());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->ResizeSettling(); }, 2000));
+    EXPECT_TRUE(window->Zooming().Settling());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->Zooming().Settling(); }, 2000));
     EXPECT_EQ(StoredZoom(), "151");
 }
 
@@ -149,7 +150,7 @@ TEST_F(ZoomTest, PointsMapToTheGamePixelDrawnUnderThemRoundedDown)
     };
     for (const Case& c : {Case{125, 99.9, 0}, Case{125, 100.0, 2}, Case{150, 119.9, 0}, Case{150, 120.0, 2},
                           Case{150, 119.5, 0}, Case{100, 79.9, 0}, Case{100, 80.0, 2}}) {
-        window->ZoomTo(c.zoom, false);
+        window->Zooming().ZoomTo(c.zoom, false);
         ASSERT_EQ(window->Zoom(), c.zoom);
         window->Deal();
         SetRows({{16, 2, 3, 4}, {1, 5, 6, 7}, {8, 9, 10, 11}, {12, 13, 14, 15}});

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include "board/Board.h"
+
+namespace tilora {
+
+struct PaintState;
+
+// What a screen reader is told of the board, in the player's language.
+
+// The name of `cell`: "Block 7, row 2, column 3", the blank as the blank; on the title
+// and pause screens the screen's state, without positions.
+QString CellName(const PaintState& state, CellPos cell);
+// What is said after the block on `from` slid into `to`.
+QString MoveAnnouncement(const Board& board, CellPos from, CellPos to);
+// The text said after the solving move.
+QString SolvedAnnouncement();
+
+}  // namespace tilora
