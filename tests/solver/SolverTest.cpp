@@ -111,7 +111,7 @@ TEST(SolverTest, StopRequestEndsTheSearchQuickly)
 {
     using namespace std::chrono;
     const PatternDatabases& databases = Databases();
-    const Board board = Dealt(10, 7, 100);
+    const Board board = Dealt(10, 8, 100);
     for (const int delayMs : {0, 1, 5, 20}) {
         std::stop_source stop;
         if (delayMs == 0)
