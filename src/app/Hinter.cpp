@@ -31,10 +31,9 @@ Hinter::~Hinter()
         m_thread.join();
 }
 
-void Hinter::Prepare(const Board& board)
+bool Hinter::TablesAsked() const
 {
-    if (board.GridSize() == 4)
-        m_tables->Prepare();
+    return m_tables->Asked();
 }
 
 void Hinter::Ask()

@@ -47,9 +47,8 @@ public:
 
     // Replaces the search, for tests.
     void SetSearch(Search search) { m_search = std::move(search); }
-    // A new game on `board`: a 4 x 4 game gets the tables ready in the background while
-    // the player looks at the board.
-    void Prepare(const Board& board);
+    // True once a hint asked for the tables: a deal alone never does.
+    bool TablesAsked() const;
 
     // The player pressed Hint.
     void Ask();
