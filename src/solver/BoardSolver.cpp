@@ -22,7 +22,7 @@ struct FiveTry {
     int quarters;
     std::uint64_t maxNodes;
 };
-constexpr std::array<FiveTry, 4> kFiveTries{{{6, 8'000'000}, {7, 4'000'000}, {8, 2'000'000}, {12, 1'000'000}}};
+constexpr std::array<FiveTry, 4> kFiveTries{{{6, 6'000'000}, {7, 3'000'000}, {8, 2'000'000}, {12, 1'000'000}}};
 
 // The blank's cell and the cells of the one or two tiles being brought home.
 using State = std::array<int, 3>;
