@@ -23,7 +23,8 @@ struct FiveTry {
     int quarters;
     std::uint64_t maxNodes;
 };
-constexpr std::array<FiveTry, 5> kFiveTries{{{6, 6'000'000}, {7, 3'000'000}, {8, 2'000'000}, {10, 1'000'000}, {16, 1'000'000}}};
+constexpr std::array<FiveTry, 5> kFiveTries{
+    {{6, 6'000'000}, {7, 3'000'000}, {8, 2'000'000}, {10, 1'000'000}, {16, 1'000'000}}};
 
 // The blank's cell and the cells of the one or two tiles being brought home.
 using State = std::array<int, 3>;
@@ -81,7 +82,6 @@ public:
     const std::vector<CellPos>& Moves() const { return m_moves; }
     // The states the searches of the reduction took from their queues.
     std::uint64_t Expanded() const { return m_expanded; }
-
 
 private:
     int Cells() const { return m_n * m_n; }

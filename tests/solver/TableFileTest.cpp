@@ -21,7 +21,8 @@ namespace fs = std::filesystem;
 
 // A scratch folder, removed with what it holds.
 struct Scratch {
-    Scratch() : path(fs::temp_directory_path() / ("tilora-tables-" + std::to_string(::getpid()) + "-" + std::to_string(++count)))
+    Scratch()
+        : path(fs::temp_directory_path() / ("tilora-tables-" + std::to_string(::getpid()) + "-" + std::to_string(++count)))
     {
         fs::remove_all(path);
         fs::create_directories(path);
