@@ -239,9 +239,7 @@ bool WriteTableFile(const std::filesystem::path& file, const PatternDatabases& t
 ObtainedTables ObtainTables(const TableFolders& folders, std::stop_token stop, const TableBuild& build)
 {
     ObtainedTables result;
-    const auto refused = [&result](const std::filesystem::path& file, const std::string& why) {
-        result.note += (result.note.empty() ? "" : "; ") + Describe(file, "refused, " + why);
-    };
+    const auto note = [&result](const std::string& text) { result.note += (result.note.empty() ? "" : "; ") + text; };
     std::vector<std::filesystem::path> files;
     for (const auto& folder : folders.installed)
         files.push_back(folder / kTableFileName);
@@ -256,30 +254,26 @@ ObtainedTables ObtainTables(const TableFolders& folders, std::stop_token stop, c
             result.file = file;
             return result;
         }
-        refused(file, why);
+        note(Describe(file, "refused, " + why));
     }
 
     const auto buildNow = [&build, &stop]() -> std::shared_ptr<const PatternDatabases> {
         auto tables = build ? build(stop) : std::make_shared<const PatternDatabases>(stop);
         return tables && tables->Complete() ? tables : nullptr;
     };
+    const auto inMemory = [&](const std::string& why) {
+        note(why + ": the tables are built in memory for this run only");
+        result.tables = buildNow();
+        return result;
+    };
     std::error_code error;
-    if (folders.cache.empty() || (std::filesystem::create_directories(folders.cache, error), error)) {
-        result.note += (result.note.empty() ? "" : "; ") + std::string("no cache folder")
-                       + (error ? " (" + folders.cache.string() + ": " + error.message() + ")" : "")
-                       + ": the tables are built in memory for this run only";
-        result.tables = buildNow();
-        return result;
-    }
+    if (folders.cache.empty())
+        return inMemory("no cache folder");
+    if (std::filesystem::create_directories(folders.cache, error); error)
+        return inMemory(Describe(folders.cache, error.message()));
     const FileLock lock(folders.cache / "hint-tables.lock");
-    if (!lock.Opened() || !lock.Acquire(stop)) {
-        if (stop.stop_requested())
-            return {};
-        result.note += (result.note.empty() ? "" : "; ") + Describe(folders.cache, "cannot be locked")
-                       + ": the tables are built in memory for this run only";
-        result.tables = buildNow();
-        return result;
-    }
+    if (!lock.Opened() || !lock.Acquire(stop))
+        return stop.stop_requested() ? ObtainedTables{} : inMemory(Describe(folders.cache, "cannot be locked"));
     // Another process may have written the file while this one waited for the lock.
     const std::filesystem::path file = folders.cache / kTableFileName;
     std::string why;
@@ -291,8 +285,7 @@ ObtainedTables ObtainTables(const TableFolders& folders, std::stop_token stop, c
     if (!result.tables)
         return {};
     if (!WriteTableFile(file, *result.tables, why)) {
-        result.note += (result.note.empty() ? "" : "; ") + Describe(file, "cannot be written, " + why)
-                       + ": the tables are built in memory for this run only";
+        note(Describe(file, "cannot be written, " + why) + ": the tables are kept in memory for this run only");
         return result;
     }
     // The file's pages are shared and can be dropped; the built copy is private memory.
@@ -300,7 +293,7 @@ ObtainedTables ObtainTables(const TableFolders& folders, std::stop_token stop, c
         result.tables = std::move(mapped);
         result.file = file;
     }
-    result.note += (result.note.empty() ? "" : "; ") + Describe(file, "built and written");
+    note(Describe(file, "built and written"));
     return result;
 }
 
