@@ -20,7 +20,7 @@ bool IsSolvable(const Board& board);
 // A complete solution of `board`: the cells whose blocks slide into the blank, one per
 // move, in order. A 4 x 4 board is solved in the fewest moves; a 5 x 5 board by weighted
 // searches of growing weight, each limited in the positions it may search, whose solution
-// is at most 1.5 times the fewest for most boards and 4 times for nearly all others (see
+// is at most 1.5 times the fewest for most boards and 3 times for nearly all others (see
 // FiveSolver.h); past all of them, line by line as below. A larger board first has its top row and left column put in
 // place, then the top row and left column of what is left, until a 5 x 5 board remains,
 // which is then solved as one. Nothing for a board that cannot be solved or a grid

@@ -38,30 +38,21 @@ constexpr int kQuarter = 4;
 
 FiveSolver::FiveSolver(const PatternDatabases& databases)
 {
-    std::array<TileSlot, kFiveCells + 1> slots{};
-    for (int g = 0; g < kFivePatterns; ++g) {
-        m_tables[g] = databases.FiveTable(g);
-        for (int k = 0; k < kFivePartition[g].size; ++k)
-            slots[kFivePartition[g].tiles[k]] = {g, 5 * k};
+    for (int w = 0; w < kFivePartitionCount; ++w) {
+        std::array<TileSlot, kFiveCells + 1> slots{};
+        for (int g = 0; g < kFivePatterns; ++g)
+            for (int k = 0; k < kFivePartitions[w][g].size; ++k)
+                slots[kFivePartitions[w][g].tiles[k]] = {g, 5 * k};
+        for (int v = 2 * w; v < 2 * w + 2; ++v)
+            for (int g = 0; g < kFivePatterns; ++g)
+                m_tables[v][g] = databases.FiveTable(w, g);
+        // The mirror view keeps the board's tile numbers at mirrored places and looks each
+        // up as the tile it stands for there.
+        for (int tile = 1; tile <= kFiveCells; ++tile) {
+            m_slots[2 * w][tile] = slots[tile];
+            m_slots[2 * w + 1][tile] = slots[MirrorTile(tile)];
+        }
     }
-    for (int tile = 1; tile <= kFiveCells; ++tile) {
-        m_slots[tile] = slots[tile];
-        m_mirrorSlots[tile] = slots[MirrorTile(tile)];
-    }
-}
-
-FiveSolver::View FiveSolver::Look(const std::array<int, kFiveCells>& tiles,
-                                  const std::array<TileSlot, kFiveCells + 1>& slots) const
-{
-    View view;
-    for (int p = 0; p < kFiveCells; ++p) {
-        const TileSlot slot = slots[tiles[p]];
-        if (slot.pattern >= 0)
-            view.places[slot.pattern] |= static_cast<std::uint32_t>(p) << slot.shift;
-    }
-    for (int g = 0; g < kFivePatterns; ++g)
-        view.sum += m_tables[g][view.places[g]];
-    return view;
 }
 
 std::optional<std::vector<int>> FiveSolver::Solve(const std::array<int, kFiveCells>& tiles, int quarters,
@@ -69,18 +60,24 @@ std::optional<std::vector<int>> FiveSolver::Solve(const std::array<int, kFiveCel
 {
     m_tiles = tiles;
     m_blank = static_cast<int>(std::find(tiles.begin(), tiles.end(), kFiveCells) - tiles.begin());
-    // The mirror view keeps the board's tile numbers at mirrored places and looks each up
-    // as the tile it stands for there.
-    std::array<int, kFiveCells> mirrored{};
-    for (int p = 0; p < kFiveCells; ++p)
-        mirrored[Mirror(p)] = tiles[p];
-    m_own = Look(tiles, m_slots);
-    m_mirror = Look(mirrored, m_mirrorSlots);
+    int estimate = 0;
+    for (int v = 0; v < kViews; ++v) {
+        View& view = m_views[v];
+        view = {};
+        for (int p = 0; p < kFiveCells; ++p) {
+            const TileSlot slot = m_slots[v][tiles[p]];
+            if (slot.pattern >= 0)
+                view.places[slot.pattern] |= static_cast<std::uint32_t>(v % 2 ? Mirror(p) : p) << slot.shift;
+        }
+        for (int g = 0; g < kFivePatterns; ++g)
+            view.sum += m_tables[v][g][view.places[g]];
+        estimate = std::max(estimate, view.sum);
+    }
     m_quarters = quarters;
     m_path.clear();
     m_maxNodes = m_nodes + maxNodes;
     m_stop = std::move(stop);
-    for (int bound = m_quarters * std::max(m_own.sum, m_mirror.sum);;) {
+    for (int bound = m_quarters * estimate;;) {
         m_nextBound = kInfinity;
         const Outcome outcome = Search(0, bound, -1);
         if (outcome == Outcome::Found)
@@ -91,17 +88,25 @@ std::optional<std::vector<int>> FiveSolver::Solve(const std::array<int, kFiveCel
     }
 }
 
-void FiveSolver::Move(View& view, const TileSlot& slot, int from, int to) const
+int FiveSolver::Move(Views& views, int tile, int from, int to) const
 {
-    const std::uint8_t* table = m_tables[slot.pattern];
-    const std::uint32_t places = view.places[slot.pattern] ^ (static_cast<std::uint32_t>(from ^ to) << slot.shift);
-    view.sum += table[places] - table[view.places[slot.pattern]];
-    view.places[slot.pattern] = places;
+    int estimate = 0;
+    for (int v = 0; v < kViews; ++v) {
+        View& view = views[v];
+        const TileSlot slot = m_slots[v][tile];
+        const std::uint8_t* table = m_tables[v][slot.pattern];
+        const int moved = v % 2 ? Mirror(from) ^ Mirror(to) : from ^ to;
+        const std::uint32_t places = view.places[slot.pattern] ^ (static_cast<std::uint32_t>(moved) << slot.shift);
+        view.sum += table[places] - table[view.places[slot.pattern]];
+        view.places[slot.pattern] = places;
+        estimate = std::max(estimate, view.sum);
+    }
+    return estimate;
 }
 
 FiveSolver::Outcome FiveSolver::Search(int depth, int bound, int previousBlank)
 {
-    if (m_own.sum == 0)
+    if (m_views[0].sum == 0)
         return Outcome::Found;  // every group is home, so every tile is
     if (++m_nodes > m_maxNodes || ((m_nodes & kStopCheckMask) == 0 && m_stop.stop_requested()))
         return Outcome::Stopped;
@@ -110,11 +115,8 @@ FiveSolver::Outcome FiveSolver::Search(int depth, int bound, int previousBlank)
         if (to < 0 || to == previousBlank)
             continue;
         const int tile = m_tiles[to];
-        const View own0 = m_own;
-        const View mirror0 = m_mirror;
-        Move(m_own, m_slots[tile], to, here);
-        Move(m_mirror, m_mirrorSlots[tile], Mirror(to), Mirror(here));
-        const int f = (depth + 1) * kQuarter + m_quarters * std::max(m_own.sum, m_mirror.sum);
+        const Views before = m_views;
+        const int f = (depth + 1) * kQuarter + m_quarters * Move(m_views, tile, to, here);
         if (f > bound) {
             m_nextBound = std::min(m_nextBound, f);
         } else {
@@ -130,8 +132,7 @@ FiveSolver::Outcome FiveSolver::Search(int depth, int bound, int previousBlank)
             m_tiles[here] = kFiveCells;
             m_blank = here;
         }
-        m_own = own0;
-        m_mirror = mirror0;
+        m_views = before;
     }
     return Outcome::Deeper;
 }

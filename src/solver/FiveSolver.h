@@ -12,8 +12,9 @@
 namespace tilora::solver {
 
 // Near-shortest solutions of the 5 x 5 board by weighted iterative-deepening A*: a board
-// is entered while g + w * h stays within the bound, h being the larger of the 5 x 5
-// databases' sum for the board and for its mirror image about the main diagonal. As h
+// is entered while g + w * h stays within the bound, h being the largest of the 5 x 5
+// databases' sums over both partitions, for the board and for its mirror image about the
+// main diagonal. As h
 // never overestimates, no solution found is longer than w times the shortest; the weight
 // trades that bound for the positions searched. Optimal search is out of reach here: the
 // shortest solutions of random 5 x 5 boards take hours to prove.
@@ -39,19 +40,20 @@ private:
         int sum = 0;
     };
 
-    Outcome Search(int depth, int bound, int previousBlank);
-    View Look(const std::array<int, kFiveCells>& tiles, const std::array<TileSlot, kFiveCells + 1>& slots) const;
-    // Moves the tile's place in the view from `from` to `to`.
-    void Move(View& view, const TileSlot& slot, int from, int to) const;
+    // Each partition's view of the board and of its mirror image, in turn.
+    static constexpr int kViews = 2 * kFivePartitionCount;
+    using Views = std::array<View, kViews>;
 
-    std::array<const std::uint8_t*, kFivePatterns> m_tables{};
-    std::array<TileSlot, kFiveCells + 1> m_slots{};
-    std::array<TileSlot, kFiveCells + 1> m_mirrorSlots{};
+    Outcome Search(int depth, int bound, int previousBlank);
+    // The views' largest sum after the tile at `from` moved to `to`.
+    int Move(Views& views, int tile, int from, int to) const;
+
+    std::array<std::array<const std::uint8_t*, kFivePatterns>, kViews> m_tables{};
+    std::array<std::array<TileSlot, kFiveCells + 1>, kViews> m_slots{};
     std::array<int, kFiveCells> m_tiles{};
     int m_blank = 0;
     int m_quarters = 4;
-    View m_own;
-    View m_mirror;
+    Views m_views{};
     std::vector<int> m_path;
     int m_nextBound = 0;
     std::uint64_t m_nodes = 0;

@@ -43,8 +43,9 @@ std::vector<PatternDatabase> BuildAll(const std::stop_token& stop)
     rest.reserve(kTableCount);
     for (int g = 1; g < kPatterns; ++g)
         rest.emplace_back(kPartition[g], kSide, stop);
-    for (const Pattern& pattern : kFivePartition)
-        rest.emplace_back(pattern, kFiveSide, stop);
+    for (const auto& partition : kFivePartitions)
+        for (const Pattern& pattern : partition)
+            rest.emplace_back(pattern, kFiveSide, stop);
     std::vector<PatternDatabase> all;
     all.reserve(kTableCount);
     all.push_back(first.get());

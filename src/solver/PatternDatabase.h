@@ -58,29 +58,44 @@ struct TileSlot {
 inline constexpr int kFiveSide = 5;
 inline constexpr int kFiveCells = kFiveSide * kFiveSide;
 
-// The 5 x 5 board's tiles in six groups of four: small enough that every group's table
-// takes 1 MiB and builds in a fraction of a second. No group's mirror image about the
-// main diagonal is a group, so that the mirror's lookup adds to the board's own.
+// The 5 x 5 board's tiles in six groups of four, in two ways: small enough that every
+// group's table takes 1 MiB and builds in a fraction of a second. The search takes the
+// largest of the sums over both ways, for the board and for its mirror image about the
+// main diagonal; no group's mirror image is a group of either way, and the ways cut the
+// board differently (blocks of two by two against columns and pairs of columns), so that
+// each lookup can add to the others.
 inline constexpr int kFivePatterns = 6;
-inline constexpr std::array<Pattern, kFivePatterns> kFivePartition{{
-    {{1, 2, 6, 7}, 4},
-    {{3, 4, 5, 8}, 4},
-    {{9, 10, 14, 15}, 4},
-    {{11, 12, 16, 17}, 4},
-    {{13, 18, 19, 20}, 4},
-    {{21, 22, 23, 24}, 4},
+inline constexpr int kFivePartitionCount = 2;
+inline constexpr std::array<std::array<Pattern, kFivePatterns>, kFivePartitionCount> kFivePartitions{{
+    {{
+        {{1, 2, 6, 7}, 4},
+        {{3, 4, 5, 8}, 4},
+        {{9, 10, 14, 15}, 4},
+        {{11, 12, 16, 17}, 4},
+        {{13, 18, 19, 20}, 4},
+        {{21, 22, 23, 24}, 4},
+    }},
+    {{
+        {{1, 6, 11, 16}, 4},
+        {{2, 3, 7, 8}, 4},
+        {{4, 5, 9, 10}, 4},
+        {{12, 13, 17, 18}, 4},
+        {{14, 15, 19, 20}, 4},
+        {{21, 22, 23, 24}, 4},
+    }},
 }};
 
 // Every table, the 4 x 4 groups' first and the 5 x 5 groups' after, and the bytes each
 // takes: one byte for each value of the group's places, four bits a tile on 4 x 4 and
 // five on 5 x 5.
-inline constexpr int kTableCount = kPatterns + kFivePatterns;
+inline constexpr int kTableCount = kPatterns + kFivePartitionCount * kFivePatterns;
 inline constexpr std::array<std::size_t, kTableCount> kTableBytes = [] {
     std::array<std::size_t, kTableCount> result{};
     for (int g = 0; g < kPatterns; ++g)
         result[g] = std::size_t{1} << (4 * kPartition[g].size);
-    for (int g = 0; g < kFivePatterns; ++g)
-        result[kPatterns + g] = std::size_t{1} << (5 * kFivePartition[g].size);
+    for (int w = 0; w < kFivePartitionCount; ++w)
+        for (int g = 0; g < kFivePatterns; ++g)
+            result[kPatterns + w * kFivePatterns + g] = std::size_t{1} << (5 * kFivePartitions[w][g].size);
     return result;
 }();
 
@@ -133,8 +148,8 @@ public:
 
     // The table of 4 x 4 group g, indexed by its places.
     const std::uint8_t* Table(int g) const { return m_tables[g]; }
-    // The table of 5 x 5 group g, indexed by its places.
-    const std::uint8_t* FiveTable(int g) const { return m_tables[kPatterns + g]; }
+    // The table of group g of the 5 x 5 partition w, indexed by its places.
+    const std::uint8_t* FiveTable(int w, int g) const { return m_tables[kPatterns + w * kFivePatterns + g]; }
     const Tables& All() const { return m_tables; }
 
     static std::size_t Bytes();

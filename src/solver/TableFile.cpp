@@ -59,9 +59,10 @@ std::uint64_t Layout()
         for (int k = 0; k < pattern.size; ++k)
             mix(static_cast<std::uint64_t>(pattern.tiles[k]));
     mix(kSide);
-    for (const Pattern& pattern : kFivePartition)
-        for (int k = 0; k < pattern.size; ++k)
-            mix(static_cast<std::uint64_t>(pattern.tiles[k]));
+    for (const auto& partition : kFivePartitions)
+        for (const Pattern& pattern : partition)
+            for (int k = 0; k < pattern.size; ++k)
+                mix(static_cast<std::uint64_t>(pattern.tiles[k]));
     mix(kFiveSide);
     return hash;
 }
