@@ -16,10 +16,12 @@ namespace tilora::bench {
 // solvable board.
 std::optional<std::vector<Board>> ReadBoards(std::istream& in, std::string& error);
 
-// Solves each board from scratch, the 4 x 4 tables built once beforehand, and prints a line
-// per board and a summary to stdout. A board's time is the processor time of the solving
-// thread, which other work on the machine does not inflate; the tables' time is the wall
-// time of their build on two threads. Returns the program's exit status.
+// Solves each board from scratch, the tables obtained once beforehand as the game obtains
+// them (mapped from their file, or built and cached), and prints a line per board and a
+// summary to stdout. A board's time is the processor time of the solving thread, which
+// other work on the machine does not inflate; the tables' time is the wall time of
+// obtaining them; the load time is that of mapping and verifying their file afresh, and
+// the mapped size the file's. Returns the program's exit status.
 int RunBoards(const std::vector<Board>& boards);
 
 }  // namespace tilora::bench

@@ -12,6 +12,7 @@ set(expected
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
   share/man/man6/tilora.6.gz
+  share/tilora/hint-tables.bin
   share/doc/tilora/copyright
   share/doc/tilora/changelog.gz)
 foreach(size 16 32 48 64 128 256)

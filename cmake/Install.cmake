@@ -33,12 +33,21 @@ add_custom_command(OUTPUT ${TILORA_CHANGELOG}
 add_custom_target(tilora_docs ALL DEPENDS ${TILORA_MAN_PAGE} ${TILORA_CHANGELOG})
 add_dependencies(tilora tilora_docs)
 
+# The hint's tables, built once here and installed in the game's data folder, so that no
+# player's first hint waits for their build (src/solver/TableFile.h).
+set(TILORA_TABLE_FILE ${PROJECT_BINARY_DIR}/hint-tables.bin)
+add_custom_command(OUTPUT ${TILORA_TABLE_FILE}
+                   COMMAND tilora_tables ${TILORA_TABLE_FILE}
+                   DEPENDS tilora_tables VERBATIM)
+add_custom_target(tilora_table_file ALL DEPENDS ${TILORA_TABLE_FILE})
+
 # The program finds Qt in the system library folders; no run path is needed.
 set_target_properties(tilora PROPERTIES INSTALL_RPATH "")
 install(TARGETS tilora RUNTIME DESTINATION ${TILORA_INSTALL_GAMESDIR})
 install(FILES ${TILORA_DESKTOP_DIR}/${TILORA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_BINARY_DIR}/${TILORA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${TILORA_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${TILORA_TABLE_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/tilora)
 install(FILES ${TILORA_PACKAGING_DIR}/copyright ${TILORA_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tilora)
 
 # The icon in the hicolor theme, one image per size, so that menus and docks never scale.

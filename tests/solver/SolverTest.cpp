@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <future>
+#include <map>
+#include <numeric>
 #include <thread>
 #include <vector>
 
 #include "board/CrtRandom.h"
 #include "board/Deal.h"
 #include "solver/BoardSolver.h"
+#include "solver/FiveSolver.h"
 #include "solver/HintPlan.h"
 #include "solver/PatternDatabase.h"
+#include "SharedTables.h"
 
 namespace tilora::solver {
 namespace {
@@ -48,11 +53,9 @@ bool Play(Board& board, const std::vector<CellPos>& moves)
     return true;
 }
 
-// The databases take a second or so to build; one set serves every test of this program.
 const PatternDatabases& Databases()
 {
-    static const PatternDatabases databases;
-    return databases;
+    return *SharedTables();
 }
 
 // A 4 x 4 board is solved in the fewest moves. The lengths were worked out once by a
@@ -89,6 +92,81 @@ TEST(SolverTest, FourByFourBoardsAreSolvedInTheFewestMoves)
     }
 }
 
+// Every board within `depth` moves of solved on an n x n board (tiles in reading order, n * n
+// the blank), with its fewest moves, counted breadth-first from the solved board.
+template <int N>
+std::map<std::array<int, N * N>, int> Around(int depth)
+{
+    std::array<int, N * N> solved{};
+    std::iota(solved.begin(), solved.end(), 1);
+    std::map<std::array<int, N * N>, int> found{{solved, 0}};
+    std::vector<std::array<int, N * N>> layer{solved};
+    for (int d = 1; d <= depth; ++d) {
+        std::vector<std::array<int, N * N>> next;
+        for (const auto& tiles : layer) {
+            const int blank = static_cast<int>(std::find(tiles.begin(), tiles.end(), N * N) - tiles.begin());
+            for (const int step : {-N, -1, 1, N}) {
+                const int to = blank + step;
+                if (to < 0 || to >= N * N || ((step == 1 || step == -1) && to / N != blank / N))
+                    continue;
+                auto moved = tiles;
+                std::swap(moved[blank], moved[to]);
+                if (found.emplace(moved, d).second)
+                    next.push_back(moved);
+            }
+        }
+        layer.swap(next);
+    }
+    return found;
+}
+
+// The solutions are the shortest, checked against a count independent of the databases:
+// every 4 x 4 board within 12 moves of solved gets a solution of its exact distance, and
+// so does every 5 x 5 board within 8 moves from the 5 x 5 search unweighted. A database
+// entry one too high anywhere near solved shows up as a longer solution.
+TEST(SolverTest, SolutionsNearSolvedAreAsShortAsABreadthFirstCount)
+{
+    int longer = 0;
+    for (const auto& [tiles, distance] : Around<4>(12)) {
+        const auto moves = SolveBoard(FourByFour(tiles), Databases());
+        longer += !moves || static_cast<int>(moves->size()) != distance;
+    }
+    EXPECT_EQ(longer, 0) << "4 x 4 boards not solved in their fewest moves";
+    FiveSolver five(Databases());
+    longer = 0;
+    for (const auto& [tiles, distance] : Around<5>(8)) {
+        const auto moves = five.Solve(tiles, 4, 1'000'000);
+        longer += !moves || static_cast<int>(moves->size()) != distance;
+    }
+    EXPECT_EQ(longer, 0) << "5 x 5 boards not solved in their fewest moves";
+}
+
+// Published random 5 x 5 instances (Korf and Felner, 2002), turned half round to this
+// board's layout, each solved within 1.25 times its published shortest length.
+TEST(SolverTest, FiveByFiveBoardsAreSolvedNearTheShortest)
+{
+    struct Case {
+        std::array<int, 25> tiles;
+        std::size_t shortest;
+    };
+    const std::vector<Case> cases{
+        {{7, 5, 3, 1, 14, 19, 13, 17, 2, 16, 4, 23, 6, 10, 21, 18, 20, 22, 25, 12, 8, 11, 15, 9, 24}, 100},
+        {{11, 2, 21, 15, 3, 9, 16, 17, 23, 14, 4, 20, 19, 1, 6, 25, 5, 18, 22, 10, 8, 12, 7, 13, 24}, 97},
+        {{25, 13, 19, 18, 2, 4, 16, 12, 24, 15, 3, 21, 8, 23, 1, 20, 5, 9, 6, 22, 11, 7, 17, 14, 10}, 106},
+        {{6, 7, 23, 2, 5, 15, 18, 19, 10, 4, 9, 12, 3, 21, 20, 25, 11, 13, 14, 24, 1, 17, 16, 8, 22}, 81},
+    };
+    for (const Case& c : cases) {
+        Board board;
+        board.SetGridSize(5);
+        for (int p = 0; p < 25; ++p)
+            board.SetCell(p / 5, p % 5, c.tiles[p]);
+        const auto moves = SolveBoard(board, Databases());
+        ASSERT_TRUE(moves.has_value()) << "shortest " << c.shortest;
+        EXPECT_LE(moves->size() * 4, c.shortest * 5) << "shortest " << c.shortest;
+        EXPECT_TRUE(Play(board, *moves) && board.IsSolved()) << "shortest " << c.shortest;
+    }
+}
+
 // Every size the game deals is solved, from many deals, by legal slides alone.
 TEST(SolverTest, DealtBoardsOfEverySizeAreSolved)
 {
@@ -99,6 +177,8 @@ TEST(SolverTest, DealtBoardsOfEverySizeAreSolved)
             Board board = Dealt(n, seed, n == 4 ? 3 : 100);
             const auto moves = SolveBoard(board, Databases());
             ASSERT_TRUE(moves.has_value()) << n << " x " << n << ", seed " << seed;
+            // One board, one hint: the same board gives the same solution every time.
+            EXPECT_EQ(SolveBoard(board, Databases()), moves) << n << " x " << n << ", seed " << seed;
             EXPECT_TRUE(Play(board, *moves) && board.IsSolved()) << n << " x " << n << ", seed " << seed;
         }
     }
@@ -111,7 +191,7 @@ TEST(SolverTest, StopRequestEndsTheSearchQuickly)
 {
     using namespace std::chrono;
     const PatternDatabases& databases = Databases();
-    const Board board = Dealt(10, 7, 100);
+    const Board board = Dealt(10, 8, 100);
     for (const int delayMs : {0, 1, 5, 20}) {
         std::stop_source stop;
         if (delayMs == 0)
@@ -129,13 +209,22 @@ TEST(SolverTest, StopRequestEndsTheSearchQuickly)
     }
 }
 
-// The databases' build gives up at a stop request, and says so.
+// The databases' build gives up at a stop request, asked before it starts or while it
+// runs (a whole build takes seconds), and says so.
 TEST(SolverTest, StopRequestAbandonsTheBuild)
 {
-    std::stop_source stop;
-    stop.request_stop();
-    const PatternDatabases databases(stop.get_token());
-    EXPECT_FALSE(databases.Complete());
+    using namespace std::chrono;
+    for (const int delayMs : {0, 50, 400}) {
+        std::stop_source stop;
+        if (delayMs == 0)
+            stop.request_stop();
+        auto building = std::async(std::launch::async, [&] { return PatternDatabases(stop.get_token()).Complete(); });
+        std::this_thread::sleep_for(milliseconds(delayMs));
+        const auto asked = steady_clock::now();
+        stop.request_stop();
+        EXPECT_FALSE(building.get()) << "asked after " << delayMs << " ms";
+        EXPECT_LT(duration_cast<milliseconds>(steady_clock::now() - asked).count(), 300) << "asked after " << delayMs << " ms";
+    }
 }
 
 // Only a board that slides can bring home is taken: each tile once, and the order's

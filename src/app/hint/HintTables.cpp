@@ -1,17 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/hint/HintTables.h"
 
+#include <QDebug>
+
 #include <chrono>
 #include <thread>
 
 #include "solver/PatternDatabase.h"
+#include "solver/TableFile.h"
 
 namespace tilora {
 
 HintTables::HintTables(Build build) : m_build(std::move(build))
 {
     if (!m_build)
-        m_build = [](std::stop_token stop) { return std::make_shared<const solver::PatternDatabases>(stop); };
+        m_build = [](std::stop_token stop) -> Databases {
+            const auto obtained = solver::ObtainTables(solver::DefaultTableFolders(), std::move(stop));
+            // Said once per build: a file refused or rebuilt, or tables kept in memory only.
+            if (!obtained.note.empty() && obtained.file.empty())
+                qWarning().noquote() << "Hint tables:" << QString::fromStdString(obtained.note);
+            else if (!obtained.note.empty())
+                qInfo().noquote() << "Hint tables:" << QString::fromStdString(obtained.note);
+            return obtained.tables;
+        };
 }
 
 HintTables& HintTables::Shared()
@@ -25,13 +36,10 @@ HintTables::~HintTables()
     Stop();
 }
 
-void HintTables::Prepare()
+bool HintTables::Asked()
 {
-    try {
-        Started();
-    } catch (...) {
-        // No thread for the build now: the first hint tries again.
-    }
+    const std::scoped_lock lock(m_mutex);
+    return m_built.valid();
 }
 
 void HintTables::Stop()

@@ -13,10 +13,12 @@ namespace solver {
 class PatternDatabases;
 }
 
-// The hint's pattern databases, built once in the background and shared by every search.
-// They are built on the first call to Prepare or Get, never before: a player who asks for
-// no hint pays neither their time nor their memory. A build that fails (for want of memory
-// or of a thread) gives no tables this time and is tried again on the next call.
+// The hint's pattern databases, shared by every search: mapped from the installed or
+// cached table file, or built in the background and cached when there is none (see
+// solver/TableFile.h). They are obtained on the first call to Get, never before: a player
+// who asks for no hint pays neither their time nor their memory. A build that fails (for
+// want of memory or of a thread) gives no tables this time and is tried again on the next
+// call.
 class HintTables {
 public:
     using Databases = std::shared_ptr<const solver::PatternDatabases>;
@@ -24,15 +26,15 @@ public:
 
     explicit HintTables(Build build = {});
     // The tables of the process, shared by every window and every search; made on the
-    // first call, built on the first Prepare or Get.
+    // first call, obtained on the first Get.
     static HintTables& Shared();
     // Asks a build in progress to stop, without waiting for it.
     ~HintTables();
     HintTables(const HintTables&) = delete;
     HintTables& operator=(const HintTables&) = delete;
 
-    // Starts the build unless it runs or has finished.
-    void Prepare();
+    // True once a Get has started obtaining the tables.
+    bool Asked();
     // The finished tables, waiting for the build; nothing when it failed or `stop` was
     // requested meanwhile. Safe to call from any thread.
     Databases Get(const std::stop_token& stop);

@@ -33,10 +33,9 @@ Hinter::~Hinter()
         m_thread.join();
 }
 
-void Hinter::Prepare(const Board& board)
+bool Hinter::TablesAsked() const
 {
-    if (board.GridSize() == 4)
-        HintTables::Shared().Prepare();
+    return HintTables::Shared().Asked();
 }
 
 void Hinter::Ask(const Board& board)

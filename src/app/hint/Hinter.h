@@ -39,9 +39,8 @@ public:
 
     // Replaces the search, for tests of the window.
     void SetSearch(Search search) { m_search = std::move(search); }
-    // A new game on `board`: a 4 x 4 game gets the tables ready in the background while
-    // the player looks at the board.
-    void Prepare(const Board& board);
+    // True once a hint asked this process's tables for themselves: a deal alone never does.
+    bool TablesAsked() const;
 
     // The player pressed Hint on `board`.
     void Ask(const Board& board);

@@ -173,7 +173,6 @@ void CPuzzleDlg::Deal()
     m_env.random.Seed(static_cast<std::uint32_t>(m_env.now()));
     ScrambleBoard(m_board, m_nLevel, m_env.random);
     ForgetMoves();
-    m_hints->Prepare(m_board);
     if (!m_bPaused)
         StartTimer();
 }

@@ -72,7 +72,6 @@ void CPuzzleDlg::OnOpenGame()
     RestoreBoard(read.game, m_board);
     ForgetMoves();
     m_hints->Opened(m_board, read.game.seconds);
-    m_hints->Prepare(m_board);
     m_nSeconds = read.game.seconds;
     ShowCount();
     // A player who quit a paused game loads the new one paused.

@@ -278,6 +278,15 @@ TEST(HintTablesTest, AFailedBuildIsNoTablesAndIsTriedAgain)
     EXPECT_TRUE(!tables.Get({}) && !tables.Get({}) && builds == 2);
 }
 
+// A deal costs nothing: the hint's tables are neither mapped nor built before a hint asks.
+TEST_F(KeyboardHintTest, ADealLeavesTheTablesAlone)
+{
+    prompter.Answer(QMessageBox::Yes);
+    window->OnNew();
+    ASSERT_EQ(window->GetBoard().GridSize(), 4);
+    EXPECT_FALSE(window->Hints().TablesAsked());
+}
+
 // Closing the window during a search as long as a 10 x 10 board's ends within 100 ms.
 TEST_F(KeyboardHintTest, ClosingDuringASearchEndsAtOnce)
 {
