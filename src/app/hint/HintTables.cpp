@@ -59,6 +59,19 @@ std::shared_future<HintTables::Databases> HintTables::Started()
     return m_built;
 }
 
+HintTables::Databases HintTables::AtHand()
+{
+    const std::scoped_lock lock(m_mutex);
+    if (!m_built.valid() || m_built.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return nullptr;
+    try {
+        Databases databases = m_built.get();
+        return databases && databases->Complete() ? databases : nullptr;
+    } catch (...) {
+        return nullptr;
+    }
+}
+
 HintTables::Databases HintTables::Get(const std::stop_token& stop)
 {
     std::shared_future<Databases> built;

@@ -36,6 +36,9 @@ public:
     // The finished tables, waiting for the build; nothing when it failed or `stop` was
     // requested meanwhile. Safe to call from any thread.
     Databases Get(const std::stop_token& stop);
+    // The tables when they are built already, else nothing: never starts a build and never
+    // waits for one, for those who want the tables only where they cost nothing.
+    Databases AtHand();
     // Cuts a build in progress short; later calls give no tables.
     void Stop();
 

@@ -42,6 +42,7 @@ PuzzleMenu BuildPuzzleMenu(QWidget* window)
     m.saveGame = AddCommand(game, Menu::tr("&Save Game"), 32784, "actionSaveGame");
     game->addSeparator();
     m.bestScores = AddCommand(game, Menu::tr("&Best Scores"), 32774, "actionBestScores");
+    m.statistics = AddCommand(game, Menu::tr("S&tatistics..."), 32790, "actionStatistics");
     m.level = AddCommand(game, Menu::tr("Difficulty &Level"), 32775, "actionLevel");
     m.blocks = AddCommand(game, Menu::tr("No. of Bloc&ks"), 32786, "actionBlocks");
     game->addSeparator();
@@ -94,6 +95,8 @@ PuzzleMenu BuildPuzzleMenu(QWidget* window)
     view->addSeparator();
     m.numbers = AddCommand(view, Menu::tr("&Numbers on Blocks"), 32803, "actionNumbers");
     m.numbers->setCheckable(true);
+    m.showMoves = AddCommand(view, Menu::tr("Show &Moves"), 32804, "actionShowMoves");
+    m.showMoves->setCheckable(true);
 
     // A command straight on the bar, at its right end.
     m.pauseRestart = new QAction(Menu::tr("&Pause/Restart"), m.bar);
