@@ -2,6 +2,7 @@
 #include "app/record/RecordFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -115,6 +116,36 @@ std::string AppendToFile(const fs::path& file, std::string_view line)
     return error;
 }
 
+// The whole file in one read where it can: a record of years is tens of megabytes.
+// Returns 0 or the error number.
+int ReadAll(const fs::path& file, std::string& text)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return errno;
+    struct stat status {};
+    int error = ::fstat(fd, &status) != 0 ? errno : S_ISREG(status.st_mode) ? 0 : EINVAL;
+    std::size_t size = 0;
+    if (error == 0) {
+        text.resize(static_cast<std::size_t>(status.st_size) + 1);
+        for (;;) {
+            if (size == text.size())
+                text.resize(2 * size);
+            const ssize_t n = ::read(fd, text.data() + size, text.size() - size);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                error = errno;
+            if (n <= 0)
+                break;
+            size += static_cast<std::size_t>(n);
+        }
+    }
+    ::close(fd);
+    text.resize(size);
+    return error;
+}
+
 }  // namespace
 
 std::string Header()
@@ -204,10 +235,12 @@ Contents Parse(std::string_view text)
 Contents Read(const fs::path& file)
 {
     std::string text;
-    if (!ReadWholeFile(file, text)) {
+    if (const int error = ReadAll(file, text); error != 0) {
         Contents contents;
-        contents.state = State::Unreadable;
-        contents.error = Why(errno);
+        if (error != ENOENT) {
+            contents.state = State::Unreadable;
+            contents.error = Why(error);
+        }
         return contents;
     }
     return Parse(text);
