@@ -42,14 +42,14 @@ PuzzleMenu BuildPuzzleMenu(QWidget* window)
     m.saveGame = AddCommand(game, Menu::tr("&Save Game"), 32784, "actionSaveGame");
     game->addSeparator();
     m.bestScores = AddCommand(game, Menu::tr("&Best Scores"), 32774, "actionBestScores");
-    m.statistics = AddCommand(game, Menu::tr("S&tatistics..."), 32790, "actionStatistics");
     m.level = AddCommand(game, Menu::tr("Difficulty &Level"), 32775, "actionLevel");
     m.blocks = AddCommand(game, Menu::tr("No. of Bloc&ks"), 32786, "actionBlocks");
     game->addSeparator();
-    // Undo, Redo and Hint: commands of this program's own, with ids above the others.
+    // Undo, Redo, Hint and Statistics: commands of this program's own, with ids above the others.
     m.undo = AddCommand(game, Menu::tr("&Undo"), 32787, "actionUndo");
     m.redo = AddCommand(game, Menu::tr("&Redo"), 32788, "actionRedo");
     m.hint = AddCommand(game, Menu::tr("&Hint"), 32789, "actionHint");
+    m.statistics = AddCommand(game, Menu::tr("S&tatistics..."), 32790, "actionStatistics");
     game->addSeparator();
     m.exit = AddCommand(game, Menu::tr("E&xit"), 32772, "actionExit");
 
