@@ -237,7 +237,8 @@ Contents Read(const fs::path& file)
     std::string text;
     if (const int error = ReadAll(file, text); error != 0) {
         Contents contents;
-        if (error != ENOENT) {
+        // No file there, nor a folder for one: a record not yet begun.
+        if (error != ENOENT && error != ENOTDIR) {
             contents.state = State::Unreadable;
             contents.error = Why(error);
         }
