@@ -33,7 +33,8 @@ constexpr int kTimerPeriodMs = 1000;
 CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
     : QDialog(parent),
       m_prompts(environment.prompter, [this] { m_client->setFocus(Qt::OtherFocusReason); }),
-      m_env{m_prompts, std::move(environment.scores), environment.random, std::move(environment.now)}
+      m_env{m_prompts, std::move(environment.scores), environment.random, std::move(environment.now),
+            std::move(environment.record)}
 {
     InstallWindowAccessibility();
     BuildWindow();
