@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The record of games at the size of years of play: reading a record of 1,000,000 games,
 // adding one game to it, and for comparison the whole rewrite that a length filled in
-// later costs. The file's size is reported as a counter.
+// later costs, and the statistics of them all. The file's size is reported as a counter.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <random>
 
 #include "app/record/RecordFile.h"
+#include "app/record/Statistics.h"
 #include "common/AtomicFile.h"
 
 namespace {
@@ -82,5 +83,14 @@ void BM_RewriteMillionGames(benchmark::State& state)
             state.SkipWithError("rewrite failed");
 }
 BENCHMARK(BM_RewriteMillionGames)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The Statistics dialog's figures over the whole record.
+void BM_StatisticsOfMillionGames(benchmark::State& state)
+{
+    const std::vector<KeptGame> games = record_file::Read(Record().File()).games;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ComputeStatistics(games));
+}
+BENCHMARK(BM_StatisticsOfMillionGames)->Unit(benchmark::kMillisecond);
 
 }  // namespace
