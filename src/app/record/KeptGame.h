@@ -20,6 +20,10 @@ struct KeptGame {
     bool atLeast = false;
     bool helped = false;        // a hint moved a block
     bool won = false;           // false: abandoned
+    // The 4 x 4 board the game started on while its length is still to work out, so that
+    // a later session fills it in: tile - 1 in each 4-bit place, the top-left cell lowest.
+    // 0 (no board has it) for none.
+    std::uint64_t start = 0;
 
     friend bool operator==(const KeptGame&, const KeptGame&) = default;
 };

@@ -30,9 +30,11 @@ PlayerRecord::~PlayerRecord()
 
 void PlayerRecord::Begin(const Board& start, int level)
 {
+    Load();
     m_open = Open{m_nextId++, start.GridSize(), level};
     m_moves = 0;
     if (start.GridSize() == 4) {
+        m_open->start = PackStart(start);
         m_pending.push_back({m_open->id, start});
         LookForTables();
     } else if (const auto bound = LowerBound(start)) {
@@ -68,11 +70,14 @@ void PlayerRecord::End(int seconds, bool helped, bool won)
     Load();
     const Open open = *m_open;
     m_open.reset();
-    const KeptGame game{m_now(), open.size, open.level, seconds, m_moves, open.shortest, open.atLeast, helped, won};
+    KeptGame game{m_now(), open.size, open.level, seconds, m_moves, open.shortest, open.atLeast, helped, won};
     const bool waiting = m_solving == open.id ||
                          std::any_of(m_pending.begin(), m_pending.end(), [&](const Pending& p) { return p.id == open.id; });
-    if (waiting)
+    if (waiting) {
+        // Kept with its start, so that a later session can still work the length out.
+        game.start = open.start;
         m_awaiting.emplace_back(open.id, game);
+    }
     if (won)
         m_lastWon = game;
     Keep(game);
@@ -91,6 +96,7 @@ void PlayerRecord::Load()
         break;
     case record_file::State::Fine:
         m_games = std::move(contents.games);
+        TakeUpWaitingGames();
         break;
     case record_file::State::Damaged:
         if (const auto aside = record_file::SetAside(m_file); !aside.empty()) {
@@ -112,6 +118,16 @@ void PlayerRecord::Load()
         Report({RecordProblem::Kind::Unreadable, m_file, contents.error});
         break;
     }
+}
+
+void PlayerRecord::TakeUpWaitingGames()
+{
+    for (const KeptGame& game : m_games)
+        if (game.start != 0 && game.shortest == KeptGame::kUnknown) {
+            m_pending.push_back({m_nextId, UnpackStart(game.start)});
+            m_awaiting.emplace_back(m_nextId++, game);
+        }
+    LookForTables();
 }
 
 const std::vector<KeptGame>& PlayerRecord::Games()
@@ -144,6 +160,7 @@ bool PlayerRecord::Reset()
     m_writable = true;
     m_games.clear();
     m_awaiting.clear();
+    std::erase_if(m_pending, [this](const Pending& p) { return !m_open || p.id != m_open->id; });
     m_lastWon.reset();
     return true;
 }
@@ -208,12 +225,16 @@ void PlayerRecord::FillIn(const KeptGame& game, int length)
 {
     const auto fill = [&](std::vector<KeptGame>& games) {
         const auto found = std::find(games.rbegin(), games.rend(), game);
-        if (found != games.rend())
+        if (found != games.rend()) {
             found->shortest = length;
+            found->start = 0;
+        }
     };
     fill(m_games);
-    if (m_lastWon == game)
+    if (m_lastWon == game) {
         m_lastWon->shortest = length;
+        m_lastWon->start = 0;
+    }
     if (m_file.empty() || !m_writable)
         return;
     if (const std::string why = record_file::Rewrite(m_file, fill); !why.empty())

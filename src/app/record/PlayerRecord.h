@@ -91,6 +91,7 @@ private:
         int level = 0;
         int shortest = KeptGame::kUnknown;
         bool atLeast = false;
+        std::uint64_t start = 0;
     };
     struct Pending {
         std::uint64_t id = 0;
@@ -98,6 +99,8 @@ private:
     };
     void End(int seconds, bool helped, bool won);
     void Load();
+    // The lengths that earlier sessions could not work out are worked out now.
+    void TakeUpWaitingGames();
     void Keep(const KeptGame& game);
     void Report(RecordProblem problem);
     void OnLength(std::uint64_t id, std::optional<int> length);

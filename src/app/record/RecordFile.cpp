@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
@@ -60,6 +61,19 @@ bool ReadResult(std::string_view& rest, KeptGame& game)
     if (game.helped)
         rest.remove_prefix(1);
     return true;
+}
+
+// The optional start board; a later version's further fields are left unread.
+bool ReadStart(std::string_view& rest, KeptGame& game)
+{
+    game.start = 0;
+    if (rest.empty())
+        return true;
+    if (!Comma(rest))
+        return false;
+    const char* end = rest.data() + std::min<std::size_t>(rest.size(), 16);
+    const auto [at, ec] = std::from_chars(rest.data(), end, game.start, 16);
+    return ec == std::errc{} && at == rest.data() + 16;
 }
 
 std::string Why(int error)
@@ -180,6 +194,16 @@ void AppendLine(std::string& out, const KeptGame& game)
     *p++ = game.won ? 'w' : 'a';
     if (game.helped)
         *p++ = 'h';
+    if (game.start != 0) {
+        *p++ = ',';
+        char* const digits = p;
+        p = std::to_chars(p, end, game.start, 16).ptr;
+        // Always 16 digits, so that a line is read back the same whatever its board.
+        const auto width = p - digits;
+        std::memmove(digits + (16 - width), digits, static_cast<std::size_t>(width));
+        std::fill(digits, digits + (16 - width), '0');
+        p = digits + 16;
+    }
     *p++ = '\n';
     out.append(buffer, p);
 }
@@ -196,7 +220,7 @@ bool ParseLine(std::string_view rest, KeptGame& game)
     return ReadNumber(rest, game.finished) && Comma(rest) && ReadNumber(rest, game.size) && game.size > 0 &&
            Comma(rest) && ReadNumber(rest, game.level) && Comma(rest) && ReadNumber(rest, game.seconds) &&
            game.seconds >= 0 && Comma(rest) && ReadNumber(rest, game.moves) && game.moves >= 0 && Comma(rest) &&
-           ReadShortest(rest, game) && Comma(rest) && ReadResult(rest, game) && (rest.empty() || rest.front() == ',');
+           ReadShortest(rest, game) && Comma(rest) && ReadResult(rest, game) && ReadStart(rest, game);
 }
 
 Contents Parse(std::string_view text)

@@ -19,7 +19,8 @@ namespace tilora {
 //
 // finished (seconds since 1970 UTC), size, level, seconds, moves, shortest ("" unknown,
 // "N" exact, ">=N" a lower bound), and the result: "w" won or "a" abandoned, followed by
-// "h" when a hint helped. About 30 bytes a game. A game is added by appending its line,
+// "h" when a hint helped; a 4 x 4 game whose length is still to work out has its start
+// board as a last field of 16 hexadecimal digits. About 30 bytes a game. A game is added by appending its line,
 // so that a record of years is not rewritten for each game; a line cut short by a crash
 // (no line end) is no game and is cut off before the next one is added.
 namespace record_file {

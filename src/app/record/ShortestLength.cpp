@@ -68,4 +68,23 @@ std::optional<int> LowerBound(const Board& board)
     return bound;
 }
 
+std::uint64_t PackStart(const Board& board)
+{
+    if (board.GridSize() != 4 || !solver::IsSolvable(board))
+        return 0;
+    std::uint64_t packed = 0;
+    for (int i = 0; i < 16; ++i)
+        packed |= static_cast<std::uint64_t>(board.Cell(i / 4, i % 4) - 1) << (4 * i);
+    return packed;
+}
+
+Board UnpackStart(std::uint64_t packed)
+{
+    Board board;
+    board.SetGridSize(4);
+    for (int i = 0; i < 16; ++i)
+        board.SetCell(i / 4, i % 4, static_cast<int>((packed >> (4 * i)) & 0xF) + 1);
+    return board;
+}
+
 }  // namespace tilora

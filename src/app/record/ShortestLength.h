@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <stop_token>
 
@@ -23,5 +24,10 @@ std::optional<int> ShortestLength(const Board& board, const solver::PatternDatab
 // counted in at most one conflict of a line, so that no move is counted twice). Nothing
 // for a board that is not an arrangement of 1..n*n.
 std::optional<int> LowerBound(const Board& board);
+
+// A solvable 4 x 4 board in 64 bits, as the record keeps a start whose length waits
+// (see KeptGame::start); 0 for any other board.
+std::uint64_t PackStart(const Board& board);
+Board UnpackStart(std::uint64_t packed);
 
 }  // namespace tilora

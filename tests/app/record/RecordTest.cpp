@@ -93,7 +93,7 @@ TEST(RecordTest, GamesAreKeptAcrossARestartAndExported)
     const std::vector<KeptGame> expected{
         {1'796'700'000, 5, 10, 40, 3, 1, true, false, true},
         {1'796'700'001, 8, 10, 12, 7, 0, false, true, false},
-        {1'796'700'002, 4, 10, 5, 2, KeptGame::kUnknown, false, false, false},
+        {1'796'700'002, 4, 10, 5, 2, KeptGame::kUnknown, false, false, false, 0xFEDCBA9876543210},
     };
     EXPECT_EQ(f.record->Games(), expected);
     EXPECT_EQ(GamesCsv(f.record->Games()), "finished,size,level,seconds,moves,shortest,helped,result\n"
@@ -126,22 +126,34 @@ TEST(RecordTest, ShortestLengthOfBoardsOfKnownOptimum)
 }
 
 // Without the tables the length waits; when they come to hand it is filled in, in the
-// file too, for a game that has ended meanwhile.
+// file too, for a game that has ended meanwhile, and after a restart for a game of an
+// earlier session, whose start the file keeps until then.
 TEST(RecordTest, LengthIsFilledInWhenTheTablesComeToHand)
 {
     Fixture f;
-    f.Play(Rows(4, {1, 2, 3, 4, 5, 6, 7, 16, 9, 10, 11, 8, 13, 14, 15, 12}), 4, 9, true);
+    const auto waitForLength = [&f] {
+        f.tables = std::shared_ptr<const solver::PatternDatabases>(&Databases(), [](auto*) {});
+        bool found = false;
+        QObject::connect(f.record.get(), &PlayerRecord::lengthFound, [&] { found = true; });
+        f.record->LookForTables();
+        QElapsedTimer clock;
+        clock.start();
+        while (!found && clock.elapsed() < 20'000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        f.tables = nullptr;
+    };
+    f.Play(Rows(4, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16, 15}), 4, 9, true);
     ASSERT_EQ(f.record->LastWon()->shortest, KeptGame::kUnknown);
-    f.tables = std::shared_ptr<const solver::PatternDatabases>(&Databases(), [](auto*) {});
-    bool found = false;
-    QObject::connect(f.record.get(), &PlayerRecord::lengthFound, [&] { found = true; });
-    f.record->LookForTables();
-    QElapsedTimer clock;
-    clock.start();
-    while (!found && clock.elapsed() < 20'000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    EXPECT_EQ(f.record->LastWon()->shortest, 2);
-    EXPECT_EQ(record_file::Read(f.file).games.at(0).shortest, 2);
+    waitForLength();
+    EXPECT_EQ(f.record->LastWon()->shortest, 1);
+    f.Play(Rows(4, {1, 2, 3, 4, 5, 6, 7, 16, 9, 10, 11, 8, 13, 14, 15, 12}), 4, 9, false);
+    EXPECT_NE(record_file::Read(f.file).games.at(1).start, 0u);
+    f.Reopen();
+    f.record->Games();  // the record is read on its first need
+    waitForLength();
+    const std::vector<KeptGame> kept = record_file::Read(f.file).games;
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(std::tuple(kept[0].shortest, kept[1].shortest, kept[1].start), std::tuple(1, 2, std::uint64_t{0}));
 }
 
 // A damaged file is set aside whole under another name and a new record begun; a line
