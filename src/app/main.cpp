@@ -44,7 +44,8 @@ QStringList Arguments(int argc, char* argv[])
 
 // The application lives exactly as long as its one window: the process ends when it
 // closes. The window is shown as an ordinary, non-modal top-level window, so that window
-// managers treat it as the application's main window. Nothing is written at exit.
+// managers treat it as the application's main window. Nothing is written at exit
+// but the record of a game still running, which ends as abandoned.
 int main(int argc, char* argv[])
 {
     const tilora::CommandLine commandLine(Arguments(argc, argv));

@@ -51,7 +51,11 @@ CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
     ReadStartNumbers();
 }
 
-CPuzzleDlg::~CPuzzleDlg() = default;
+CPuzzleDlg::~CPuzzleDlg()
+{
+    // The end of the session (SIGTERM, SIGHUP) ends a running game as Exit would.
+    m_record->Abandon(m_nSeconds, Helped());
+}
 
 void CPuzzleDlg::ConnectMenu()
 {

@@ -36,7 +36,8 @@ protected:
 };
 
 // A won game is kept after the victory's dialogs, which stay as they were; a game quit by
-// New is kept as abandoned, with undo and redo counted as moves; both are in the file.
+// New is kept as abandoned, with undo and redo counted as moves, and so is a game running
+// when the window goes; all are in the file.
 TEST_F(RecordWindowTest, WonAndAbandonedGamesAreKept)
 {
     window->OnNew();
@@ -50,10 +51,11 @@ TEST_F(RecordWindowTest, WonAndAbandonedGamesAreKept)
     window->OnNew();
     Open();
     const auto& games = window->Record().Games();
-    ASSERT_EQ(games.size(), 2u);
+    ASSERT_EQ(games.size(), 3u);
     EXPECT_EQ(std::tuple(games[0].won, games[0].moves, games[0].size, games[0].finished),
               std::tuple(true, 1, 4, std::int64_t{now}));
     EXPECT_EQ(std::tuple(games[1].won, games[1].moves), std::tuple(false, 3));
+    EXPECT_EQ(std::tuple(games[2].won, games[2].moves), std::tuple(false, 0));
 }
 
 // Show Moves puts the live count in the title, never moving a control, and is remembered.
