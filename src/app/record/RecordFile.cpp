@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
-#include <cstring>
 #include <system_error>
 
 #include "common/AtomicFile.h"
@@ -169,43 +168,32 @@ std::string Header()
 
 void AppendLine(std::string& out, const KeptGame& game)
 {
-    char buffer[96];
-    char* p = buffer;
-    char* const end = buffer + sizeof buffer;
-    const auto number = [&](auto value) { p = std::to_chars(p, end, value).ptr; };
+    const auto number = [&out](auto value, int base = 10, std::size_t width = 0) {
+        char digits[24];
+        const std::size_t count = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, value, base).ptr - digits);
+        out.append(width > count ? width - count : 0, '0');
+        out.append(digits, count);
+    };
     number(game.finished);
-    *p++ = ',';
-    number(game.size);
-    *p++ = ',';
-    number(game.level);
-    *p++ = ',';
-    number(game.seconds);
-    *p++ = ',';
-    number(game.moves);
-    *p++ = ',';
+    for (const int value : {game.size, game.level, game.seconds, game.moves}) {
+        out += ',';
+        number(value);
+    }
+    out += ',';
     if (game.shortest != KeptGame::kUnknown) {
-        if (game.atLeast) {
-            *p++ = '>';
-            *p++ = '=';
-        }
+        if (game.atLeast)
+            out += ">=";
         number(game.shortest);
     }
-    *p++ = ',';
-    *p++ = game.won ? 'w' : 'a';
+    out += game.won ? ",w" : ",a";
     if (game.helped)
-        *p++ = 'h';
+        out += 'h';
     if (game.start != 0) {
-        *p++ = ',';
-        char* const digits = p;
-        p = std::to_chars(p, end, game.start, 16).ptr;
+        out += ',';
         // Always 16 digits, so that a line is read back the same whatever its board.
-        const auto width = p - digits;
-        std::memmove(digits + (16 - width), digits, static_cast<std::size_t>(width));
-        std::fill(digits, digits + (16 - width), '0');
-        p = digits + 16;
+        number(game.start, 16, 16);
     }
-    *p++ = '\n';
-    out.append(buffer, p);
+    out += '\n';
 }
 
 std::string FormatLine(const KeptGame& game)
