@@ -80,7 +80,7 @@ const solver::PatternDatabases& Databases()
 }
 
 // Each game is kept as it ended, read back after a restart and exported in order; a game
-// ends once, and a lower bound stands where the length is not exact.
+// ends once, a lower bound stands where the length is not exact, and a reset forgets all.
 TEST(RecordTest, GamesAreKeptAcrossARestartAndExported)
 {
     Fixture f;
@@ -101,6 +101,10 @@ TEST(RecordTest, GamesAreKeptAcrossARestartAndExported)
                                            "2026-12-08T03:20:01Z,8,10,12,7,0,1,abandoned\n"
                                            "2026-12-08T03:20:02Z,4,10,5,2,,0,abandoned\n");
     EXPECT_EQ(f.record->Problem().kind, RecordProblem::Kind::None);
+    // A reset forgets them, in the file too.
+    EXPECT_TRUE(f.record->Reset());
+    f.Reopen();
+    EXPECT_TRUE(f.record->Games().empty());
 }
 
 // The exact length of 4 x 4 boards of known optimum, and a lower bound that never exceeds it.
