@@ -30,7 +30,7 @@ fi
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 chmod 700 "$scratch"
-export XDG_CONFIG_HOME=$scratch XDG_RUNTIME_DIR=$scratch QT_QPA_PLATFORM=xcb
+export XDG_CONFIG_HOME=$scratch XDG_DATA_HOME=$scratch XDG_RUNTIME_DIR=$scratch QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 
 cpu_ms() { awk '{printf "%.1f", $1 / 1e6}' "/proc/$1/schedstat"; }

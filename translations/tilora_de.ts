@@ -207,6 +207,38 @@ Bitte klicken Sie auf OK, um fortzufahren.</translation>
         <source>Saving Error</source>
         <translation>Fehler beim Speichern</translation>
     </message>
+    <message>
+        <source>Tilora: Game Record</source>
+        <translation>Tilora: Spielchronik</translation>
+    </message>
+    <message>
+        <source>The game record was damaged. It has been kept as &quot;%1&quot; and a new record has been begun.</source>
+        <translation>Die Spielchronik war beschädigt. Sie wurde als „%1“ aufbewahrt, und eine neue Chronik wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>The game record &quot;%1&quot; is damaged and could not be set aside. The games of this session are kept only until Tilora closes.</source>
+        <translation>Die Spielchronik „%1“ ist beschädigt und konnte nicht beiseitegelegt werden. Die Spiele dieser Sitzung werden nur bis zum Beenden von Tilora aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The game record &quot;%1&quot; was written by a newer version of Tilora. Its games are counted, but the file is left as it is: the games of this session are kept only until Tilora closes.</source>
+        <translation>Die Spielchronik „%1“ wurde von einer neueren Version von Tilora geschrieben. Ihre Spiele werden gezählt, aber die Datei bleibt unverändert: Die Spiele dieser Sitzung werden nur bis zum Beenden von Tilora aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The game record &quot;%1&quot; could not be read (%2). The games of this session are kept only until Tilora closes.</source>
+        <translation>Die Spielchronik „%1“ konnte nicht gelesen werden (%2). Die Spiele dieser Sitzung werden nur bis zum Beenden von Tilora aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The game could not be added to the game record &quot;%1&quot; (%2). The games of this session are kept only until Tilora closes.</source>
+        <translation>Das Spiel konnte nicht in die Spielchronik „%1“ eingetragen werden (%2). Die Spiele dieser Sitzung werden nur bis zum Beenden von Tilora aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete every kept game and all statistics?</source>
+        <translation>Möchten Sie wirklich alle aufbewahrten Spiele und die gesamte Statistik löschen?</translation>
+    </message>
+    <message>
+        <source>Statistics: Confirm</source>
+        <translation>Statistik: Bestätigung</translation>
+    </message>
 </context>
 <context>
     <name>OpenPicture</name>
@@ -337,6 +369,14 @@ Tilora kann nur Bilddateien anzeigen.</translation>
         <source>&amp;Numbers on Blocks</source>
         <translation>&amp;Nummern auf den Teilen</translation>
     </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>Stat&amp;istik...</translation>
+    </message>
+    <message>
+        <source>Show &amp;Moves</source>
+        <translation>&amp;Züge anzeigen</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -355,6 +395,18 @@ Tilora kann nur Bilddateien anzeigen.</translation>
     <message>
         <source>Try &quot;%1 --help&quot; for more information.</source>
         <translation>Versuchen Sie „%1 --help“ für weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>Print every kept game as CSV (oldest first) and exit.</source>
+        <translation>Alle aufbewahrten Spiele als CSV ausgeben (älteste zuerst) und beenden.</translation>
+    </message>
+    <message>
+        <source>The game record &quot;%1&quot; is damaged.</source>
+        <translation>Die Spielchronik „%1“ ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The game record &quot;%1&quot; could not be read (%2).</source>
+        <translation>Die Spielchronik „%1“ konnte nicht gelesen werden (%2).</translation>
     </message>
 </context>
 <context>
@@ -550,6 +602,109 @@ The game of Tilora with a difference. Build the picture shown below by moving ad
         <translation>Tilora
 
 Das Schiebepuzzle mit Pfiff. Setzen Sie das unten gezeigte Bild zusammen, indem Sie benachbarte Teile per Doppelklick oder durch Ziehen und Ablegen in das freie Feld schieben.</translation>
+    </message>
+    <message>
+        <source>Tilora - Moves: %1</source>
+        <translation>Tilora - Züge: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::CStatisticsDlg</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Gespielte Spiele</translation>
+    </message>
+    <message>
+        <source>Games won</source>
+        <translation>Gewonnene Spiele</translation>
+    </message>
+    <message>
+        <source>Best time</source>
+        <translation>Bestzeit</translation>
+    </message>
+    <message>
+        <source>Mean time</source>
+        <translation>Mittlere Zeit</translation>
+    </message>
+    <message>
+        <source>Fewest moves</source>
+        <translation>Wenigste Züge</translation>
+    </message>
+    <message>
+        <source>Mean efficiency</source>
+        <translation>Mittlere Effizienz</translation>
+    </message>
+    <message>
+        <source>Current streak</source>
+        <translation>Aktuelle Serie</translation>
+    </message>
+    <message>
+        <source>Best streak</source>
+        <translation>Beste Serie</translation>
+    </message>
+    <message>
+        <source>Best average of 5</source>
+        <translation>Bester Schnitt aus 5</translation>
+    </message>
+    <message>
+        <source>Best average of 12</source>
+        <translation>Bester Schnitt aus 12</translation>
+    </message>
+    <message>
+        <source>Moves per second (best game)</source>
+        <translation>Züge pro Sekunde (bestes Spiel)</translation>
+    </message>
+    <message>
+        <source>Helped games (won)</source>
+        <translation>Spiele mit Tipp (gewonnen)</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Zurücksetzen...</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>The record could not be written: %1</source>
+        <translation>Die Chronik konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The record file is not in use; the games of this session are kept until Tilora closes.</source>
+        <translation>Die Chronikdatei wird nicht verwendet; die Spiele dieser Sitzung werden bis zum Beenden von Tilora aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <translation>mindestens %1</translation>
+    </message>
+    <message>
+        <source>Last game: none won since Tilora started.</source>
+        <translation>Letztes Spiel: seit dem Start von Tilora keines gewonnen.</translation>
+    </message>
+    <message>
+        <source>not known yet</source>
+        <translation>noch unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Last game: %1 moves, shortest %2, efficiency %3, time %4 s</source>
+        <translation>Letztes Spiel: %1 Züge, kürzester Weg %2, Effizienz %3, Zeit %4 s</translation>
     </message>
 </context>
 </TS>

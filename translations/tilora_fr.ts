@@ -207,6 +207,38 @@ Cliquez sur OK pour continuer.</translation>
         <source>Saving Error</source>
         <translation>Erreur de sauvegarde</translation>
     </message>
+    <message>
+        <source>Tilora: Game Record</source>
+        <translation>Tilora&#xa0;: Journal des parties</translation>
+    </message>
+    <message>
+        <source>The game record was damaged. It has been kept as &quot;%1&quot; and a new record has been begun.</source>
+        <translation>Le journal des parties était endommagé. Il a été conservé sous «&#xa0;%1&#xa0;» et un nouveau journal a été commencé.</translation>
+    </message>
+    <message>
+        <source>The game record &quot;%1&quot; is damaged and could not be set aside. The games of this session are kept only until Tilora closes.</source>
+        <translation>Le journal des parties «&#xa0;%1&#xa0;» est endommagé et n&apos;a pas pu être mis de côté. Les parties de cette session ne sont conservées que jusqu&apos;à la fermeture de Tilora.</translation>
+    </message>
+    <message>
+        <source>The game record &quot;%1&quot; was written by a newer version of Tilora. Its games are counted, but the file is left as it is: the games of this session are kept only until Tilora closes.</source>
+        <translation>Le journal des parties «&#xa0;%1&#xa0;» a été écrit par une version plus récente de Tilora. Ses parties sont comptées, mais le fichier reste inchangé&#xa0;: les parties de cette session ne sont conservées que jusqu&apos;à la fermeture de Tilora.</translation>
+    </message>
+    <message>
+        <source>The game record &quot;%1&quot; could not be read (%2). The games of this session are kept only until Tilora closes.</source>
+        <translation>Le journal des parties «&#xa0;%1&#xa0;» n&apos;a pas pu être lu (%2). Les parties de cette session ne sont conservées que jusqu&apos;à la fermeture de Tilora.</translation>
+    </message>
+    <message>
+        <source>The game could not be added to the game record &quot;%1&quot; (%2). The games of this session are kept only until Tilora closes.</source>
+        <translation>La partie n&apos;a pas pu être ajoutée au journal des parties «&#xa0;%1&#xa0;» (%2). Les parties de cette session ne sont conservées que jusqu&apos;à la fermeture de Tilora.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete every kept game and all statistics?</source>
+        <translation>Voulez-vous vraiment effacer toutes les parties conservées et toutes les statistiques&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Statistics: Confirm</source>
+        <translation>Statistiques&#xa0;: Confirmation</translation>
+    </message>
 </context>
 <context>
     <name>OpenPicture</name>
@@ -337,6 +369,14 @@ Tilora ne peut afficher que des fichiers image.</translation>
         <source>&amp;Numbers on Blocks</source>
         <translation>&amp;Numéros sur les pièces</translation>
     </message>
+    <message>
+        <source>S&amp;tatistics...</source>
+        <translation>S&amp;tatistiques...</translation>
+    </message>
+    <message>
+        <source>Show &amp;Moves</source>
+        <translation>Afficher les &amp;coups</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -355,6 +395,18 @@ Tilora ne peut afficher que des fichiers image.</translation>
     <message>
         <source>Try &quot;%1 --help&quot; for more information.</source>
         <translation>Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.</translation>
+    </message>
+    <message>
+        <source>Print every kept game as CSV (oldest first) and exit.</source>
+        <translation>Afficher toutes les parties conservées au format CSV (les plus anciennes d&apos;abord) et quitter.</translation>
+    </message>
+    <message>
+        <source>The game record &quot;%1&quot; is damaged.</source>
+        <translation>Le journal des parties «&#xa0;%1&#xa0;» est endommagé.</translation>
+    </message>
+    <message>
+        <source>The game record &quot;%1&quot; could not be read (%2).</source>
+        <translation>Le journal des parties «&#xa0;%1&#xa0;» n&apos;a pas pu être lu (%2).</translation>
     </message>
 </context>
 <context>
@@ -550,6 +602,109 @@ The game of Tilora with a difference. Build the picture shown below by moving ad
         <translation>Tilora
 
 Un taquin pas comme les autres. Reconstituez l&apos;image ci-dessous en faisant glisser les pièces voisines dans la case vide, par double-clic ou par glisser-déposer.</translation>
+    </message>
+    <message>
+        <source>Tilora - Moves: %1</source>
+        <translation>Tilora - Coups&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::CStatisticsDlg</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Parties jouées</translation>
+    </message>
+    <message>
+        <source>Games won</source>
+        <translation>Parties gagnées</translation>
+    </message>
+    <message>
+        <source>Best time</source>
+        <translation>Meilleur temps</translation>
+    </message>
+    <message>
+        <source>Mean time</source>
+        <translation>Temps moyen</translation>
+    </message>
+    <message>
+        <source>Fewest moves</source>
+        <translation>Moins de coups</translation>
+    </message>
+    <message>
+        <source>Mean efficiency</source>
+        <translation>Efficacité moyenne</translation>
+    </message>
+    <message>
+        <source>Current streak</source>
+        <translation>Série en cours</translation>
+    </message>
+    <message>
+        <source>Best streak</source>
+        <translation>Meilleure série</translation>
+    </message>
+    <message>
+        <source>Best average of 5</source>
+        <translation>Meilleure moyenne sur 5</translation>
+    </message>
+    <message>
+        <source>Best average of 12</source>
+        <translation>Meilleure moyenne sur 12</translation>
+    </message>
+    <message>
+        <source>Moves per second (best game)</source>
+        <translation>Coups par seconde (meilleure partie)</translation>
+    </message>
+    <message>
+        <source>Helped games (won)</source>
+        <translation>Parties avec indice (gagnées)</translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation>&amp;Réinitialiser...</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>The record could not be written: %1</source>
+        <translation>Le journal n&apos;a pas pu être écrit&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The record file is not in use; the games of this session are kept until Tilora closes.</source>
+        <translation>Le fichier du journal n&apos;est pas utilisé&#xa0;; les parties de cette session sont conservées jusqu&apos;à la fermeture de Tilora.</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <translation>au moins %1</translation>
+    </message>
+    <message>
+        <source>Last game: none won since Tilora started.</source>
+        <translation>Dernière partie&#xa0;: aucune gagnée depuis le lancement de Tilora.</translation>
+    </message>
+    <message>
+        <source>not known yet</source>
+        <translation>pas encore connu</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Last game: %1 moves, shortest %2, efficiency %3, time %4 s</source>
+        <translation>Dernière partie&#xa0;: %1 coups, plus court %2, efficacité %3, temps %4&#xa0;s</translation>
     </message>
 </context>
 </TS>

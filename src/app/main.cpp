@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "app/prompts/QtPrompter.h"
+#include "app/record/RecordFile.h"
 #include "app/startup/Application.h"
 #include "app/startup/CommandLine.h"
 #include "app/startup/QuitOnSignals.h"
@@ -21,13 +22,14 @@ QString PlayersLanguage()
     return tilora::GameLanguage(QLocale::system().uiLanguages(), tilora::ShippedLanguages());
 }
 
-// Answers --help, --version or a wrong command line in a terminal: no display is needed.
+// Answers --help, --version, --export-games or a wrong command line in a terminal: no
+// display is needed.
 int ReplyWithoutDisplay(int argc, char* argv[], const tilora::CommandLine& commandLine)
 {
     const QCoreApplication app(argc, argv);
     tilora::NameApplication();
     const tilora::GameTranslation translation(PlayersLanguage());
-    return commandLine.Reply();
+    return commandLine.Reply(tilora::record_file::DefaultPath());
 }
 
 QStringList Arguments(int argc, char* argv[])
@@ -42,7 +44,8 @@ QStringList Arguments(int argc, char* argv[])
 
 // The application lives exactly as long as its one window: the process ends when it
 // closes. The window is shown as an ordinary, non-modal top-level window, so that window
-// managers treat it as the application's main window. Nothing is written at exit.
+// managers treat it as the application's main window. Nothing is written at exit
+// but the record of a game still running, which ends as abandoned.
 int main(int argc, char* argv[])
 {
     const tilora::CommandLine commandLine(Arguments(argc, argv));
@@ -58,7 +61,7 @@ int main(int argc, char* argv[])
     tilora::QtPrompter prompter;
     tilora::CrtRandom random;
     tilora::CPuzzleDlg window({prompter, tilora::ProfileStore(tilora::DefaultScoreFilePath()), random,
-                               [] { return std::time(nullptr); }});
+                               [] { return std::time(nullptr); }, tilora::record_file::DefaultPath()});
     QObject::connect(&window, &QDialog::finished, &app, &QCoreApplication::quit);
     window.show();
     // The picture opens once the window is on the screen, so that its messages have an owner.

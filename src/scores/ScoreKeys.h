@@ -24,6 +24,8 @@ inline constexpr std::string_view kViewSection = "View";
 inline constexpr std::string_view kZoomKey = "zoom";
 // "View": 1 when each block shows its number, 0 or none when not.
 inline constexpr std::string_view kNumbersKey = "numbers";
+// "View": 1 when the window's title shows the moves of the game, 0 or none when not.
+inline constexpr std::string_view kShowMovesKey = "moves";
 
 // "High": best time, name and level for each grid size.
 inline constexpr std::string_view kHighSection = "High";

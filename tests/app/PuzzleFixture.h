@@ -26,7 +26,7 @@ protected:
     {
         window.reset();
         window = std::make_unique<CPuzzleDlg>(
-            PuzzleEnvironment{prompter, ProfileStore(ScoreFile()), random, [this] { return now; }});
+            PuzzleEnvironment{prompter, ProfileStore(ScoreFile()), random, [this] { return now; }, recordFile});
     }
     std::filesystem::path ScoreFile() const { return dir / "Tilora.hi"; }
     ProfileStore Scores() const { return ProfileStore(ScoreFile()); }
@@ -74,6 +74,8 @@ protected:
     ScriptedPrompter prompter;
     CrtRandom random;
     std::time_t now = 1'700'000'000;
+    // The record of games; none keeps them in the window only.
+    std::filesystem::path recordFile;
     std::unique_ptr<CPuzzleDlg> window;
 };
 

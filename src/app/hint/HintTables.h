@@ -38,16 +38,24 @@ public:
     // The finished tables, waiting for the build; nothing when it failed or `stop` was
     // requested meanwhile. Safe to call from any thread.
     Databases Get(const std::stop_token& stop);
+    // The tables when they are obtained already, else nothing: never starts a build and
+    // never waits, for those who want the tables only where they cost no build. A verified
+    // file already on disk is mapped in the background, and is at hand at a later call.
+    Databases AtHand();
     // Cuts a build in progress short; later calls give no tables.
     void Stop();
 
 private:
     std::shared_future<Databases> Started();
+    // Runs `build` on a thread of its own, with this object's stop.
+    std::shared_future<Databases> InBackground(Build build);
 
     Build m_build;
     std::mutex m_mutex;
     std::stop_source m_stop;
     std::shared_future<Databases> m_built;
+    // A file found on disk for AtHand, mapped without a build.
+    std::shared_future<Databases> m_mapped;
 };
 
 }  // namespace tilora

@@ -3,9 +3,13 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
+
+#include "app/record/GamesCsv.h"
+#include "app/record/RecordFile.h"
 
 namespace tilora {
 namespace {
@@ -27,6 +31,9 @@ void AddOptions(QCommandLineParser& parser)
         QCoreApplication::translate("main", "Sliding-block picture puzzle: restore the picture by sliding its blocks."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("export-games"),
+        QCoreApplication::translate("main", "Print every kept game as CSV (oldest first) and exit.")));
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QCoreApplication::translate("main", "A picture file to play on, as with Open Picture."),
                                  QStringLiteral("[FILE]"));
@@ -48,6 +55,32 @@ void Print(std::FILE* stream, const QString& text)
     std::fflush(stream);
 }
 
+// The kept games on standard output; a record that cannot be read is said on standard
+// error, with what could be read of it still printed.
+int ExportGames(const std::filesystem::path& record)
+{
+    const record_file::Contents contents = record_file::Read(record);
+    const std::string csv = GamesCsv(contents.games);
+    std::fwrite(csv.data(), 1, csv.size(), stdout);
+    std::fflush(stdout);
+    const QString file = QFile::decodeName(record.c_str());
+    switch (contents.state) {
+    case record_file::State::Missing:
+    case record_file::State::Fine:
+    case record_file::State::Newer:
+        return 0;
+    case record_file::State::Damaged:
+        Print(stderr, QCoreApplication::translate("main", "The game record \"%1\" is damaged.").arg(file) + u'\n');
+        return 1;
+    case record_file::State::Unreadable:
+        Print(stderr, QCoreApplication::translate("main", "The game record \"%1\" could not be read (%2).")
+                          .arg(file, QString::fromLocal8Bit(contents.error.c_str())) +
+                          u'\n');
+        return 1;
+    }
+    return 1;
+}
+
 }  // namespace
 
 CommandLine::CommandLine(const QStringList& arguments) : m_arguments(arguments)
@@ -60,11 +93,13 @@ CommandLine::CommandLine(const QStringList& arguments) : m_arguments(arguments)
         m_answer = Answer::Help;
     else if (parser.isSet(QStringLiteral("version")))
         m_answer = Answer::Version;
+    else if (parser.isSet(QStringLiteral("export-games")))
+        m_answer = Answer::ExportGames;
     else if (!parser.positionalArguments().isEmpty())
         m_file = parser.positionalArguments().constFirst();
 }
 
-int CommandLine::Reply() const
+int CommandLine::Reply(const std::filesystem::path& record) const
 {
     QCommandLineParser parser;
     AddOptions(parser);
@@ -81,6 +116,8 @@ int CommandLine::Reply() const
     case Answer::Version:
         Print(stdout, QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n');
         return 0;
+    case Answer::ExportGames:
+        return ExportGames(record);
     case Answer::Error:
         break;
     }

@@ -11,6 +11,7 @@
 #include "app/dialogs/InstructionsDlg.h"
 #include "app/dialogs/LevelDlg.h"
 #include "app/hint/Hinter.h"
+#include "app/record/PlayerRecord.h"
 #include "app/prompts/Messages.h"
 #include "app/prompts/Prompter.h"
 #include "app/startup/AppIcon.h"
@@ -32,12 +33,14 @@ constexpr int kTimerPeriodMs = 1000;
 CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
     : QDialog(parent),
       m_prompts(environment.prompter, [this] { m_client->setFocus(Qt::OtherFocusReason); }),
-      m_env{m_prompts, std::move(environment.scores), environment.random, std::move(environment.now)}
+      m_env{m_prompts, std::move(environment.scores), environment.random, std::move(environment.now),
+            std::move(environment.record)}
 {
     InstallWindowAccessibility();
     BuildWindow();
     ConnectMenu();
     ConnectMoves();
+    ConnectRecord();
     setWindowIcon(AppIcon());
 
     // The fields start as declared: no game, not paused, the first built-in picture,
@@ -48,7 +51,11 @@ CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
     ReadStartNumbers();
 }
 
-CPuzzleDlg::~CPuzzleDlg() = default;
+CPuzzleDlg::~CPuzzleDlg()
+{
+    // The end of the session (SIGTERM, SIGHUP) ends a running game as Exit would.
+    m_record->Abandon(m_nSeconds, Helped());
+}
 
 void CPuzzleDlg::ConnectMenu()
 {
@@ -85,6 +92,8 @@ void CPuzzleDlg::ReadStartNumbers()
     const bool numbers = m_env.scores.GetInt(keys::kViewSection, keys::kNumbersKey, 0) != 0;
     m_menu.numbers->setChecked(numbers);
     m_client->SetNumbers(numbers);
+    m_menu.showMoves->setChecked(m_env.scores.GetInt(keys::kViewSection, keys::kShowMovesKey, 0) != 0);
+    ShowMoves();
 }
 
 void CPuzzleDlg::OnNumbersOnBlocks(bool on)
@@ -166,12 +175,14 @@ void CPuzzleDlg::OnNew()
 
 void CPuzzleDlg::Deal()
 {
+    m_record->Abandon(m_nSeconds, Helped());
     m_bPlaying = true;
     m_nSeconds = 0;
     ShowCount();
     m_nDealtLevel = m_nLevel;
     m_env.random.Seed(static_cast<std::uint32_t>(m_env.now()));
     ScrambleBoard(m_board, m_nLevel, m_env.random);
+    m_record->Begin(m_board, m_nLevel);
     ForgetMoves();
     if (!m_bPaused)
         StartTimer();
@@ -195,6 +206,7 @@ void CPuzzleDlg::OnExit()
 {
     if (m_bPlaying && m_env.prompter.Ask(this, messages::ConfirmExit()) != QMessageBox::Yes)
         return;
+    m_record->Abandon(m_nSeconds, Helped());
     accept();
 }
 
@@ -210,6 +222,7 @@ void CPuzzleDlg::OnNoOfBlocks()
     if (m_bPlaying) {
         if (m_env.prompter.Ask(this, messages::ConfirmBlocks()) != QMessageBox::Yes)
             return;
+        m_record->Abandon(m_nSeconds, Helped());
         m_bPlaying = false;
     }
     ForgetMoves();
@@ -237,6 +250,7 @@ void CPuzzleDlg::Victory()
     StopTimer();
     // The game is over: its moves can no longer be taken back.
     m_history.Clear();
+    m_record->Won(m_nSeconds, Helped());
     m_env.prompter.Ask(this, messages::Victory());
     m_bPlaying = false;
     m_bShowFinished = true;
@@ -248,6 +262,7 @@ void CPuzzleDlg::reject()
 {
     if (m_bPlaying && m_env.prompter.Ask(this, messages::ConfirmExit()) != QMessageBox::Yes)
         return;
+    m_record->Abandon(m_nSeconds, Helped());
     QDialog::reject();
 }
 

@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include <ctime>
+#include <filesystem>
 #include <functional>
 
 #include "app/boardview/BoardView.h"
@@ -24,6 +25,7 @@ class QMenu;
 namespace tilora {
 
 class Hinter;
+class PlayerRecord;
 class Prompter;
 class RandomSource;
 class SystemMenu;
@@ -34,7 +36,9 @@ struct PuzzleEnvironment {
     Prompter& prompter;
     ProfileStore scores;
     RandomSource& random;
-    std::function<std::time_t()> now;  // seeds each deal
+    std::function<std::time_t()> now;  // seeds each deal; dates each kept game
+    // The file of kept games; none keeps them for the session only.
+    std::filesystem::path record = {};
 };
 
 // The main window: the game's control. It holds the whole state of the game in plain
@@ -71,6 +75,9 @@ public:
     void OnUndo();
     void OnRedo();
     void OnHint();
+    // Game > Statistics... and View > Show Moves, remembered for the next start.
+    void OnStatistics();
+    void OnShowMoves(bool on);
 
     // The timer message.
     void OnTimer();
@@ -117,6 +124,7 @@ public:
     WindowZoom& Zooming() const { return *m_zoom; }
     int Zoom() const;
     Hinter& Hints() const { return *m_hints; }
+    PlayerRecord& Record() const { return *m_record; }
     const PuzzleMenu& Menu() const { return m_menu; }
     QMenu* SystemMenu() const;
 
@@ -131,6 +139,10 @@ private:
     void ConnectMoves();
     void ReadStartLevel();
     void ReadStartNumbers();
+    void ConnectRecord();
+    // The window's title, with the moves of the game when Show Moves is on.
+    void ShowMoves();
+    void OnRecordProblem();
     PaintState CurrentPaintState() const;
     void OnBitmapFailed();
     void ReadChosenPicture(const QString& path, int seconds);
@@ -175,6 +187,8 @@ private:
     // The moves of the game in progress, for undo and redo.
     MoveHistory m_history;
     Hinter* m_hints = nullptr;
+    // Every finished game, kept; the moves and the shortest way of the game in progress.
+    PlayerRecord* m_record = nullptr;
 
     PuzzleMenu m_menu;
     BoardView* m_client = nullptr;

@@ -8,6 +8,7 @@
 
 #include "app/boardview/BoardView.h"
 #include "app/hint/Hinter.h"
+#include "app/record/PlayerRecord.h"
 
 namespace tilora {
 
@@ -49,6 +50,7 @@ bool CPuzzleDlg::MoveBlock(CellPos cell, MoveKind kind)
         return false;
     m_board.Slide(cell, *blank);
     m_client->RedrawMove(cell, *blank);
+    m_record->Moved();
     switch (kind) {
     case MoveKind::Hint:
         m_history.Record({cell, *blank});

@@ -6,6 +6,7 @@
 
 #include "app/hint/Hinter.h"
 #include "app/prompts/FileFilter.h"
+#include "app/record/PlayerRecord.h"
 #include "app/prompts/Prompter.h"
 #include "app/prompts/SaveGameMessages.h"
 #include "savegame/SavedGameFile.h"
@@ -50,6 +51,7 @@ void CPuzzleDlg::OnOpenGame()
             return;
         // The game is quit, but the timer is left as it is: a running count goes on rising
         // through the dialog and after a cancelled or refused open.
+        m_record->Abandon(m_nSeconds, Helped());
         m_bPlaying = false;
     }
     const QString file = m_env.prompter.ChooseFile(this, SavedGameRequest(FileRequest::Kind::Open, messages::OpenGameTitle()));
@@ -73,6 +75,7 @@ void CPuzzleDlg::OnOpenGame()
     ForgetMoves();
     m_hints->Opened(m_board, read.game.seconds);
     m_nSeconds = read.game.seconds;
+    m_record->Begin(m_board, m_nDealtLevel);
     ShowCount();
     // A player who quit a paused game loads the new one paused.
     if (!m_bPaused)

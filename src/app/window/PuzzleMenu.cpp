@@ -45,10 +45,11 @@ PuzzleMenu BuildPuzzleMenu(QWidget* window)
     m.level = AddCommand(game, Menu::tr("Difficulty &Level"), 32775, "actionLevel");
     m.blocks = AddCommand(game, Menu::tr("No. of Bloc&ks"), 32786, "actionBlocks");
     game->addSeparator();
-    // Undo, Redo and Hint: commands of this program's own, with ids above the others.
+    // Undo, Redo, Hint and Statistics: commands of this program's own, with ids above the others.
     m.undo = AddCommand(game, Menu::tr("&Undo"), 32787, "actionUndo");
     m.redo = AddCommand(game, Menu::tr("&Redo"), 32788, "actionRedo");
     m.hint = AddCommand(game, Menu::tr("&Hint"), 32789, "actionHint");
+    m.statistics = AddCommand(game, Menu::tr("S&tatistics..."), 32790, "actionStatistics");
     game->addSeparator();
     m.exit = AddCommand(game, Menu::tr("E&xit"), 32772, "actionExit");
 
@@ -94,6 +95,8 @@ PuzzleMenu BuildPuzzleMenu(QWidget* window)
     view->addSeparator();
     m.numbers = AddCommand(view, Menu::tr("&Numbers on Blocks"), 32803, "actionNumbers");
     m.numbers->setCheckable(true);
+    m.showMoves = AddCommand(view, Menu::tr("Show &Moves"), 32804, "actionShowMoves");
+    m.showMoves->setCheckable(true);
 
     // A command straight on the bar, at its right end.
     m.pauseRestart = new QAction(Menu::tr("&Pause/Restart"), m.bar);

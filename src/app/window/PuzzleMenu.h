@@ -17,6 +17,7 @@ struct PuzzleMenu {
     QAction* openGame = nullptr;
     QAction* saveGame = nullptr;
     QAction* bestScores = nullptr;
+    QAction* statistics = nullptr;
     QAction* level = nullptr;
     QAction* blocks = nullptr;
     QAction* exit = nullptr;
@@ -31,6 +32,7 @@ struct PuzzleMenu {
     QAction* zoomOut = nullptr;
     QAction* actualSize = nullptr;
     QAction* numbers = nullptr;
+    QAction* showMoves = nullptr;
     QAction* pauseRestart = nullptr;
 };
 

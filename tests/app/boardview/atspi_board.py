@@ -60,7 +60,7 @@ def read_board(table):
 def main():
     program = sys.argv[1]
     config = tempfile.mkdtemp()
-    env = dict(os.environ, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb",
+    env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=config, QT_QPA_PLATFORM="xcb",
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
     game = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:

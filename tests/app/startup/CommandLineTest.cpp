@@ -28,6 +28,7 @@ TEST(CommandLineTest, StartsTheGameWithAtMostOneFile)
         {{"--frobnicate"}, false, {}},
         {{"--version"}, false, {}},
         {{"-h"}, false, {}},
+        {{"--export-games"}, false, {}},
     };
     for (const Case& c : cases) {
         const CommandLine commandLine(QStringList{QStringLiteral("tilora")} + c.arguments);

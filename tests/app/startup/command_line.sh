@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The command line answers without a display: --help and --version on standard output
+# The command line answers without a display: --help, --version and --export-games on standard output
 # with status 0, a wrong command line with one line and the hint on standard error and
 # status 2; never a crash.
 #   command_line.sh PROGRAM VERSION
@@ -30,6 +30,7 @@ while IFS='|' read -r language arguments status stream pattern; do
 done <<CASES
 en|--help|0|out|^Usage: .*tilora \[options\] \[FILE\]$
 en|-h|0|out|^  FILE +A picture file to play on
+en|--help|0|out|^  --export-games +Print every kept game as CSV
 de|--help|0|out|^  FILE +Eine Bilddatei
 en|--version|0|out|^Tilora $version$
 en|-v|0|out|^Tilora $version$
@@ -39,5 +40,29 @@ en|one.png two.png|2|err|^tilora: Only one picture file can be given; "two.png" 
 fr|one.png two.png|2|err|^Essayez
 de|-x|2|err|^Versuchen Sie
 CASES
+# --export-games: the record under XDG_DATA_HOME as CSV, oldest first; none gives the header.
+mkdir -p "$scratch/data/tilora"
+printf 'tilora-games 1\n1796700000,4,10,95,61,47,w\n1796700100,5,20,30,12,>=40,ah\n1796700200,4,10,20,9,,a\n' \
+  >"$scratch/data/tilora/games"
+header='finished,size,level,seconds,moves,shortest,helped,result'
+for data in "$scratch/data" "$scratch/none"; do
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$data" "$program" --export-games \
+    >"$scratch/out" 2>"$scratch/err"
+  got=$?
+  want="$header"
+  [ "$data" = "$scratch/data" ] && want="$header
+2026-12-08T03:20:00Z,4,10,95,61,47,0,won
+2026-12-08T03:21:40Z,5,20,30,12,>=40,1,abandoned
+2026-12-08T03:23:20Z,4,10,20,9,,0,abandoned"
+  if [ "$got" -ne 0 ] || [ "$(cat "$scratch/out")" != "$want" ] || [ -s "$scratch/err" ]; then
+    echo "FAIL: tilora --export-games (XDG_DATA_HOME=$data): status $got"
+    sed 's/^/  out: /' "$scratch/out"
+    sed 's/^/  err: /' "$scratch/err"
+    failures=$((failures + 1))
+  else
+    echo "ok: tilora --export-games (XDG_DATA_HOME=$data)"
+  fi
+done
+
 [ "$failures" -eq 0 ] || { echo "$failures case(s) failed"; exit 1; }
 echo "the command line answers without a display"

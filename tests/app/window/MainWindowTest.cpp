@@ -19,6 +19,7 @@
 #include "app/dialogs/BlocksDlg.h"
 #include "app/dialogs/InstructionsDlg.h"
 #include "app/dialogs/LevelDlg.h"
+#include "app/dialogs/StatisticsDlg.h"
 #include "app/prompts/Messages.h"
 #include "app/prompts/PictureMessages.h"
 #include "app/prompts/SaveGameMessages.h"
@@ -127,6 +128,7 @@ TEST_F(MainWindowTest, MenuHasTheGamesEntriesInOrder)
                                "  &Undo 32787",
                                "  &Redo 32788",
                                "  &Hint 32789",
+                               "  S&tatistics... 32790",
                                "  -",
                                "  E&xit 32772",
                                " 65535",
@@ -145,7 +147,8 @@ TEST_F(MainWindowTest, MenuHasTheGamesEntriesInOrder)
                                "  Zoom &Out 32801",
                                "  &Actual Size 32802",
                                "  -",
-                               "  &Numbers on Blocks 32803"};
+                               "  &Numbers on Blocks 32803",
+                               "  Show &Moves 32804"};
     QMenuBar* bar = window->Menu().bar;
     EXPECT_EQ(Describe(bar->actions()), expected);
 
@@ -427,6 +430,7 @@ protected:
         addWidgets(CLevelDlg(store, prompter));
         addWidgets(CHighScoreDlg());
         addWidgets(CBestScoresDlg(store));
+        addWidgets(CStatisticsDlg(window->Record(), prompter));
         for (const auto& [function, m] : AllMessages())
             texts << m.text << m.caption;
         texts << messages::BitmapFilter() << messages::LoadImageRequest({}).title << messages::SavedGameFilter()

@@ -12,7 +12,7 @@ x_tools="xdotool xwd python3"
 # shellcheck source=x_session.sh
 source "$(dirname "$0")/x_session.sh"
 
-XDG_CONFIG_HOME=$scratch QT_QPA_PLATFORM=xcb "$program" >"$scratch/out" 2>&1 &
+XDG_CONFIG_HOME=$scratch XDG_DATA_HOME=$scratch QT_QPA_PLATFORM=xcb "$program" >"$scratch/out" 2>&1 &
 pids+=($!)
 
 failures=0

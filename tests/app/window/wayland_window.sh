@@ -39,7 +39,7 @@ pids+=($!)
 for _ in $(seq 100); do [ -S "$scratch/tilora-test" ] && break; sleep 0.1; done
 [ -S "$scratch/tilora-test" ] || { echo "FAIL: weston did not start"; cat "$scratch/weston.log"; exit 1; }
 
-XDG_CONFIG_HOME=$scratch WAYLAND_DISPLAY=tilora-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
+XDG_CONFIG_HOME=$scratch XDG_DATA_HOME=$scratch WAYLAND_DISPLAY=tilora-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
   "$program" >"$scratch/out" 2>&1 &
 game=$!
 pids+=("$game")

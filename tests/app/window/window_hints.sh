@@ -16,7 +16,7 @@ source "$(dirname "$0")/x_session.sh"
 
 # Starts the game; its process id in `game`.
 start_game() {
-  XDG_CONFIG_HOME=$scratch QT_QPA_PLATFORM=xcb "$program" >"$scratch/out" 2>&1 &
+  XDG_CONFIG_HOME=$scratch XDG_DATA_HOME=$scratch QT_QPA_PLATFORM=xcb "$program" >"$scratch/out" 2>&1 &
   game=$!
   pids+=("$game")
 }

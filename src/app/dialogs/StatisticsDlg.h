@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QTableWidget;
+
+namespace tilora {
+
+class PlayerRecord;
+class Prompter;
+struct SizeStatistics;
+
+// "Statistics": the figures of each grid size from the player's record, the numbers of
+// the game won last, and a way to forget every kept game after a question.
+class CStatisticsDlg final : public QDialog {
+    Q_OBJECT
+public:
+    CStatisticsDlg(PlayerRecord& record, Prompter& prompter, QWidget* parent = nullptr);
+
+    // Asks first; then forgets every kept game and shows the empty figures.
+    void OnReset();
+
+private:
+    void Refresh();
+    void FillColumn(int column, const SizeStatistics& figures);
+    QString LastGameLine() const;
+
+    PlayerRecord& m_record;
+    Prompter& m_prompter;
+    QTableWidget* m_table = nullptr;
+    QLabel* m_lastGame = nullptr;
+    QLabel* m_problem = nullptr;
+};
+
+}  // namespace tilora

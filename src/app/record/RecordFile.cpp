@@ -1,0 +1,320 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/record/RecordFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <system_error>
+
+#include "common/AtomicFile.h"
+
+namespace tilora::record_file {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kMagic = "tilora-games ";
+
+template <typename Number>
+bool ReadNumber(std::string_view& rest, Number& value)
+{
+    const char* end = rest.data() + rest.size();
+    const auto [at, ec] = std::from_chars(rest.data(), end, value);
+    if (ec != std::errc{} || at == rest.data())
+        return false;
+    rest.remove_prefix(static_cast<std::size_t>(at - rest.data()));
+    return true;
+}
+
+bool Comma(std::string_view& rest)
+{
+    if (rest.empty() || rest.front() != ',')
+        return false;
+    rest.remove_prefix(1);
+    return true;
+}
+
+bool ReadShortest(std::string_view& rest, KeptGame& game)
+{
+    game.shortest = KeptGame::kUnknown;
+    game.atLeast = rest.starts_with(">=");
+    if (game.atLeast)
+        rest.remove_prefix(2);
+    else if (!rest.empty() && rest.front() == ',')
+        return true;
+    return ReadNumber(rest, game.shortest) && game.shortest >= 0;
+}
+
+bool ReadResult(std::string_view& rest, KeptGame& game)
+{
+    if (rest.empty() || (rest.front() != 'w' && rest.front() != 'a'))
+        return false;
+    game.won = rest.front() == 'w';
+    rest.remove_prefix(1);
+    game.helped = !rest.empty() && rest.front() == 'h';
+    if (game.helped)
+        rest.remove_prefix(1);
+    return true;
+}
+
+// The optional start board; a later version's further fields are left unread.
+bool ReadStart(std::string_view& rest, KeptGame& game)
+{
+    game.start = 0;
+    if (rest.empty())
+        return true;
+    if (!Comma(rest))
+        return false;
+    const char* end = rest.data() + std::min<std::size_t>(rest.size(), 16);
+    const auto [at, ec] = std::from_chars(rest.data(), end, game.start, 16);
+    return ec == std::errc{} && at == rest.data() + 16;
+}
+
+std::string Why(int error)
+{
+    return std::generic_category().message(error);
+}
+
+// Where the whole lines of the open file end: a torn last line (no line end, left by a
+// crash) is no game. -1 when that cannot be read.
+off_t WholeLinesEnd(int fd, off_t size)
+{
+    char tail[4096];
+    const off_t from = size > static_cast<off_t>(sizeof tail) ? size - static_cast<off_t>(sizeof tail) : 0;
+    const ssize_t n = ::pread(fd, tail, static_cast<std::size_t>(size - from), from);
+    if (n != size - from)
+        return -1;
+    for (ssize_t i = n; i > 0; --i)
+        if (tail[i - 1] == '\n')
+            return from + i;
+    return -1;
+}
+
+// The line goes after the whole lines of the file as it is now, so that games another
+// running copy added stay; a failed write is cut off again.
+std::string AppendToFile(const fs::path& file, std::string_view line)
+{
+    const FileLock lock(file);
+    const int fd = ::open(file.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
+    if (fd < 0)
+        return Why(errno);
+    std::string error;
+    const off_t size = ::lseek(fd, 0, SEEK_END);
+    const off_t whole = size > 0 ? WholeLinesEnd(fd, size) : -1;
+    if (whole < 0)
+        error = Why(size < 0 ? errno : EILSEQ);
+    else if (whole != size && ::ftruncate(fd, whole) != 0)
+        error = Why(errno);
+    std::size_t written = 0;
+    while (error.empty() && written < line.size()) {
+        const ssize_t n = ::write(fd, line.data() + written, line.size() - written);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            error = Why(n < 0 ? errno : ENOSPC);
+        else
+            written += static_cast<std::size_t>(n);
+    }
+    if (error.empty() && ::fdatasync(fd) != 0)
+        error = Why(errno);
+    if (!error.empty() && written > 0)
+        (void)!::ftruncate(fd, whole);
+    if (::close(fd) != 0 && error.empty())
+        error = Why(errno);
+    return error;
+}
+
+// The whole file in one read where it can: a record of years is tens of megabytes.
+// Returns 0 or the error number.
+int ReadAll(const fs::path& file, std::string& text)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return errno;
+    struct stat status {};
+    int error = ::fstat(fd, &status) != 0 ? errno : S_ISREG(status.st_mode) ? 0 : EINVAL;
+    std::size_t size = 0;
+    if (error == 0) {
+        text.resize(static_cast<std::size_t>(status.st_size) + 1);
+        for (;;) {
+            if (size == text.size())
+                text.resize(2 * size);
+            const ssize_t n = ::read(fd, text.data() + size, text.size() - size);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                error = errno;
+            if (n <= 0)
+                break;
+            size += static_cast<std::size_t>(n);
+        }
+    }
+    ::close(fd);
+    text.resize(size);
+    return error;
+}
+
+}  // namespace
+
+std::string Header()
+{
+    return std::string(kMagic) + std::to_string(kVersion) + '\n';
+}
+
+void AppendLine(std::string& out, const KeptGame& game)
+{
+    const auto number = [&out](auto value, int base = 10, std::size_t width = 0) {
+        char digits[24];
+        const std::size_t count = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, value, base).ptr - digits);
+        out.append(width > count ? width - count : 0, '0');
+        out.append(digits, count);
+    };
+    number(game.finished);
+    for (const int value : {game.size, game.level, game.seconds, game.moves}) {
+        out += ',';
+        number(value);
+    }
+    out += ',';
+    if (game.shortest != KeptGame::kUnknown) {
+        if (game.atLeast)
+            out += ">=";
+        number(game.shortest);
+    }
+    out += game.won ? ",w" : ",a";
+    if (game.helped)
+        out += 'h';
+    if (game.start != 0) {
+        out += ',';
+        // Always 16 digits, so that a line is read back the same whatever its board.
+        number(game.start, 16, 16);
+    }
+    out += '\n';
+}
+
+std::string FormatLine(const KeptGame& game)
+{
+    std::string line;
+    AppendLine(line, game);
+    return line;
+}
+
+bool ParseLine(std::string_view rest, KeptGame& game)
+{
+    return ReadNumber(rest, game.finished) && Comma(rest) && ReadNumber(rest, game.size) && game.size > 0 &&
+           Comma(rest) && ReadNumber(rest, game.level) && Comma(rest) && ReadNumber(rest, game.seconds) &&
+           game.seconds >= 0 && Comma(rest) && ReadNumber(rest, game.moves) && game.moves >= 0 && Comma(rest) &&
+           ReadShortest(rest, game) && Comma(rest) && ReadResult(rest, game) && ReadStart(rest, game);
+}
+
+Contents Parse(std::string_view text)
+{
+    Contents contents;
+    if (text.empty())
+        return contents;
+    const std::size_t headerEnd = text.find('\n');
+    std::string_view header = text.substr(0, headerEnd);
+    int version = 0;
+    if (headerEnd == std::string_view::npos || !header.starts_with(kMagic) ||
+        !(header.remove_prefix(kMagic.size()), ReadNumber(header, version)) || !header.empty() || version < 1) {
+        contents.state = State::Damaged;
+        return contents;
+    }
+    contents.state = version > kVersion ? State::Newer : State::Fine;
+    contents.games.reserve(text.size() / 30);
+    std::size_t at = headerEnd + 1;
+    while (at < text.size()) {
+        const std::size_t end = text.find('\n', at);
+        if (end == std::string_view::npos)
+            break;  // torn by a crash while it was appended: no game
+        KeptGame game;
+        if (ParseLine(text.substr(at, end - at), game))
+            contents.games.push_back(game);
+        else if (contents.state == State::Fine) {
+            contents.state = State::Damaged;
+            contents.games.clear();
+            return contents;
+        }
+        at = end + 1;
+        }
+    return contents;
+}
+
+Contents Read(const fs::path& file)
+{
+    std::string text;
+    if (const int error = ReadAll(file, text); error != 0) {
+        Contents contents;
+        // No file there, nor a folder for one: a record not yet begun.
+        if (error != ENOENT && error != ENOTDIR) {
+            contents.state = State::Unreadable;
+            contents.error = Why(error);
+        }
+        return contents;
+    }
+    return Parse(text);
+}
+
+std::string Append(const fs::path& file, const KeptGame& game)
+{
+    const std::string line = FormatLine(game);
+    std::error_code ec;
+    if (fs::file_size(file, ec) > 0 && !ec)
+        return AppendToFile(file, line);
+    fs::create_directories(file.parent_path(), ec);
+    errno = 0;
+    if (!WriteFileAtomically(file, Header() + line))
+        return ec ? ec.message() : Why(errno != 0 ? errno : EIO);
+    return {};
+}
+
+std::string Rewrite(const fs::path& file, const std::function<void(std::vector<KeptGame>&)>& change)
+{
+    std::error_code ec;
+    fs::create_directories(file.parent_path(), ec);
+    const FileLock lock(file);
+    Contents contents = Read(file);
+    if (contents.state == State::Unreadable)
+        return contents.error;
+    if (contents.state == State::Newer)
+        return "written by a newer version";
+    if (contents.state == State::Damaged)
+        contents.games.clear();
+    change(contents.games);
+    std::string text = Header();
+    text.reserve(text.size() + contents.games.size() * 32);
+    for (const KeptGame& game : contents.games)
+        AppendLine(text, game);
+    if (!WriteFileAtomically(file, text))
+        return Why(errno != 0 ? errno : EIO);
+    return {};
+}
+
+fs::path SetAside(const fs::path& file)
+{
+    for (int n = 1; n < 100; ++n) {
+        fs::path aside = file;
+        aside += n == 1 ? std::string(".damaged") : ".damaged-" + std::to_string(n);
+        std::error_code ec;
+        if (fs::exists(aside, ec))
+            continue;
+        fs::rename(file, aside, ec);
+        return ec ? fs::path() : aside;
+    }
+    return {};
+}
+
+fs::path DefaultPath()
+{
+    const char* data = std::getenv("XDG_DATA_HOME");
+    const fs::path base = data != nullptr && *data == '/'
+                              ? fs::path(data)
+                              : fs::path(std::getenv("HOME") != nullptr ? std::getenv("HOME") : ".") / ".local" / "share";
+    return base / "tilora" / "games";
+}
+
+}  // namespace tilora::record_file

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/record/KeptGame.h"
+
+namespace tilora {
+
+// The file of kept games: a version line, then one line per game, oldest first:
+//
+//   tilora-games 1
+//   1796712345,4,50,123,87,52,w
+//
+// finished (seconds since 1970 UTC), size, level, seconds, moves, shortest ("" unknown,
+// "N" exact, ">=N" a lower bound), and the result: "w" won or "a" abandoned, followed by
+// "h" when a hint helped; a 4 x 4 game whose length is still to work out has its start
+// board as a last field of 16 hexadecimal digits. About 30 bytes a game. A game is added by appending its line,
+// so that a record of years is not rewritten for each game; a line cut short by a crash
+// (no line end) is no game and is cut off before the next one is added.
+namespace record_file {
+
+inline constexpr int kVersion = 1;
+
+enum class State {
+    Missing,  // no file yet (or an empty one)
+    Fine,
+    Damaged,  // not a record, or a line that is no game
+    Newer,    // a later version's: its games read as far as they are understood
+    Unreadable,
+};
+
+struct Contents {
+    State state = State::Missing;
+    std::vector<KeptGame> games;
+    std::string error;  // why it could not be read
+};
+
+std::string Header();
+std::string FormatLine(const KeptGame& game);
+// Appends the game's line to `out`.
+void AppendLine(std::string& out, const KeptGame& game);
+// Reads the first fields of a line; false when they are not a game.
+bool ParseLine(std::string_view line, KeptGame& game);
+Contents Parse(std::string_view text);
+Contents Read(const std::filesystem::path& file);
+
+// Adds one game at the end of the file, under the file's lock, first cutting off a torn
+// last line; a missing or empty file is created whole, with its folder, in one step.
+// Returns an empty text, or why it failed: then the file is as it was.
+std::string Append(const std::filesystem::path& file, const KeptGame& game);
+// Replaces the whole file in one step (reset, a length filled in later). Under the file's
+// lock, `change` receives the games the file holds now, so that games another running
+// copy added are kept. Returns an empty text, or why it failed.
+std::string Rewrite(const std::filesystem::path& file, const std::function<void(std::vector<KeptGame>&)>& change);
+// Moves a damaged file aside to a free name beside it ("games.damaged", "games.damaged-2",
+// ...); returns that name, or an empty path when it could not be moved.
+std::filesystem::path SetAside(const std::filesystem::path& file);
+
+// $XDG_DATA_HOME/tilora/games, by default ~/.local/share/tilora/games.
+std::filesystem::path DefaultPath();
+
+}  // namespace record_file
+}  // namespace tilora
