@@ -176,6 +176,8 @@ void CPuzzleDlg::Deal()
     m_hints->Prepare(m_board);
     if (!m_bPaused)
         StartTimer();
+    m_client->Announce(tr("New game"));
+    m_client->FocusBlank();
 }
 
 void CPuzzleDlg::OnPauseRestart()
@@ -190,6 +192,7 @@ void CPuzzleDlg::OnPauseRestart()
         m_bPaused = true;
     }
     Invalidate();
+    m_client->Announce(m_bPaused ? tr("Game paused") : tr("Game restarted"));
 }
 
 void CPuzzleDlg::OnExit()

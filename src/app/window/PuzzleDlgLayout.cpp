@@ -40,7 +40,8 @@ void CPuzzleDlg::BuildWindow()
 
     m_menu = BuildPuzzleMenu(this);
     m_client = new BoardView(m_pictures, m_picture,
-                             {[this] { return CurrentPaintState(); }, [this](CellPos cell) { return CanSlide(cell); }},
+                             {[this] { return CurrentPaintState(); }, [this](CellPos cell) { return CanSlide(cell); },
+                              [this] { return BoardView::Tally{m_nSeconds, static_cast<int>(m_history.Made())}; }},
                              this);
     m_client->setObjectName(QStringLiteral("clientArea"));
     connect(m_client, &BoardView::pictureFailed, this, &CPuzzleDlg::OnBitmapFailed);

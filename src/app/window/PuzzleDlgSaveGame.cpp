@@ -80,6 +80,7 @@ void CPuzzleDlg::OnOpenGame()
         StartTimer();
     m_bPlaying = true;
     Invalidate();
+    m_client->FocusBlank();
 }
 
 }  // namespace tilora
