@@ -12,6 +12,7 @@
 #include "app/window/FileDrop.h"
 #include "app/window/MenuBarKeys.h"
 #include "app/window/SystemMenu.h"
+#include "app/window/WindowAccessible.h"
 #include "app/window/WindowZoom.h"
 #include "app/window/ZoomSteps.h"
 #include "ui/DialogUnits.h"
@@ -86,7 +87,7 @@ void CPuzzleDlg::BuildPanel()
     seconds->setGeometry(DluRect(222, 166, 66, 31));
 
     m_secondsField = new QLineEdit(m_client);
-    m_secondsField->setObjectName(QStringLiteral("secondsField"));
+    m_secondsField->setObjectName(QLatin1String(kSecondsFieldName));
     m_secondsField->setGeometry(DluRect(229, 178, 51, 12));
     m_secondsField->setReadOnly(true);
     m_secondsField->setAlignment(Qt::AlignCenter);
