@@ -49,9 +49,26 @@ if command -v openbox >/dev/null; then
 fi
 
 log=$scratch/orca.log
-orca --replace --debug-file="$log" >"$scratch/orca.out" 2>&1 &
+# Orca writes its debug log through a buffer: it is opened line by line instead, so that
+# what Orca has said is in the log at once.
+mkdir "$scratch/python"
+cat >"$scratch/python/sitecustomize.py" <<'PY'
+import builtins
+
+_open = builtins.open
+
+
+def _open_log_line_by_line(file, mode="r", *args, **kwargs):
+    if file == __import__("os").environ.get("TILORA_ORCA_DEBUG_FILE") and "w" in mode and not args:
+        kwargs.setdefault("buffering", 1)
+    return _open(file, mode, *args, **kwargs)
+
+
+builtins.open = _open_log_line_by_line
+PY
+TILORA_ORCA_DEBUG_FILE=$log PYTHONPATH=$scratch/python orca --replace --debug-file="$log" >"$scratch/orca.out" 2>&1 &
 pids+=($!)
-for _ in $(seq 50); do grep -q "SPEECH OUTPUT" "$log" 2>/dev/null && break; sleep 0.2; done
+for _ in $(seq 50); do grep "SPEECH OUTPUT" "$log" >/dev/null 2>&1 && break; sleep 0.2; done
 
 # Level 0 deals the solved board: one slide away and back is a game won by keys.
 printf '[Level]\nnumber=0\n' >"$XDG_CONFIG_HOME/Tilora.hi"
@@ -72,7 +89,8 @@ since() { spoken | tail -n +$(($1 + 1)); }
 heard() {
   local i
   for i in $(seq 25); do
-    since "$1" | grep -Eq "$2" && return 0
+    # Not grep -q: its early exit would fail the pipe.
+    since "$1" | grep -E "$2" >/dev/null && return 0
     sleep 0.2
   done
   return 1
@@ -134,7 +152,7 @@ fi
 
 m=$(mark)
 sleep 5
-if since "$m" | grep -Eq "[0-9]"; then
+if since "$m" | grep -E "[0-9]" >/dev/null; then
   fail "Orca read numbers in five quiet seconds: $(since "$m" | tr '\n' '|')"
 else
   echo "ok: five quiet seconds bring no numbers"
