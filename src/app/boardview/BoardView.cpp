@@ -194,6 +194,13 @@ void BoardView::focusInEvent(QFocusEvent* event)
     QMetaObject::invokeMethod(this, &BoardView::TellFocus, Qt::QueuedConnection);
 }
 
+void BoardView::focusOutEvent(QFocusEvent* event)
+{
+    // The last move is old news once the keys have been elsewhere (a menu, a dialog).
+    m_moveText.clear();
+    QWidget::focusOutEvent(event);
+}
+
 void BoardView::childEvent(QChildEvent* event)
 {
     // A click on any control of the panel gives the board the keys back.

@@ -70,7 +70,7 @@ public:
     // The reading cursor, while the player uses it; it is drawn as a thin frame.
     std::optional<CellPos> Cursor() const { return m_cursor; }
     // What a screen reader says after the name of `cell`: the blank's cell tells the last
-    // move until the reading cursor moves.
+    // move until the reading cursor moves or the keys go elsewhere.
     QString CellDescription(CellPos cell) const;
 
     // The block on `cell` may slide now, by the game's rule.
@@ -95,6 +95,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void childEvent(QChildEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -3,7 +3,8 @@
 # Plays a short game by keys with Orca, the desktop's screen reader, and reads what Orca
 # says from its own debug log (its "SPEECH OUTPUT" lines; no sound device is needed): a
 # cell when the game opens, the cells under the reading cursor, the block a slide moved,
-# no numbers in five quiet seconds, and the win. Runs on a private X server inside a
+# no numbers in five quiet seconds, a cell again after the menu bar and a dialog, and the
+# win. Runs on a private X server inside a
 # private D-Bus session with its own accessibility bus. Exits 77 (skipped) when Orca or
 # the other tools are missing, unless TILORA_REQUIRE_TESTDATA=1 asks for every external
 # check.
@@ -165,6 +166,17 @@ if heard "$m" "Seconds elapsed: [0-9]+. Moves: 1"; then
 else
   fail "T tells nothing"
 fi
+
+# Back from the menu bar and from a dialog, a cell has the focus again.
+for way in "F10 Escape" "F1 Escape"; do
+  m=$(mark)
+  for k in $way; do key "$k"; sleep 0.5; done
+  if heard "$m" "^Blank, row 3, column 4"; then
+    echo "ok: a cell is spoken after $way"
+  else
+    fail "no cell is spoken after $way"
+  fi
+done
 
 m=$(mark)
 key Up
