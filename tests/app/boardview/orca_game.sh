@@ -15,7 +15,7 @@ program=$(realpath "$1")
 if [ -z "${TILORA_IN_SESSION:-}" ]; then
   missing=""
   for tool in orca xvfb-run dbus-run-session xdotool; do
-    command -v "$tool" >/dev/null || missing="$tool"
+    [ -n "$missing" ] || command -v "$tool" >/dev/null || missing="$tool"
   done
   [ -n "$missing" ] || [ -x /usr/libexec/at-spi-bus-launcher ] || missing="at-spi2-core"
   if [ -n "$missing" ]; then
@@ -88,8 +88,7 @@ mark() { spoken | wc -l; }
 since() { spoken | tail -n +$(($1 + 1)); }
 # Waits up to 5 seconds for Orca to say a line matching $2 after mark $1.
 heard() {
-  local i
-  for i in $(seq 25); do
+  for _ in $(seq 25); do
     # Not grep -q: its early exit would fail the pipe.
     since "$1" | grep -E "$2" >/dev/null && return 0
     sleep 0.2
