@@ -54,6 +54,54 @@
         <source>Solved</source>
         <translation>Gelöst</translation>
     </message>
+    <message>
+        <source>The picture is complete</source>
+        <translation>Das Bild ist vollständig</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>Lücke</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 above</source>
+        <translation>%1 darüber</translation>
+    </message>
+    <message>
+        <source>%1 to the left</source>
+        <translation>%1 links</translation>
+    </message>
+    <message>
+        <source>%1 to the right</source>
+        <translation>%1 rechts</translation>
+    </message>
+    <message>
+        <source>%1 below</source>
+        <translation>%1 darunter</translation>
+    </message>
+    <message>
+        <source>Around the blank: %1</source>
+        <translation>Um die Lücke: %1</translation>
+    </message>
+    <message>
+        <source>Seconds elapsed: %1. Moves: %2</source>
+        <translation>Verstrichene Sekunden: %1. Züge: %2</translation>
+    </message>
+    <message>
+        <source>The game is over</source>
+        <translation>Das Spiel ist vorbei</translation>
+    </message>
+    <message>
+        <source>The blank does not slide</source>
+        <translation>Die Lücke lässt sich nicht schieben</translation>
+    </message>
+    <message>
+        <source>Block %1 cannot slide: it is not beside the blank</source>
+        <translation>Teil %1 lässt sich nicht schieben: Es liegt nicht neben der Lücke</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -557,6 +605,10 @@ REKORD!!</translation>
         <source>You can also play from the keyboard: an arrow key moves the block beside the vacant space into it. Ctrl+Z takes a move back and Ctrl+Y makes it again. Stuck? Press H and the computer makes the next move for you, but a game won with its help does not enter the high scores.</source>
         <translation>Auch mit der Tastatur: Eine Pfeiltaste schiebt das Teil neben dem freien Feld hinein. Strg+Z nimmt einen Zug zurück, Strg+Y wiederholt ihn. Nicht weiter? H macht den nächsten Zug für Sie, doch ein so gewonnenes Spiel kommt nicht in die Bestenliste.</translation>
     </message>
+    <message>
+        <source>Playing by ear: with a screen reader, Shift and an arrow key move a reading cursor over the blocks without moving any, Space or Enter slides the block under it, and Home takes it back to the vacant space. R reads the cursor&apos;s row, B the blocks around the vacant space, T the time and moves so far.</source>
+        <translation>Nach Gehör spielen: Mit einem Bildschirmleser bewegen Umschalt und eine Pfeiltaste einen Lesecursor über die Teile, ohne eines zu verschieben; Leertaste oder Eingabe schiebt das Teil darunter, Pos1 bringt ihn zum freien Feld zurück. R liest die Zeile des Cursors, B die Teile um das freie Feld, T Zeit und Züge.</translation>
+    </message>
 </context>
 <context>
     <name>tilora::CLevelDlg</name>
@@ -571,6 +623,10 @@ REKORD!!</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Level of difficulty</source>
+        <translation>Schwierigkeitsgrad</translation>
     </message>
 </context>
 <context>
@@ -602,6 +658,22 @@ The game of Tilora with a difference. Build the picture shown below by moving ad
         <translation>Tilora
 
 Das Schiebepuzzle mit Pfiff. Setzen Sie das unten gezeigte Bild zusammen, indem Sie benachbarte Teile per Doppelklick oder durch Ziehen und Ablegen in das freie Feld schieben.</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Game paused</source>
+        <translation>Spiel angehalten</translation>
+    </message>
+    <message>
+        <source>Game restarted</source>
+        <translation>Spiel fortgesetzt</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
     </message>
     <message>
         <source>Tilora - Moves: %1</source>

@@ -54,6 +54,54 @@
         <source>Solved</source>
         <translation>Résolu</translation>
     </message>
+    <message>
+        <source>The picture is complete</source>
+        <translation>L&apos;image est complète</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>case vide</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 above</source>
+        <translation>%1 au-dessus</translation>
+    </message>
+    <message>
+        <source>%1 to the left</source>
+        <translation>%1 à gauche</translation>
+    </message>
+    <message>
+        <source>%1 to the right</source>
+        <translation>%1 à droite</translation>
+    </message>
+    <message>
+        <source>%1 below</source>
+        <translation>%1 en dessous</translation>
+    </message>
+    <message>
+        <source>Around the blank: %1</source>
+        <translation>Autour de la case vide : %1</translation>
+    </message>
+    <message>
+        <source>Seconds elapsed: %1. Moves: %2</source>
+        <translation>Secondes écoulées : %1. Coups : %2</translation>
+    </message>
+    <message>
+        <source>The game is over</source>
+        <translation>La partie est terminée</translation>
+    </message>
+    <message>
+        <source>The blank does not slide</source>
+        <translation>La case vide ne glisse pas</translation>
+    </message>
+    <message>
+        <source>Block %1 cannot slide: it is not beside the blank</source>
+        <translation>La pièce %1 ne peut pas glisser : elle n&apos;est pas à côté de la case vide</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -557,6 +605,10 @@ RECORD&#xa0;!!</translation>
         <source>You can also play from the keyboard: an arrow key moves the block beside the vacant space into it. Ctrl+Z takes a move back and Ctrl+Y makes it again. Stuck? Press H and the computer makes the next move for you, but a game won with its help does not enter the high scores.</source>
         <translation>Vous pouvez aussi jouer au clavier&#xa0;: une flèche fait glisser la pièce voisine dans la case vide. Ctrl+Z annule un coup, Ctrl+Y le rejoue. Bloqué&#xa0;? Appuyez sur H et l&apos;ordinateur joue le coup suivant, mais une partie gagnée avec son aide n&apos;entre pas dans les meilleurs scores.</translation>
     </message>
+    <message>
+        <source>Playing by ear: with a screen reader, Shift and an arrow key move a reading cursor over the blocks without moving any, Space or Enter slides the block under it, and Home takes it back to the vacant space. R reads the cursor&apos;s row, B the blocks around the vacant space, T the time and moves so far.</source>
+        <translation>Jouer à l&apos;oreille : avec un lecteur d&apos;écran, Maj et une flèche déplacent un curseur de lecture sur les pièces sans en bouger aucune, Espace ou Entrée fait glisser la pièce sous le curseur, Origine le ramène à la case vide. R lit la ligne du curseur, B les pièces autour de la case vide, T le temps et les coups.</translation>
+    </message>
 </context>
 <context>
     <name>tilora::CLevelDlg</name>
@@ -571,6 +623,10 @@ RECORD&#xa0;!!</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Level of difficulty</source>
+        <translation>Niveau de difficulté</translation>
     </message>
 </context>
 <context>
@@ -602,6 +658,22 @@ The game of Tilora with a difference. Build the picture shown below by moving ad
         <translation>Tilora
 
 Un taquin pas comme les autres. Reconstituez l&apos;image ci-dessous en faisant glisser les pièces voisines dans la case vide, par double-clic ou par glisser-déposer.</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Game paused</source>
+        <translation>Partie en pause</translation>
+    </message>
+    <message>
+        <source>Game restarted</source>
+        <translation>Partie reprise</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>Tilora - Moves: %1</source>

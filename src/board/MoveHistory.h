@@ -26,6 +26,8 @@ public:
     // The move to take back or make again; nothing when there is none.
     std::optional<Move> LastMade() const;
     std::optional<Move> NextUndone() const;
+    // How many moves are made and not taken back.
+    std::size_t Made() const { return m_made; }
     // The move returned by LastMade or NextUndone was carried out.
     void StepBack();
     void StepForward();

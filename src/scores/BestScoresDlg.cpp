@@ -128,10 +128,20 @@ void CBestScoresDlg::BuildTable()
     m_scoresShown[3] = AddField(QStringLiteral("score10"), kScoreX, kRowY[3]);
     m_levels[3] = AddField(QStringLiteral("level10"), kLevelX, kRowY[3]);
 
-    AddText(this, QStringLiteral("4 x 4"), DluRect(240, 96, 16, 8))->setObjectName(QStringLiteral("rowLabel4"));
-    AddText(this, QStringLiteral("5 x 5"), DluRect(240, 115, 16, 8))->setObjectName(QStringLiteral("rowLabel5"));
-    AddText(this, QStringLiteral("8 x 8"), DluRect(240, 133, 16, 8))->setObjectName(QStringLiteral("rowLabel8"));
-    AddText(this, QStringLiteral("10 x 10"), DluRect(240, 150, 24, 8))->setObjectName(QStringLiteral("rowLabel10"));
+    const std::array<QString, 4> rows{QStringLiteral("4 x 4"), QStringLiteral("5 x 5"), QStringLiteral("8 x 8"),
+                                      QStringLiteral("10 x 10")};
+    AddText(this, rows[0], DluRect(240, 96, 16, 8))->setObjectName(QStringLiteral("rowLabel4"));
+    AddText(this, rows[1], DluRect(240, 115, 16, 8))->setObjectName(QStringLiteral("rowLabel5"));
+    AddText(this, rows[2], DluRect(240, 133, 16, 8))->setObjectName(QStringLiteral("rowLabel8"));
+    AddText(this, rows[3], DluRect(240, 150, 24, 8))->setObjectName(QStringLiteral("rowLabel10"));
+    // A screen reader sees neither the headings above a field nor the size beside it: each
+    // field is named after both.
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const auto name = [&](const QString& heading) { return QStringLiteral("%1, %2").arg(heading, rows[row]); };
+        m_names[row]->setAccessibleName(name(tr("Name")));
+        m_scoresShown[row]->setAccessibleName(name(tr("Score")));
+        m_levels[row]->setAccessibleName(name(tr("Level")));
+    }
 }
 
 // A read-only field of the table: centred text, a sunken frame, and a tab stop, so that a

@@ -8,15 +8,17 @@
 namespace tilora {
 namespace {
 
-constexpr int kOwnChildren = 2;  // the table and the status line
+constexpr int kOwnChildren = 2;  // the table and the news
 
 QAccessibleInterface* ViewInterface(BoardView* view)
 {
     return QAccessible::queryAccessibleInterface(view);
 }
 
-// The line a screen reader is told after a move or at the victory.
-class StatusAccessible final : public BoardPart {
+// News that belongs to no cell (a new game, a pause, what the player asked to hear). A
+// screen reader speaks an object of this role when it is shown, whether or not it has
+// the focus.
+class NewsAccessible final : public BoardPart {
 public:
     using BoardPart::BoardPart;
     QAccessibleInterface* parent() const override { return ViewInterface(m_view); }
@@ -25,7 +27,7 @@ public:
         return t == QAccessible::Name ? m_view->Announcement() : QString();
     }
     QRect rect() const override { return {}; }
-    QAccessible::Role role() const override { return QAccessible::StatusBar; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
 };
 
 // The drawing surface: the board's table and the status line, then the controls of the
@@ -35,7 +37,7 @@ public:
     explicit BoardViewAccessible(BoardView* view)
         : QAccessibleWidget(view, QAccessible::Client),
           m_table(QAccessible::registerAccessibleInterface(NewBoardTable(view))),
-          m_status(QAccessible::registerAccessibleInterface(new StatusAccessible(view)))
+          m_status(QAccessible::registerAccessibleInterface(new NewsAccessible(view)))
     {
     }
     ~BoardViewAccessible() override
@@ -86,7 +88,7 @@ QAccessibleInterface* Factory(const QString& className, QObject* object)
 }
 
 // Sends `type` for the view's accessible child `index`, when a screen reader listens.
-void Notify(BoardView& view, int index, QAccessible::Event type)
+[[maybe_unused]] void Notify(BoardView& view, int index, QAccessible::Event type)
 {
     if (!QAccessible::isActive())
         return;
@@ -103,12 +105,26 @@ void InstallBoardAccessibility()
 
 void NotifyAnnouncement(BoardView& view)
 {
-    Notify(view, kStatusIndex, QAccessible::NameChanged);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt's own announcement reaches every screen reader; the news object still holds the
+    // text for reading.
+    if (QAccessible::isActive()) {
+        QAccessibleAnnouncementEvent event(&view, view.Announcement());
+        QAccessible::updateAccessibility(&event);
+    }
+#else
+    Notify(view, kStatusIndex, QAccessible::ObjectShow);
+#endif
 }
 
-void FocusBoardTable(BoardView& view)
+void FocusBoardCell(BoardView& view)
 {
-    Notify(view, kTableIndex, QAccessible::Focus);
+    if (!QAccessible::isActive())
+        return;
+    const CellPos cell = view.FocusCell();
+    QAccessibleEvent event(ViewInterface(&view)->child(kTableIndex)->tableInterface()->cellAt(cell.row, cell.column),
+                           QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
 }
 
 }  // namespace tilora

@@ -12,9 +12,9 @@ class BoardView;
 // Makes these interfaces the ones Qt gives out; installing them again does nothing.
 void InstallBoardAccessibility();
 
-// Tells a screen reader the view's latest announcement.
+// Tells a screen reader the view's latest news.
 void NotifyAnnouncement(BoardView& view);
-// The view took the keyboard focus: a screen reader is taken to the board's table.
-void FocusBoardTable(BoardView& view);
+// Takes a screen reader to the view's focus cell, which reads its name and description.
+void FocusBoardCell(BoardView& view);
 
 }  // namespace tilora

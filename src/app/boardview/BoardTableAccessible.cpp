@@ -37,7 +37,17 @@ public:
     QAccessibleInterface* parent() const override { return ViewInterface(m_view)->child(kTableIndex); }
     QString text(QAccessible::Text t) const override
     {
+        if (t == QAccessible::Description)
+            return m_view->CellDescription(m_cell);
         return t == QAccessible::Name ? CellName(m_view->State(), m_cell) : QString();
+    }
+    // A screen reader follows only an object that says it has the focus.
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.focusable = true;
+        s.focused = m_view->hasFocus() && m_view->FocusCell() == m_cell;
+        return s;
     }
     QRect rect() const override
     {
@@ -108,11 +118,11 @@ public:
         const auto cell = m_view->State().board->CellAt(game.x(), game.y());
         return cell ? cellAt(cell->row, cell->column) : nullptr;
     }
-    // The cell of the blank: the arrows act around it.
+    // The reading cursor's cell, else the blank's, where the arrows act.
     QAccessibleInterface* focusChild() const override
     {
-        const auto blank = m_view->State().board->Blank();
-        return blank ? cellAt(blank->row, blank->column) : nullptr;
+        const CellPos cell = m_view->FocusCell();
+        return cellAt(cell.row, cell.column);
     }
     QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? Text::tr("Board") : QString(); }
     QRect rect() const override

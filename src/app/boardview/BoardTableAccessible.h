@@ -10,8 +10,8 @@
 
 namespace tilora {
 
-// The index of the board's table among the view's accessible children; a status line
-// follows it.
+// The index of the board's table among the view's accessible children; the news
+// object follows it.
 inline constexpr int kTableIndex = 0;
 inline constexpr int kStatusIndex = 1;
 

@@ -19,4 +19,12 @@ QString MoveAnnouncement(const Board& board, CellPos from, CellPos to);
 // The text said after the solving move.
 QString SolvedAnnouncement();
 
+// What the player asks to hear: the blocks of a row from left to right, the blocks
+// around the blank, the time and moves so far; and why the block on `cell` cannot slide.
+// On the title and pause screens, the screen's state.
+QString RowText(const PaintState& state, int row);
+QString AroundBlankText(const PaintState& state);
+QString TallyText(int seconds, int moves);
+QString CannotSlideText(const PaintState& state, CellPos cell);
+
 }  // namespace tilora

@@ -78,6 +78,7 @@ void BoardView::paintEvent(QPaintEvent* event)
         QPainter device(&screen);
         device.translate(-area.topLeft());
         painter.Paint(device, state, QRegion(area));
+        PaintCursor(device, state);
     }
     screen.setDevicePixelRatio(ratio);
     QPainter window(this);
@@ -90,28 +91,65 @@ void BoardView::resizeEvent(QResizeEvent* event)
     emit resized(event->size());
 }
 
-void BoardView::RedrawMove(CellPos from, CellPos to)
+QRegion BoardView::CellRegion(CellPos cell) const
 {
-    // Only the two cells are painted, at once: the rest of the window stays as it is. On
-    // a screen with a fractional pixel ratio a cell's device pixels may reach past its
+    // On a screen with a fractional pixel ratio a cell's device pixels may reach past its
     // window pixels by one.
-    const PaintState state = State();
-    const Board& board = *state.board;
-    const int n = board.GridSize();
-    const DeviceScale scale = WindowScale();
     const int margin = devicePixelRatioF() == 1.0 ? 0 : 1;
     const QMargins more(margin, margin, margin, margin);
-    const QRegion cells = QRegion(scale.Rect(geometry::CellFrame(n, from.row, from.column)) + more) +
-                          (scale.Rect(geometry::CellFrame(n, to.row, to.column)) + more);
+    return WindowScale().Rect(geometry::CellFrame(State().board->GridSize(), cell.row, cell.column)) + more;
+}
+
+void BoardView::RedrawMove(CellPos from, CellPos to)
+{
+    // Only the two cells are painted, at once: the rest of the window stays as it is.
+    QRegion cells = CellRegion(from) + CellRegion(to);
+    if (m_cursor)
+        cells += CellRegion(*m_cursor);
+    m_cursor.reset();
     repaint(cells);
-    // The solving move is told with the victory, before its message opens.
+    // The blank's cell tells the move; the solving move tells the victory with it, before
+    // its message opens.
+    const Board& board = *State().board;
     const QString moved = MoveAnnouncement(board, from, to);
-    Announce(board.IsSolved() ? moved + QStringLiteral(". ") + SolvedAnnouncement() : moved);
+    m_moveText = board.IsSolved() ? moved + QStringLiteral(". ") + SolvedAnnouncement() : moved;
+    m_movedInto = from;
+    TellFocus();
+    // The victory's message takes the focus at once, and a screen reader drops the
+    // focus of a window no longer active: the win is told as news too.
+    if (board.IsSolved())
+        Announce(m_moveText);
+}
+
+void BoardView::FocusBlank()
+{
+    m_cursor.reset();
+    m_moveText.clear();
+    update();
+    TellFocus();
+}
+
+CellPos BoardView::FocusCell() const
+{
+    if (m_cursor)
+        return *m_cursor;
+    return State().board->Blank().value_or(CellPos{0, 0});
+}
+
+QString BoardView::CellDescription(CellPos cell) const
+{
+    return !m_cursor && cell == m_movedInto ? m_moveText : QString();
+}
+
+void BoardView::TellFocus()
+{
+    if (hasFocus())
+        FocusBoardCell(*this);
 }
 
 void BoardView::Announce(const QString& text)
 {
-    m_announcement = text;
+    m_news = text;
     NotifyAnnouncement(*this);
 }
 
@@ -148,33 +186,19 @@ void BoardView::mouseDoubleClickEvent(QMouseEvent* event)
         QWidget::mouseDoubleClickEvent(event);
 }
 
-void BoardView::keyPressEvent(QKeyEvent* event)
-{
-    // An arrow slides the block on the arrow's far side of the blank into it: the block
-    // moves in the arrow's direction. Arrows with a modifier are not the board's.
-    int dRow = 0;
-    int dColumn = 0;
-    switch (event->modifiers() & ~Qt::KeypadModifier ? 0 : event->key()) {
-    case Qt::Key_Left: dColumn = -1; break;
-    case Qt::Key_Right: dColumn = 1; break;
-    case Qt::Key_Up: dRow = -1; break;
-    case Qt::Key_Down: dRow = 1; break;
-    default:
-        return QWidget::keyPressEvent(event);
-    }
-    // The first blank in reading order is the one the arrows act on.
-    const PaintState state = State();
-    if (const auto blank = state.board->Blank()) {
-        const CellPos block{blank->row - dRow, blank->column - dColumn};
-        if (state.board->Contains(block))
-            emit cellChosen(block);
-    }
-}
-
 void BoardView::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    FocusBoardTable(*this);
+    // Qt tells a screen reader of the view's own focus after this handler; the cell's
+    // focus follows it, so that the cell, not the nameless view, is what is read.
+    QMetaObject::invokeMethod(this, &BoardView::TellFocus, Qt::QueuedConnection);
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event)
+{
+    // The last move is old news once the keys have been elsewhere (a menu, a dialog).
+    m_moveText.clear();
+    QWidget::focusOutEvent(event);
 }
 
 void BoardView::childEvent(QChildEvent* event)

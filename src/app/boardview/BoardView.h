@@ -4,10 +4,13 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 #include "board/Board.h"
 #include "display/DeviceScale.h"
 #include "display/PaintState.h"
+
+class QPainter;
 
 namespace tilora {
 
@@ -26,9 +29,15 @@ public:
     // accessibility query, so the view always shows the game as it is, whichever handler
     // changed it; `canSlide` is the game's own rule for whether the block on a cell may
     // slide now.
+    // `tally` gives the seconds and the moves of the game so far, read out on request.
+    struct Tally {
+        int seconds = 0;
+        int moves = 0;
+    };
     struct Game {
         std::function<PaintState()> state;
         std::function<bool(CellPos)> canSlide;
+        std::function<Tally()> tally;
     };
     BoardView(PictureCache& pictures, const PictureRecord& loaded, Game game, QWidget* parent);
 
@@ -45,12 +54,24 @@ public:
     bool Numbers() const { return m_bNumbers; }
 
     PaintState State() const;
-    // The quick redraw after a slide from `from` into `to`: only the two cells, at once;
-    // then a screen reader is told which block moved where, and when it solved the board.
+    // The quick redraw after a slide from `from` into `to`: only the two cells (and the
+    // reading cursor's, which the slide puts away), at once; then a screen reader is taken
+    // to the blank's cell, which tells which block moved where, and when it solved the board.
     void RedrawMove(CellPos from, CellPos to);
-    // Tells a screen reader `text` (a move, the victory).
+    // Tells a screen reader `text`, news that belongs to no cell (a new game, a pause).
     void Announce(const QString& text);
-    QString Announcement() const { return m_announcement; }
+    QString Announcement() const { return m_news; }
+    // A new board: the reading cursor goes, and a screen reader is taken to the blank.
+    void FocusBlank();
+
+    // The cell a screen reader has the focus on while the view has the keys: the reading
+    // cursor's, else the blank's.
+    CellPos FocusCell() const;
+    // The reading cursor, while the player uses it; it is drawn as a thin frame.
+    std::optional<CellPos> Cursor() const { return m_cursor; }
+    // What a screen reader says after the name of `cell`: the blank's cell tells the last
+    // move until the reading cursor moves or the keys go elsewhere.
+    QString CellDescription(CellPos cell) const;
 
     // The block on `cell` may slide now, by the game's rule.
     bool CanSlide(CellPos cell) const { return m_game.canSlide(cell); }
@@ -74,10 +95,22 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void childEvent(QChildEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The keys of the reading cursor and of the status on request.
+    bool ReadingKey(const QKeyEvent& event);
+    void MoveCursor(int dRow, int dColumn);
+    void CursorToBlank();
+    void ChooseFocusCell();
+    // Sends the focus cell to a screen reader, when the view has the keys.
+    void TellFocus();
+    // The reading cursor's frame, drawn over the board in device pixels.
+    void PaintCursor(QPainter& device, const PaintState& state) const;
+    QRegion CellRegion(CellPos cell) const;
+
     // The game pixel under a mouse event: rounded down, so a point short of a cell's edge
     // stays in that cell at every zoom.
     QPoint GamePoint(const QMouseEvent& event) const;
@@ -90,7 +123,11 @@ private:
     bool m_bNumbers = false;
     // Starts off the board, so that a release with no press before it moves nothing.
     QPoint m_ptDragStart{-1, -1};
-    QString m_announcement;
+    std::optional<CellPos> m_cursor;
+    // The last move, told by the blank's cell `m_movedInto`; and the latest news.
+    QString m_moveText;
+    CellPos m_movedInto{-1, -1};
+    QString m_news;
 };
 
 }  // namespace tilora

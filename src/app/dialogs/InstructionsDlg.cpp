@@ -15,7 +15,7 @@ CInstructionsDlg::CInstructionsDlg(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("instructionsDialog"));
     setWindowTitle(tr("Tilora : Instructions"));
     setFont(DialogFont());
-    setFixedSize(DluSize(205, 208));
+    setFixedSize(DluSize(205, 262));
 
     struct Text {
         const char* name;
@@ -40,7 +40,7 @@ CInstructionsDlg::CInstructionsDlg(QWidget* parent) : QDialog(parent)
              QT_TR_NOOP("To move a block, you can either click at it, drag it and drop it or simply double click the "
                         "mouse at it."),
              DluRect(11, 110, 183, 17)},
-        Text{"closingText", QT_TR_NOOP("Hope you have fun!"), DluRect(70, 172, 64, 8)}};
+        Text{"closingText", QT_TR_NOOP("Hope you have fun!"), DluRect(70, 226, 64, 8)}};
     for (const Text& t : texts) {
         auto* label = new QLabel(tr(t.text), this);
         label->setObjectName(QString::fromLatin1(t.name));
@@ -59,9 +59,20 @@ CInstructionsDlg::CInstructionsDlg(QWidget* parent) : QDialog(parent)
     keys->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     keys->setWordWrap(true);
 
+    // For a player who listens with a screen reader: the keys that read the board.
+    auto* listening = new QLabel(tr("Playing by ear: with a screen reader, Shift and an arrow key move a reading "
+                                    "cursor over the blocks without moving any, Space or Enter slides the block "
+                                    "under it, and Home takes it back to the vacant space. R reads the cursor's row, "
+                                    "B the blocks around the vacant space, T the time and moves so far."),
+                                 this);
+    listening->setObjectName(QStringLiteral("listeningText"));
+    listening->setGeometry(DluRect(11, 172, 183, 48));
+    listening->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    listening->setWordWrap(true);
+
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
-    ok->setGeometry(DluRect(77, 187, 50, 14));
+    ok->setGeometry(DluRect(77, 241, 50, 14));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

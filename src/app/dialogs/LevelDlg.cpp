@@ -51,6 +51,10 @@ CLevelDlg::CLevelDlg(const ProfileStore& scores, Prompter& prompter, QWidget* pa
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("levelEdit"));
     m_edit->setGeometry(DluRect(34, 24, 100, 12));
+    // The group's prompt frames the field on screen; a screen reader is given a name and
+    // the prompt with its range.
+    m_edit->setAccessibleName(tr("Level of difficulty"));
+    m_edit->setAccessibleDescription(group->title());
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));

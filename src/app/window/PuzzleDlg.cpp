@@ -186,6 +186,8 @@ void CPuzzleDlg::Deal()
     ForgetMoves();
     if (!m_bPaused)
         StartTimer();
+    m_client->Announce(tr("New game"));
+    m_client->FocusBlank();
 }
 
 void CPuzzleDlg::OnPauseRestart()
@@ -200,6 +202,7 @@ void CPuzzleDlg::OnPauseRestart()
         m_bPaused = true;
     }
     Invalidate();
+    m_client->Announce(m_bPaused ? tr("Game paused") : tr("Game restarted"));
 }
 
 void CPuzzleDlg::OnExit()

@@ -9,9 +9,11 @@
 #include <QVBoxLayout>
 
 #include "app/boardview/BoardView.h"
+#include "app/record/PlayerRecord.h"
 #include "app/window/FileDrop.h"
 #include "app/window/MenuBarKeys.h"
 #include "app/window/SystemMenu.h"
+#include "app/window/WindowAccessible.h"
 #include "app/window/WindowZoom.h"
 #include "app/window/ZoomSteps.h"
 #include "ui/DialogUnits.h"
@@ -40,7 +42,8 @@ void CPuzzleDlg::BuildWindow()
 
     m_menu = BuildPuzzleMenu(this);
     m_client = new BoardView(m_pictures, m_picture,
-                             {[this] { return CurrentPaintState(); }, [this](CellPos cell) { return CanSlide(cell); }},
+                             {[this] { return CurrentPaintState(); }, [this](CellPos cell) { return CanSlide(cell); },
+                              [this] { return BoardView::Tally{m_nSeconds, m_record->Moves()}; }},
                              this);
     m_client->setObjectName(QStringLiteral("clientArea"));
     connect(m_client, &BoardView::pictureFailed, this, &CPuzzleDlg::OnBitmapFailed);
@@ -85,7 +88,7 @@ void CPuzzleDlg::BuildPanel()
     seconds->setGeometry(DluRect(222, 166, 66, 31));
 
     m_secondsField = new QLineEdit(m_client);
-    m_secondsField->setObjectName(QStringLiteral("secondsField"));
+    m_secondsField->setObjectName(QLatin1String(kSecondsFieldName));
     m_secondsField->setGeometry(DluRect(229, 178, 51, 12));
     m_secondsField->setReadOnly(true);
     m_secondsField->setAlignment(Qt::AlignCenter);

@@ -76,8 +76,13 @@ bool CPuzzleDlg::MoveBlock(CellPos cell, MoveKind kind)
 
 void CPuzzleDlg::OnHintMove(const Board& board, CellPos cell)
 {
-    if (!m_board.SameCells(board) || !MoveBlock(cell, MoveKind::Hint))
+    if (!m_board.SameCells(board) || !CanSlide(cell)) {
         m_hints->Declined();
+        return;
+    }
+    // The hint is said first; the blank's cell then tells its move.
+    m_client->Announce(tr("Hint"));
+    MoveBlock(cell, MoveKind::Hint);
 }
 
 void CPuzzleDlg::ForgetMoves()

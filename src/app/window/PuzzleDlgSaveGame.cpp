@@ -82,6 +82,7 @@ void CPuzzleDlg::OnOpenGame()
         StartTimer();
     m_bPlaying = true;
     Invalidate();
+    m_client->FocusBlank();
 }
 
 }  // namespace tilora

@@ -2,6 +2,7 @@
 #include "app/window/WindowAccessible.h"
 
 #include <QAccessibleWidget>
+#include <QLineEdit>
 
 #include "app/window/PuzzleDlg.h"
 
@@ -28,10 +29,29 @@ public:
     }
 };
 
+// The count of seconds, read on request and never told by itself while the game is
+// played: it reads as a label, whose changes a screen reader does not follow, and offers
+// no text interface, so that no change of its text goes out at all.
+class SecondsAccessible final : public QAccessibleWidget {
+public:
+    explicit SecondsAccessible(QLineEdit* field) : QAccessibleWidget(field, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override
+    {
+        const QString count = static_cast<const QLineEdit*>(widget())->text();
+        if (t == QAccessible::Value)
+            return count;
+        if (t == QAccessible::Name)
+            return widget()->accessibleName() + u' ' + count;
+        return QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* Factory(const QString& className, QObject* object)
 {
     if (className == QLatin1String(CPuzzleDlg::staticMetaObject.className()))
         return new MainWindowAccessible(static_cast<QWidget*>(object));
+    if (className == QLatin1String("QLineEdit") && object->objectName() == QLatin1String(kSecondsFieldName))
+        return new SecondsAccessible(static_cast<QLineEdit*>(object));
     return nullptr;
 }
 

@@ -7,6 +7,8 @@
 
 #include "PuzzleFixture.h"
 #include "app/window/WindowZoom.h"
+#include "display/DeviceScale.h"
+#include "display/PaintGeometry.h"
 #include "scores/ScoreKeys.h"
 
 namespace tilora::test {
@@ -28,11 +30,23 @@ protected:
         window->OnNew();
         SetRows({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 16, 11}, {13, 14, 15, 12}});  // blank at (2, 2)
     }
-    // What the board's status line tells a screen reader now.
+    // The board's latest news to a screen reader.
     QString Told() const
     {
-        return Find(QAccessible::queryAccessibleInterface(window.get()), QAccessible::StatusBar)
+        return Find(QAccessible::queryAccessibleInterface(window.get()), QAccessible::Notification)
             ->text(QAccessible::Name);
+    }
+    // The cell a screen reader has the focus on, with its name and description.
+    std::string Focused() const
+    {
+        QAccessibleInterface* cell =
+            Find(QAccessible::queryAccessibleInterface(window.get()), QAccessible::Table)->focusChild();
+        const QString more = cell->text(QAccessible::Description);
+        return (cell->text(QAccessible::Name) + (more.isEmpty() ? QString() : QStringLiteral(". ") + more)).toStdString();
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(window->ClientArea(), key, modifiers);
     }
     QAccessibleInterface* Find(QAccessibleInterface* in, QAccessible::Role role, const QString& name = {}) const
     {
@@ -100,18 +114,85 @@ TEST_F(BoardViewTest, ASlidingBlocksActionMovesItAsADoubleClickDoes)
     EXPECT_EQ(Cells(start), Cells(window->GetBoard())) << "paused";
 }
 
-TEST_F(BoardViewTest, EveryMoveAndTheVictoryAreTold)
+TEST_F(BoardViewTest, EveryMoveIsToldByTheBlanksCellAndTheWinAlsoAsNews)
 {
+    window->ClientArea()->setFocus();
     Table()->cellAt(2, 3)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(Told(), QStringLiteral("Block 11 moved left"));
+    EXPECT_EQ(Focused(), "Blank, row 3, column 4. Block 11 moved left");
+    Key(Qt::Key_Up, Qt::ShiftModifier);
+    Key(Qt::Key_Home);
+    EXPECT_EQ(Focused(), "Blank, row 3, column 4") << "the move is told once";
     SetOneMoveFromSolved();
-    QString atVictory;
-    prompter.OnAsk([&](const Message&) { atVictory = Told(); });
+    std::string atVictory;
+    prompter.OnAsk([&](const Message&) { atVictory = Focused() + " | " + Told().toStdString(); });
     prompter.Answer(QMessageBox::Ok);  // the victory
     prompter.OnDialog(PressEscape());  // High Score!
     prompter.OnDialog(PressOk());      // Best Scores
     window->MoveBlockAt(300, 300);
-    EXPECT_EQ(atVictory, QStringLiteral("Block 15 moved left. Solved")) << "told before the message opens";
+    EXPECT_EQ(atVictory, "Blank, row 4, column 4. Block 15 moved left. The picture is complete | "
+                         "Block 15 moved left. The picture is complete")
+        << "told before the message opens";
+}
+
+TEST_F(BoardViewTest, TheReadingCursorReadsCellsAndSlidesOnlyWhatMaySlide)
+{
+    window->ClientArea()->setFocus();
+    const Board start = window->GetBoard();
+    struct Step {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* focused;
+        const char* told;
+    };
+    // The blank is at row 3, column 3.
+    const Step steps[] = {
+        {Qt::Key_Left, Qt::ShiftModifier, "Block 10, row 3, column 2", ""},
+        {Qt::Key_Up, Qt::ShiftModifier, "Block 6, row 2, column 2", ""},
+        {Qt::Key_Space, {}, "Block 6, row 2, column 2", "Block 6 cannot slide: it is not beside the blank"},
+        {Qt::Key_R, {}, "Block 6, row 2, column 2", "Row 2: 5, 6, 7, 8"},
+        {Qt::Key_Home, {}, "Blank, row 3, column 3", "Row 2: 5, 6, 7, 8"},
+        {Qt::Key_Enter, {}, "Blank, row 3, column 3", "The blank does not slide"},
+        {Qt::Key_B, {}, "Blank, row 3, column 3", "Around the blank: 7 above, 10 to the left, 11 to the right, 15 below"},
+        {Qt::Key_Left, Qt::ShiftModifier, "Block 10, row 3, column 2", ""},
+        {Qt::Key_Left, Qt::ShiftModifier, "Block 9, row 3, column 1", ""},
+        {Qt::Key_Left, Qt::ShiftModifier, "Block 9, row 3, column 1", "Block 9, row 3, column 1"},
+        {Qt::Key_Right, Qt::ShiftModifier, "Block 10, row 3, column 2", ""},
+        {Qt::Key_Return, {}, "Blank, row 3, column 2. Block 10 moved right", ""},
+        {Qt::Key_T, {}, "Blank, row 3, column 2. Block 10 moved right", "Seconds elapsed: 0. Moves: 1"},
+    };
+    for (const Step& step : steps) {
+        const std::string before = Told().toStdString();
+        Key(step.key, step.modifiers);
+        EXPECT_EQ(Focused(), step.focused) << step.key;
+        EXPECT_EQ(Told().toStdString(), *step.told ? step.told : before) << step.key;
+    }
+    EXPECT_EQ(window->GetBoard().Cell(2, 2), 10) << "only Return slid a block";
+    EXPECT_EQ(window->GetBoard().Cell(2, 1), start.BlankTile());
+    window->OnPauseRestart();
+    EXPECT_EQ(Told().toStdString(), "Game paused");
+    Key(Qt::Key_R);
+    EXPECT_EQ(Told().toStdString(), "Game paused") << "a pause shows no row";
+}
+
+TEST_F(BoardViewTest, TheReadingCursorIsAFrameUntilTheNextSlideAtEveryZoom)
+{
+    window->ClientArea()->setFocus();
+    for (const int zoom : {100, 200}) {
+        window->Zooming().ZoomTo(zoom, false);
+        // The window's zoom may stop short of `zoom` on a small screen.
+        const DeviceScale scale = window->ClientArea()->PaintScale();
+        const int line = scale.LineWidth();
+        const QRect cell = scale.Rect(geometry::CellFrame(4, 1, 2));
+        const QImage plain = Client();
+        Key(Qt::Key_Up, Qt::ShiftModifier);  // on block 7, row 2, column 3
+        const QImage framed = Client();
+        EXPECT_EQ(framed.pixel(cell.topLeft()), qRgb(0, 0, 0)) << zoom;
+        EXPECT_EQ(framed.pixel(cell.left() + 2 * line, cell.center().y()), qRgb(255, 255, 255)) << zoom;
+        EXPECT_EQ(framed.pixel(cell.center()), plain.pixel(cell.center())) << "inside, " << zoom;
+        Key(Qt::Key_Down);  // block 7 slides down: the frame goes
+        Key(Qt::Key_Up);    // and back
+        EXPECT_EQ(Client(), plain) << zoom;
+    }
 }
 
 TEST_F(BoardViewTest, TheWindowReadsAsTheApplicationsWindowWithItsControlsNamed)
@@ -123,9 +204,12 @@ TEST_F(BoardViewTest, TheWindowReadsAsTheApplicationsWindowWithItsControlsNamed)
     EXPECT_EQ(pause->parent()->indexOfChild(pause) >= 0 || main->indexOfChild(pause) >= 0, true);
     pause->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(window->Paused());
-    QAccessibleInterface* seconds = Find(main, QAccessible::EditableText, QStringLiteral("Seconds Elapsed"));
+    // The count reads as a label on request, and has no text of its own whose every
+    // change would go out to a screen reader.
+    QAccessibleInterface* seconds = Find(main, QAccessible::StaticText, QStringLiteral("Seconds Elapsed 0"));
     ASSERT_NE(seconds, nullptr);
     EXPECT_EQ(seconds->text(QAccessible::Value), QStringLiteral("0"));
+    EXPECT_EQ(seconds->textInterface(), nullptr);
     EXPECT_EQ(Find(main, QAccessible::Button, QStringLiteral("DUMMY button")), nullptr);
 }
 

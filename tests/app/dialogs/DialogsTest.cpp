@@ -4,6 +4,7 @@
 #include "PuzzleFixture.h"
 #include "app/dialogs/BlocksDlg.h"
 #include "app/dialogs/LevelDlg.h"
+#include "scores/BestScoresDlg.h"
 
 namespace tilora::test {
 namespace {
@@ -114,6 +115,24 @@ TEST_F(DialogsTest, BlocksDialogCancelButtonYieldsFour)
     EXPECT_EQ(dialog.Choice(), CBlocksDlg::kCancelled);
     EXPECT_EQ(CBlocksDlg::GridSizeFor(dialog.Choice()), 4);
     EXPECT_EQ(CBlocksDlg::GridSizeFor(2), 8);
+}
+
+// A screen reader cannot see a field's heading or the group around it: every field of
+// Best Scores and Difficulty Level has a name of its own, and the level's range prompt is
+// its description.
+TEST_F(DialogsTest, EveryFieldOfTheScoreAndLevelDialogsHasItsOwnName)
+{
+    CLevelDlg level(Scores(), prompter, window.get());
+    CBestScoresDlg scores(Scores(), window.get());
+    QStringList names;
+    for (const QDialog* dialog : {static_cast<QDialog*>(&level), static_cast<QDialog*>(&scores)})
+        for (const QLineEdit* field : dialog->findChildren<QLineEdit*>())
+            names.append(field->accessibleName());
+    ASSERT_EQ(names.size(), 13);
+    EXPECT_EQ(names.constFirst(), "Level of difficulty");
+    EXPECT_EQ(names.filter(QStringLiteral(", 10 x 10")).size(), 3);
+    EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), 13) << names.join(u'|').toStdString();
+    EXPECT_EQ(level.findChild<QLineEdit*>()->accessibleDescription(), "Please Choose Level of Difficulty(1 - 100)");
 }
 
 }  // namespace

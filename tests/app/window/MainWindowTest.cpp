@@ -378,15 +378,16 @@ TEST_F(MainWindowTest, InstructionsBoxTextsAreWordForWordAndFit)
 {
     CInstructionsDlg box;
     EXPECT_EQ(box.windowTitle(), "Tilora : Instructions");
-    EXPECT_EQ(box.size(), DluSize(205, 208));
+    EXPECT_EQ(box.size(), DluSize(205, 262));
     ExpectPlaced(box, {{"headingText", DluRect(69, 7, 67, 8)},
                        {"subheadingText", DluRect(84, 19, 37, 8)},
                        {"aimText", DluRect(11, 35, 183, 35)},
                        {"movesText", DluRect(11, 74, 183, 32)},
                        {"mouseText", DluRect(11, 110, 183, 17)},
                        {"keysText", DluRect(11, 130, 183, 38)},
-                       {"closingText", DluRect(70, 172, 64, 8)},
-                       {"okButton", DluRect(77, 187, 50, 14)}});
+                       {"listeningText", DluRect(11, 172, 183, 48)},
+                       {"closingText", DluRect(70, 226, 64, 8)},
+                       {"okButton", DluRect(77, 241, 50, 14)}});
     // The double blank and the slip are the game's own.
     EXPECT_TRUE(box.findChild<QLabel*>(QStringLiteral("aimText"))->text().startsWith("The  aim of the game"));
     EXPECT_TRUE(box.findChild<QLabel*>(QStringLiteral("movesText"))->text().endsWith("Only one block can me moved at a time."));

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Plays the game from the keyboard on a private X server, as a player would: the menu
-# bar is walked with the arrows (from the Game menu, Right twice reaches Picture, past the
-# empty entry), and once it is left with Esc the arrows move blocks again and Esc asks
-# Exit's question. Exits 77 (skipped) when the X tools are missing.
+# bar is walked with the arrows (from the Game menu, opened by key or by mouse, Right
+# reaches Picture, past the empty entry), and however it is left the arrows move blocks
+# again at once; Esc then asks Exit's question. Exits 77 (skipped) when the X tools are missing.
 #   menu_keys.sh PROGRAM
 set -euo pipefail
 program=$(realpath "$1")
@@ -43,12 +43,16 @@ main=$(window_named Tilora)
 xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
 sleep 0.3
 
-# From the Game menu, Right and Right again open Picture: Enter then chooses its first
-# entry, Open Picture, whose file dialog is "Load Image".
-# The Game menu opens with Alt+G or F10.
-for opener in alt+g F10; do
-  key "$opener"
-  key Right
+# From the Game menu, Right opens Picture, past the empty entry: Enter then chooses its
+# first entry, Open Picture, whose file dialog is "Load Image". The Game menu opens with
+# Alt+G, F10 or a click.
+for opener in alt+g F10 click; do
+  if [ "$opener" = click ]; then
+    xdotool mousemove --window "$main" 15 10 click 1
+    sleep 0.3
+  else
+    key "$opener"
+  fi
   key Right
   key Return
   dialog=$(window_named "Load Image")
@@ -57,29 +61,40 @@ for opener in alt+g F10; do
     key Escape
   else
     fail "Right from the Game menu (opened by $opener) does not reach Picture"
+    key Escape
+    key Escape
   fi
 done
 
-# A game; the menu bar is entered, walked and left with Esc; then the arrows
-# move blocks at once. Left or Right moves one whatever the blank's column.
+# A game; then every way of leaving the menu bar gives the arrows back to the board at
+# once: Esc from a menu opened by F10 or Alt+G, a command that opens no dialog (View >
+# Numbers on Blocks, View > Zoom In, Game > Undo), a click on the board. Left or Right
+# moves a block whatever the blank's column.
 key ctrl+n
-for opener in alt+g F10; do
-  key "$opener"
-  key Right
-  key Left
-  key Escape
-  key Escape
+key Left
+for way in "F10 Escape" "alt+g Escape" "F10 Left n" "F10 u" "F10 click" "alt+g Right Left Escape" "F10 Left i"; do
+  for k in $way; do
+    if [ "$k" = click ]; then
+      xdotool mousemove --window "$main" 200 200 click 1
+      sleep 0.3
+    else
+      key "$k"
+    fi
+  done
+  # A zoom resizes the window and paints it anew.
+  sleep 0.7
   before=$(board)
   key Left
   after_left=$(board)
   key Right
   after_right=$(board)
   if [ "$before" != "$after_left" ] || [ "$after_left" != "$after_right" ]; then
-    echo "ok: after the menu bar (entered by $opener), the arrows move blocks"
+    echo "ok: after the menu bar ($way), the arrows move blocks"
   else
-    fail "after the menu bar (entered by $opener), the arrows move no block"
+    fail "after the menu bar ($way), the arrows move no block"
   fi
 done
+key ctrl+0
 
 # Esc during a game asks Exit's question.
 key Escape
