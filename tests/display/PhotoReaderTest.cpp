@@ -42,7 +42,7 @@ TEST(PhotoReaderTest, DecodesAtTheSizeTheBoardCanShow)
         {"more than a gigapixel announced", JpegClaiming(jpeg, 40000, 30000), 1280, PhotoReadResult::TooLarge, {}},
         {"more than 512 MiB decoded", PngClaiming(12000, 12000), 0, PhotoReadResult::TooLarge, {}},
         {"Apple icon, whose reader trusts sizes", QByteArray("icns\0\0\0\x18icp4\x80\0\0\0\x89PNG\r\n\x1a\n", 24), 1280,
-         PhotoReadResult::NotPicture, {}},
+         PhotoReadResult::Unsupported, {}},
         // 40 bytes that claim a screen of 11308 x 11308 pixels, which GIF cannot decode reduced.
         {"a few bytes claiming a huge picture", QByteArray("GIF89a") + QByteArray(27, ',') + QByteArray("\xd4\xd3\xd3\xd7P\xe6" "6"), 1280,
          PhotoReadResult::TooLarge, {}},

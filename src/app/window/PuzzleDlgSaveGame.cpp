@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Save Game and Open Game: the main window's handlers for the saved-game file.
+// Save Game and Open Game: the main window's handlers for the saved-game file; and the
+// game kept when the program is ended during it, offered at the next start.
 #include "app/window/PuzzleDlg.h"
 
 #include <QFile>
@@ -8,6 +9,7 @@
 #include "app/prompts/FileFilter.h"
 #include "app/prompts/Prompter.h"
 #include "app/prompts/SaveGameMessages.h"
+#include "savegame/KeptGame.h"
 #include "savegame/SavedGameFile.h"
 
 namespace tilora {
@@ -68,18 +70,41 @@ void CPuzzleDlg::OnOpenGame()
         return;
     }
 
+    RestoreGame(read.game);
+}
+
+void CPuzzleDlg::RestoreGame(const SavedGame& game)
+{
     // The grid size stays in force for later games: the next New deals this size.
-    RestoreBoard(read.game, m_board);
+    RestoreBoard(game, m_board);
     ForgetMoves();
-    m_hints->Opened(m_board, read.game.seconds);
+    m_hints->Opened(m_board, game.seconds);
     m_hints->Prepare(m_board);
-    m_nSeconds = read.game.seconds;
+    m_nSeconds = game.seconds;
     ShowCount();
     // A player who quit a paused game loads the new one paused.
     if (!m_bPaused)
         StartTimer();
     m_bPlaying = true;
     Invalidate();
+}
+
+void CPuzzleDlg::KeepGameForNextStart(const std::filesystem::path& file) const
+{
+    if (m_bPlaying)
+        KeepGame(file, m_board, m_nSeconds);
+}
+
+void CPuzzleDlg::OfferKeptGame(const std::filesystem::path& file)
+{
+    if (file.empty() || !std::filesystem::exists(file))
+        return;
+    // Offered once: the file goes whatever the answer, and a damaged one silently.
+    const ReadResult kept = TakeKeptGame(file);
+    if (kept.status != ReadStatus::Loaded || m_bPlaying)
+        return;
+    if (m_env.prompter.Ask(this, messages::ResumeKeptGame()) == QMessageBox::Yes)
+        RestoreGame(kept.game);
 }
 
 }  // namespace tilora

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The command line answers without a display: --help and --version on standard output
 # with status 0, a wrong command line with one line and the hint on standard error and
-# status 2; never a crash.
+# status 2; the game itself, with or without a file, one line that there is no display and
+# status 1. Never a crash.
 #   command_line.sh PROGRAM VERSION
 set -uo pipefail
 program=$(realpath "$1")
@@ -38,6 +39,10 @@ en|--frobnicate|2|err|^Try "tilora --help" for more information\.$
 en|one.png two.png|2|err|^tilora: Only one picture file can be given; "two.png" is one too many\.$
 fr|one.png two.png|2|err|^Essayez
 de|-x|2|err|^Versuchen Sie
+en||1|err|^tilora: there is no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set\.$
+en|photo.png|1|err|^tilora: there is no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set\.$
+en|-platform xcb photo.png|1|err|^tilora: there is no display to open: DISPLAY is not set\.$
+fr|photo.png|1|err|^tilora.*aucun écran à ouvrir
 CASES
 [ "$failures" -eq 0 ] || { echo "$failures case(s) failed"; exit 1; }
 echo "the command line answers without a display"

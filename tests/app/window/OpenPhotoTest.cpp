@@ -101,11 +101,16 @@ const std::vector<FormatCase>& FormatCases()
         {"truncated jpeg", "cut.jpg", [] { return CutInScan(Encode(Sample(), "jpeg", 95)); },
          {kRed, kGreen, {}, {}}, 24, {}},
         {"truncated png", "cut.png", [] { return Encode(Sample(), "png").chopped(40); },
-         {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::ImageLoadError()},
+         {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::PictureDamaged("cut.png")},
         {"a png that claims 100000 x 100000 pixels", "huge.png", [] { return PngClaiming(100000, 100000); },
-         {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::ImageLoadError()},
+         {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::PictureTooLarge("huge.png")},
         {"a text file named .jpg", "text.jpg", [] { return QByteArray("Not a picture at all.\n"); },
-         {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::NotAPicture()},
+         {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::PictureNotAPicture("text.jpg")},
+        // Named as a kind of picture no installed reader reads, or one the game leaves out.
+        {"a HEIF photo", "photo.heic", [] { return QByteArray("\0\0\0\x18" "ftypheic\0\0\0\0mif1heic"); },
+         {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::PictureUnsupported("photo.heic")},
+        {"an Apple icon", "a.icns", [] { return QByteArray("icns\0\0\0\x18icp4\x80\0\0\0\x89PNG\r\n\x1a\n", 24); },
+         {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::PictureUnsupported("a.icns")},
         {"bitmap", "a.bmp", SampleBitmap, {kRed, kGreen, kBlue, kYellow}, 0, {}},
     };
     return cases;
@@ -261,7 +266,7 @@ TEST_F(OpenPhotoTest, PictureNamedAtStart)
     prompter.Answer(QMessageBox::Ok);
     window->OpenPictureFile(Write("text.jpg", "text"));
     ASSERT_EQ(prompter.Messages().size(), 1u);
-    EXPECT_EQ(prompter.Messages()[0].text, messages::NotAPicture().text);
+    EXPECT_EQ(prompter.Messages()[0].text, messages::PictureNotAPicture("text.jpg").text);
     EXPECT_FALSE(window->CustomPicture());
 }
 
