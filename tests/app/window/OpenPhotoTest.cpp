@@ -248,16 +248,22 @@ TEST_F(DropTest, OneFileOpensAsWithOpenPictureAndAnythingElseIsIgnored)
 }
 
 // The command line names the picture before any game: it opens as Open Picture would,
-// without a question, and the title screen stays until New; a refused one is reported
-// and the built-in picture stays.
+// without a question, and the title screen shows it at once where the complete picture
+// goes; a refused one is reported and the built-in picture stays.
 TEST_F(OpenPhotoTest, PictureNamedAtStart)
 {
+    const auto thumbnail = [this] {
+        const QImage client = window->ClientArea()->grab().toImage();
+        return std::array{client.pixelColor(361, 202), client.pixelColor(401, 242)};
+    };
+    EXPECT_NE(thumbnail()[0], kRed);
     const QString png = Write("a.png", Encode(Sample(), "png"));
     window->OpenPictureFile(png);
     EXPECT_TRUE(prompter.Messages().empty());
     EXPECT_TRUE(window->CustomPicture());
     EXPECT_FALSE(window->Playing());
     EXPECT_FALSE(window->TimerRunning());
+    EXPECT_EQ(thumbnail(), (std::array{kRed, kYellow}));
     window->OnNew();
     SetOneMoveFromSolved();
     EXPECT_EQ(TileColours()[1], kGreen);
