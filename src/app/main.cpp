@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/prompts/QtPrompter.h"
+#include "app/startup/AfterFirstPaint.h"
 #include "app/startup/Application.h"
 #include "app/startup/CommandLine.h"
 #include "app/startup/DisplayCheck.h"
@@ -83,6 +84,7 @@ int main(int argc, char* argv[])
     // the game in progress is kept for the next start.
     const tilora::QuitOnSignals quitOnSignals([&window, &keptGame] { window.KeepGameForNextStart(keptGame); });
     window.show();
+    tilora::AfterFirstPaint(*window.ClientArea(), tilora::SetApplicationIcon);
     // A kept game is offered and the picture opens once the window is on the screen, so
     // that their questions and messages have an owner.
     QMetaObject::invokeMethod(
