@@ -97,7 +97,8 @@ void CPuzzleDlg::KeepGameForNextStart(const std::filesystem::path& file) const
 
 void CPuzzleDlg::OfferKeptGame(const std::filesystem::path& file)
 {
-    if (file.empty() || !std::filesystem::exists(file))
+    std::error_code error;
+    if (file.empty() || !std::filesystem::exists(file, error))
         return;
     // Offered once: the file goes whatever the answer, and a damaged one silently.
     const ReadResult kept = TakeKeptGame(file);

@@ -29,7 +29,7 @@ while IFS='|' read -r language arguments status stream pattern; do
     echo "ok: tilora $arguments (LANGUAGE=$language)"
   fi
 done <<CASES
-en|--help|0|out|^Usage: .*tilora \[options\] \[FILE\]$
+en|--help|0|out|^Usage: tilora \[options\] \[FILE\]$
 en|-h|0|out|^  FILE +A picture file to play on
 de|--help|0|out|^  FILE +Eine Bilddatei
 en|--version|0|out|^Tilora $version$
