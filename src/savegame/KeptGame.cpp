@@ -39,14 +39,11 @@ bool KeepGame(const std::filesystem::path& file, const Board& board, int seconds
     return WriteSavedGame(file, board, seconds);
 }
 
-ReadResult TakeKeptGame(const std::filesystem::path& file)
+void ForgetKeptGame(const std::filesystem::path& file)
 {
-    if (file.empty())
-        return {};
-    ReadResult read = ReadSavedGame(file);
     std::error_code error;
-    std::filesystem::remove(file, error);
-    return read;
+    if (!file.empty())
+        std::filesystem::remove(file, error);
 }
 
 }  // namespace tilora

@@ -18,7 +18,7 @@ std::filesystem::path KeptGamePath();
 // file is replaced in one step, as a saved game is. False when it could not be written.
 bool KeepGame(const std::filesystem::path& file, const Board& board, int seconds);
 
-// Reads the kept game and removes the file, so that a game is offered once only.
-ReadResult TakeKeptGame(const std::filesystem::path& file);
+// Removes the kept game, once the player has answered for it or it cannot be read.
+void ForgetKeptGame(const std::filesystem::path& file);
 
 }  // namespace tilora

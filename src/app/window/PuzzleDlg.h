@@ -70,7 +70,7 @@ public:
     // When the program is told to end (logout, Ctrl+C): the game in progress, if any, is
     // written to `file` without a question, to be offered at the next start.
     void KeepGameForNextStart(const std::filesystem::path& file) const;
-    // At the start: a game kept in `file` is offered, and the file removed either way.
+    // At the start: a game kept in `file` is offered, and the file removed once answered.
     void OfferKeptGame(const std::filesystem::path& file);
     void OnBestScores();
     // View > Numbers on Blocks, remembered for the next start.

@@ -98,13 +98,20 @@ void CPuzzleDlg::KeepGameForNextStart(const std::filesystem::path& file) const
 void CPuzzleDlg::OfferKeptGame(const std::filesystem::path& file)
 {
     std::error_code error;
-    if (file.empty() || !std::filesystem::exists(file, error))
+    if (file.empty() || !std::filesystem::exists(file, error) || m_bPlaying)
         return;
-    // Offered once: the file goes whatever the answer, and a damaged one silently.
-    const ReadResult kept = TakeKeptGame(file);
-    if (kept.status != ReadStatus::Loaded || m_bPlaying)
+    const ReadResult kept = ReadSavedGame(file);
+    if (kept.status != ReadStatus::Loaded) {
+        ForgetKeptGame(file);
         return;
-    if (m_env.prompter.Ask(this, messages::ResumeKeptGame()) == QMessageBox::Yes)
+    }
+    // Offered until answered: a question ended by another signal, unanswered, leaves
+    // the game kept for the start after.
+    const QMessageBox::StandardButton answer = m_env.prompter.Ask(this, messages::ResumeKeptGame());
+    if (answer != QMessageBox::Yes && answer != QMessageBox::No)
+        return;
+    ForgetKeptGame(file);
+    if (answer == QMessageBox::Yes)
         RestoreGame(kept.game);
 }
 

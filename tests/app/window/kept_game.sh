@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SIGTERM, SIGINT and SIGHUP during a game, on a private X server: no question, the program
 # ends within a second, and the game comes back at the next start when the player says Yes;
-# with a question open the signal still ends it; without a game nothing is kept.
+# with a question open the signal still ends it; the game is offered until answered; without
+# a game nothing is kept.
 # Exits 77 (skipped) when the X tools are missing.
 #   kept_game.sh PROGRAM
 set -euo pipefail
@@ -58,6 +59,18 @@ for signal in TERM INT HUP; do
   focus_window "Exit Game: Confirm"
   end_with "$signal"
 done
+
+# A signal while the kept game is offered leaves it kept, offered again at the next start.
+start_game
+focus_window "Tilora : Query"
+end_with TERM
+[ -s "$kept" ] || fail "the kept game was lost to a signal during its question"
+start_game
+focus_window "Tilora : Query"
+xdotool key Escape
+sleep 0.3
+[ -e "$kept" ] && fail "the kept game stays after No"
+end_with TERM
 
 # Without a game nothing is kept, and the next start asks nothing.
 rm -f "$kept"
