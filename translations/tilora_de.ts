@@ -287,6 +287,12 @@ Bitte klicken Sie auf OK, um fortzufahren.</translation>
         <source>Statistics: Confirm</source>
         <translation>Statistik: Bestätigung</translation>
     </message>
+    <message>
+        <source>Tilora was ended during a game. Do you want to go on with that game?
+(Click NO to discard it)</source>
+        <translation>Tilora wurde während eines Spiels beendet. Möchten Sie dieses Spiel fortsetzen?
+(Klicken Sie auf Nein, um es zu verwerfen)</translation>
+    </message>
 </context>
 <context>
     <name>OpenPicture</name>
@@ -301,6 +307,30 @@ The Tilora can only display picture files.</source>
         <translation>Dies ist keine gültige Bilddatei.
 
 Tilora kann nur Bilddateien anzeigen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: it is missing, you may not read it, or it is not a plain file.</source>
+        <translation>„%1“ kann nicht geöffnet werden: Die Datei fehlt, Sie dürfen sie nicht lesen, oder sie ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture file.
+
+Tilora opens PNG, JPEG, GIF and bitmap files, and the other formats of the installed image plugins.</source>
+        <translation>„%1“ ist keine Bilddatei.
+
+Tilora öffnet PNG-, JPEG-, GIF- und Bitmap-Dateien sowie die anderen Formate der installierten Bild-Plugins.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a picture in a format that Tilora cannot read.</source>
+        <translation>„%1“ ist ein Bild in einem Format, das Tilora nicht lesen kann.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large: the picture would take more memory than Tilora gives one picture.</source>
+        <translation>„%1“ ist zu groß: Das Bild bräuchte mehr Speicher, als Tilora einem Bild zugesteht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged: it starts as a picture, but the picture in it cannot be read.</source>
+        <translation>„%1“ ist beschädigt: Die Datei beginnt wie ein Bild, aber das Bild darin kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
@@ -455,6 +485,18 @@ Tilora kann nur Bilddateien anzeigen.</translation>
     <message>
         <source>The game record &quot;%1&quot; could not be read (%2).</source>
         <translation>Die Spielchronik „%1“ konnte nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>tilora: there is no display to open: DISPLAY is not set.</source>
+        <translation>tilora: Es gibt keinen Bildschirm zum Öffnen: DISPLAY ist nicht gesetzt.</translation>
+    </message>
+    <message>
+        <source>tilora: there is no display to open: WAYLAND_DISPLAY is not set and no Wayland socket was found.</source>
+        <translation>tilora: Es gibt keinen Bildschirm zum Öffnen: WAYLAND_DISPLAY ist nicht gesetzt, und es wurde kein Wayland-Socket gefunden.</translation>
+    </message>
+    <message>
+        <source>tilora: there is no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>tilora: Es gibt keinen Bildschirm zum Öffnen: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.</translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,12 @@ Cliquez sur OK pour continuer.</translation>
         <source>Statistics: Confirm</source>
         <translation>Statistiques&#xa0;: Confirmation</translation>
     </message>
+    <message>
+        <source>Tilora was ended during a game. Do you want to go on with that game?
+(Click NO to discard it)</source>
+        <translation>Tilora a été fermé pendant une partie. Voulez-vous reprendre cette partie ?
+(Cliquez sur Non pour l&apos;abandonner)</translation>
+    </message>
 </context>
 <context>
     <name>OpenPicture</name>
@@ -301,6 +307,30 @@ The Tilora can only display picture files.</source>
         <translation>Ce n&apos;est pas un fichier image valide.
 
 Tilora ne peut afficher que des fichiers image.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: it is missing, you may not read it, or it is not a plain file.</source>
+        <translation>Impossible d&apos;ouvrir « %1 » : le fichier est absent, vous n&apos;avez pas le droit de le lire, ou ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture file.
+
+Tilora opens PNG, JPEG, GIF and bitmap files, and the other formats of the installed image plugins.</source>
+        <translation>« %1 » n&apos;est pas un fichier image.
+
+Tilora ouvre les fichiers PNG, JPEG, GIF et bitmap, ainsi que les autres formats des modules d&apos;images installés.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a picture in a format that Tilora cannot read.</source>
+        <translation>« %1 » est une image dans un format que Tilora ne sait pas lire.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large: the picture would take more memory than Tilora gives one picture.</source>
+        <translation>« %1 » est trop grand : l&apos;image demanderait plus de mémoire que Tilora n&apos;en accorde à une image.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged: it starts as a picture, but the picture in it cannot be read.</source>
+        <translation>« %1 » est endommagé : le fichier commence comme une image, mais l&apos;image qu&apos;il contient est illisible.</translation>
     </message>
 </context>
 <context>
@@ -455,6 +485,18 @@ Tilora ne peut afficher que des fichiers image.</translation>
     <message>
         <source>The game record &quot;%1&quot; could not be read (%2).</source>
         <translation>Le journal des parties «&#xa0;%1&#xa0;» n&apos;a pas pu être lu (%2).</translation>
+    </message>
+    <message>
+        <source>tilora: there is no display to open: DISPLAY is not set.</source>
+        <translation>tilora : aucun écran à ouvrir : DISPLAY n&apos;est pas défini.</translation>
+    </message>
+    <message>
+        <source>tilora: there is no display to open: WAYLAND_DISPLAY is not set and no Wayland socket was found.</source>
+        <translation>tilora : aucun écran à ouvrir : WAYLAND_DISPLAY n&apos;est pas défini et aucune socket Wayland n&apos;a été trouvée.</translation>
+    </message>
+    <message>
+        <source>tilora: there is no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
+        <translation>tilora : aucun écran à ouvrir : ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini.</translation>
     </message>
 </context>
 <context>

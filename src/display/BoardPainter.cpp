@@ -73,19 +73,35 @@ const PreparedPicture* BoardPainter::LoadedPicture(const PaintState& state)
     return m_cache.Loaded(m_loaded, state.board->GridSize(), m_scale, m_standIn);
 }
 
+bool BoardPainter::ShowsLoaded(const PaintState& state)
+{
+    switch (ScreenFor(state)) {
+    case Screen::LoadedBoard:
+        return true;
+    case Screen::Title:
+        return state.customPicture && state.board != nullptr;
+    case Screen::Pause:
+    case Screen::BuiltInBoard:
+        break;
+    }
+    return false;
+}
+
 bool BoardPainter::CanDraw(const PaintState& state)
 {
-    if (ScreenFor(state) != Screen::LoadedBoard)
-        return true;
-    return LoadedPicture(state) != nullptr;
+    return !ShowsLoaded(state) || LoadedPicture(state) != nullptr;
 }
 
 bool BoardPainter::Paint(QPainter& painter, const PaintState& state, const QRegion& dirty)
 {
     switch (ScreenFor(state)) {
-    case Screen::Title:
-        PaintTitle(painter, dirty);
+    case Screen::Title: {
+        const PreparedPicture* loaded = ShowsLoaded(state) ? LoadedPicture(state) : nullptr;
+        if (ShowsLoaded(state) && loaded == nullptr)
+            return false;
+        PaintTitle(painter, loaded, dirty);
         return true;
+    }
     case Screen::Pause:
         PaintPause(painter, dirty);
         return true;
@@ -137,16 +153,17 @@ void BoardPainter::DrawNumber(QPainter& painter, const QRect& block, int n, int 
     painter.restore();
 }
 
-void BoardPainter::PaintTitle(QPainter& painter, const QRegion& dirty)
+void BoardPainter::PaintTitle(QPainter& painter, const PreparedPicture* loaded, const QRegion& dirty)
 {
     const PreparedPicture& title = m_cache.Title(m_scale, m_standIn);
     // The title picture keeps the place and size of the game's 160-pixel one.
     const QRect pictureRect = m_scale.Rect(QRect(geometry::kTitlePictureAt, m_cache.Title().board.size()));
     if (dirty.intersects(pictureRect))
         DrawWhole(painter, pictureRect, title.board);
-    // The title screen shows the thumbnail alone: no frame and no marker.
+    // The title screen shows the thumbnail alone: no frame and no marker. A picture the
+    // player opened shows there at once, so that it is seen to be taken before New.
     if (dirty.intersects(m_scale.Rect(ThumbnailRect())))
-        DrawThumbnail(painter, title.thumbnail);
+        DrawThumbnail(painter, loaded != nullptr ? loaded->thumbnail : title.thumbnail);
 
     painter.save();
     painter.setFont(TitleFont(m_scale));

@@ -36,7 +36,8 @@ public:
     }
 
     // Whether the picture that `state` calls for can be drawn. False only for the loaded
-    // picture when its record cannot be made drawable; nothing is drawn then.
+    // picture (on the board, or the title screen's thumbnail) when its record cannot be
+    // made drawable; nothing is drawn then.
     bool CanDraw(const PaintState& state);
 
     // Draws what lies inside `dirty` (device pixels) of the screen that `state` calls for. Parts wholly
@@ -50,12 +51,15 @@ public:
     static QFont TitleFont(const DeviceScale& scale = {});
 
 private:
-    void PaintTitle(QPainter& painter, const QRegion& dirty);
+    // The title screen; its thumbnail shows `loaded` when given, else the title picture.
+    void PaintTitle(QPainter& painter, const PreparedPicture* loaded, const QRegion& dirty);
     void PaintPause(QPainter& painter, const QRegion& dirty);
     void PaintBoard(QPainter& painter, const PaintState& state, const PreparedPicture& picture,
                     const QRegion& dirty);
 
     const PreparedPicture* LoadedPicture(const PaintState& state);
+    // Whether the screen that `state` calls for shows the loaded picture.
+    static bool ShowsLoaded(const PaintState& state);
     void DrawFramed(QPainter& painter, const QRect& rect) const;
     void DrawThumbnail(QPainter& painter, const QImage& thumbnail) const;
     void DrawNumber(QPainter& painter, const QRect& block, int n, int tile) const;

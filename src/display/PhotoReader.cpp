@@ -14,6 +14,7 @@
 #include <new>
 
 #include "common/ReadOnlyFile.h"
+#include "display/DecoderLog.h"
 
 namespace tilora {
 namespace {
@@ -80,13 +81,16 @@ PhotoRead DecodePhoto(QIODevice& device, int largestSide)
 {
     if (device.peek(2) == "BM")
         return {PhotoReadResult::Bitmap, {}};
+    const DecoderLog log;
     QImageReader reader(&device);
     reader.setAutoTransform(true);
     // Qt's own guard against huge allocations, set to the game's limit; the checks below
     // refuse most such files before the reader even starts.
     reader.setAllocationLimit(static_cast<int>(kMaxPhotoDecodedBytes / (1024 * 1024)));
-    if (!reader.canRead() || Refused(reader.format().toLower()))
+    if (!reader.canRead())
         return {PhotoReadResult::NotPicture, {}};
+    if (Refused(reader.format().toLower()))
+        return {PhotoReadResult::Unsupported, {}};
 
     const QSize size = reader.size();
     if (size.isValid()) {

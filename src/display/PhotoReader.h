@@ -23,6 +23,7 @@ enum class PhotoReadResult {
     CannotOpen,  // missing, unreadable, or not a regular file (a FIFO, a device, a folder)
     TooLarge,    // the file, its announced size or its decoded size passes the limits below
     NotPicture,  // no installed reader knows the content
+    Unsupported,  // a picture, in a format the game does not read
     Damaged,     // a reader knows the format but could not decode a picture from it
 };
 

@@ -2,6 +2,8 @@
 // The photo reader on its own: which files it refuses without decoding, and the size it
 // decodes at.
 #include <QFile>
+#include <QLoggingCategory>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -42,7 +44,7 @@ TEST(PhotoReaderTest, DecodesAtTheSizeTheBoardCanShow)
         {"more than a gigapixel announced", JpegClaiming(jpeg, 40000, 30000), 1280, PhotoReadResult::TooLarge, {}},
         {"more than 512 MiB decoded", PngClaiming(12000, 12000), 0, PhotoReadResult::TooLarge, {}},
         {"Apple icon, whose reader trusts sizes", QByteArray("icns\0\0\0\x18icp4\x80\0\0\0\x89PNG\r\n\x1a\n", 24), 1280,
-         PhotoReadResult::NotPicture, {}},
+         PhotoReadResult::Unsupported, {}},
         // 40 bytes that claim a screen of 11308 x 11308 pixels, which GIF cannot decode reduced.
         {"a few bytes claiming a huge picture", QByteArray("GIF89a") + QByteArray(27, ',') + QByteArray("\xd4\xd3\xd3\xd7P\xe6" "6"), 1280,
          PhotoReadResult::TooLarge, {}},
@@ -79,6 +81,37 @@ TEST(PhotoReaderTest, OnlyRegularFilesAreRead)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(ReadPhotoFile(c.path, 1280).result, PhotoReadResult::CannotOpen);
     }
+}
+
+// A PNG whose comment chunk fails its checksum: libpng warns and decodes the picture.
+QByteArray WithDamagedComment(const QByteArray& png)
+{
+    const QByteArray body = QByteArrayLiteral("tEXtComment\0x");
+    QByteArray chunk(4, '\0');
+    qToBigEndian<quint32>(static_cast<quint32>(body.size() - 4), chunk.data());
+    chunk += body + QByteArray("\0\0\0\0", 4);
+    return png.left(33) + chunk + png.mid(33);  // after the signature and the header chunk
+}
+
+// What decoders say goes to "tilora.image" as debug messages, off unless the logging rules
+// turn them on; every other message still reaches the handler in place.
+TEST(PhotoReaderTest, DecoderWarningsGoToTheGamesLog)
+{
+    static QStringList heard;
+    heard.clear();
+    const QtMessageHandler before = qInstallMessageHandler([](QtMsgType, const QMessageLogContext& context, const QString& m) {
+        heard << QString::fromLatin1(context.category) + u' ' + m;
+    });
+    const QByteArray png = WithDamagedComment(Encode(Plain({8, 8}), "png"));
+    EXPECT_EQ(DecodePhoto(png, 1280).result, PhotoReadResult::Decoded);
+    qWarning("after");
+    QLoggingCategory::setFilterRules(QStringLiteral("tilora.image.debug=true"));
+    EXPECT_EQ(DecodePhoto(png, 1280).result, PhotoReadResult::Decoded);
+    QLoggingCategory::setFilterRules({});
+    qInstallMessageHandler(before);
+    ASSERT_EQ(heard.size(), 2) << heard.join(u'\n').toStdString();
+    EXPECT_EQ(heard[0], "default after");
+    EXPECT_TRUE(heard[1].startsWith(u"tilora.image libpng warning: tEXt")) << heard[1].toStdString();
 }
 
 }  // namespace

@@ -55,14 +55,56 @@ inline Message NotABitmap()
             Text::tr("ERROR"), QMessageBox::Ok, QMessageBox::Critical};
 }
 
-// A file that is neither a bitmap nor a picture any installed reader can decode.
-inline Message NotAPicture()
+// A picture file refused, named by `file` (its name without the folder), with the reason
+// in the player's words. The bitmap reader's refusals keep the texts above.
+namespace photo {
+
+inline tilora::Message Refused(const QString& text, const QString& file)
 {
-    return {QCoreApplication::translate(
-                "OpenPicture", "This is not a valid Picture file.\n\nThe Tilora can only display picture files."),
-            // NotABitmap's caption and context, named in full: after the call above, lupdate
-            // would file a Text::tr here under another context.
-            QCoreApplication::translate("Messages", "ERROR"), QMessageBox::Ok, QMessageBox::Critical};
+    // ImageLoadError's caption and context, named in full: after the calls of the callers,
+    // lupdate would file a Text::tr here under another context.
+    return {text.arg(file), QCoreApplication::translate("Messages", "Error"), QMessageBox::Ok, QMessageBox::Critical};
+}
+
+}  // namespace photo
+
+inline Message PictureCannotOpen(const QString& file)
+{
+    return photo::Refused(QCoreApplication::translate(
+                              "OpenPicture", "\"%1\" cannot be opened: it is missing, you may not read it, or it "
+                                             "is not a plain file."),
+                          file);
+}
+
+// Neither a bitmap nor a picture any installed reader knows.
+inline Message PictureNotAPicture(const QString& file)
+{
+    return photo::Refused(QCoreApplication::translate(
+                              "OpenPicture", "\"%1\" is not a picture file.\n\nTilora opens PNG, JPEG, GIF and "
+                                             "bitmap files, and the other formats of the installed image plugins."),
+                          file);
+}
+
+// A picture by its name or its content, in a format the game does not read.
+inline Message PictureUnsupported(const QString& file)
+{
+    return photo::Refused(
+        QCoreApplication::translate("OpenPicture", "\"%1\" is a picture in a format that Tilora cannot read."), file);
+}
+
+inline Message PictureTooLarge(const QString& file)
+{
+    return photo::Refused(QCoreApplication::translate("OpenPicture", "\"%1\" is too large: the picture would take "
+                                                                     "more memory than Tilora gives one picture."),
+                          file);
+}
+
+inline Message PictureDamaged(const QString& file)
+{
+    return photo::Refused(QCoreApplication::translate(
+                              "OpenPicture", "\"%1\" is damaged: it starts as a picture, but the picture in it "
+                                             "cannot be read."),
+                          file);
 }
 
 inline Message StartNewGameWithPicture()

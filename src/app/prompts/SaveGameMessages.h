@@ -53,4 +53,12 @@ inline Message SavingError()
             Text::tr("Saving Error"), QMessageBox::Ok, QMessageBox::Critical};
 }
 
+// At the start, after the program was ended during a game (a logout, Ctrl+C): the
+// game was kept and can go on.
+inline Message ResumeKeptGame()
+{
+    return {Text::tr("Tilora was ended during a game. Do you want to go on with that game?\n(Click NO to discard it)"),
+            Text::tr("Tilora : Query"), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question};
+}
+
 }  // namespace tilora::messages

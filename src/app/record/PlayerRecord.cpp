@@ -58,6 +58,11 @@ void PlayerRecord::Won(int seconds, bool helped)
     End(seconds, helped, true);
 }
 
+void PlayerRecord::Interrupted()
+{
+    m_open.reset();
+}
+
 void PlayerRecord::Abandon(int seconds, bool helped)
 {
     End(seconds, helped, false);

@@ -64,6 +64,9 @@ public:
     // The game in progress ends; Abandon does nothing when no game runs.
     void Won(int seconds, bool helped);
     void Abandon(int seconds, bool helped);
+    // The game in progress is kept to go on at a later start: it ends here neither won
+    // nor abandoned.
+    void Interrupted();
 
     bool GameOpen() const { return m_open.has_value(); }
     // The moves of the game in progress, or of the last one.

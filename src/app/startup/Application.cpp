@@ -21,6 +21,10 @@ void SetUpApplication()
     QGuiApplication::setDesktopFileName(QLatin1String(kAppId));
     // The style chosen by the desktop, -style or QT_STYLE_OVERRIDE, its icons read late.
     QApplication::setStyle(new DeferredIconStyle(QApplication::style()->name()));
+}
+
+void SetApplicationIcon()
+{
     // Every window of the program shows the game's icon, the score dialogs included.
     QApplication::setWindowIcon(AppIcon());
 }

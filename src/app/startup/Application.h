@@ -11,8 +11,12 @@ inline constexpr char kAppId[] = "io.github.tilora.Tilora";
 void NameApplication();
 
 // Everything application-wide that the game's windows need, set once the QApplication
-// exists and before the first window is built: the names, the desktop id, the style
-// and the icon that every window shows.
+// exists and before the first window is built: the names, the desktop id and the style.
 void SetUpApplication();
+
+// The icon every window of the program shows. Set after the first window's first paint:
+// an icon set before it is given to the X server, in every size, before the window maps,
+// which costs the start more than the rest of the window.
+void SetApplicationIcon();
 
 }  // namespace tilora

@@ -97,6 +97,8 @@ CommandLine::CommandLine(const QStringList& arguments) : m_arguments(arguments)
         m_answer = Answer::ExportGames;
     else if (!parser.positionalArguments().isEmpty())
         m_file = parser.positionalArguments().constFirst();
+    m_platform = parser.value(QStringLiteral("platform"));
+    m_display = parser.value(QStringLiteral("display"));
 }
 
 int CommandLine::Reply(const std::filesystem::path& record) const
@@ -121,7 +123,8 @@ int CommandLine::Reply(const std::filesystem::path& record) const
     case Answer::Error:
         break;
     }
-    const QString program = QFileInfo(m_arguments.value(0, QStringLiteral("tilora"))).fileName();
+    // The program's own name, whatever path started it (a build folder, a link).
+    const QString program = QStringLiteral("tilora");
     const QStringList files = parser.positionalArguments();
     const QString error =
         !parsed ? parser.errorText()

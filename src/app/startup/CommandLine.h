@@ -23,6 +23,9 @@ public:
     bool StartsGame() const { return m_answer == Answer::None; }
     // The picture file to open at start, or an empty text.
     const QString& File() const { return m_file; }
+    // The values of Qt's -platform and -display options, empty when not given.
+    const QString& Platform() const { return m_platform; }
+    const QString& Display() const { return m_display; }
 
     // Prints the help, the version, the kept games or the error for a command line that
     // does not start the game, in the player's language, and gives the exit code. Needs a
@@ -36,6 +39,8 @@ private:
     QStringList m_arguments;
     Answer m_answer = Answer::None;
     QString m_file;
+    QString m_platform;
+    QString m_display;
 };
 
 }  // namespace tilora

@@ -25,16 +25,19 @@ extern "C" void OnSignal(int)
 
 }  // namespace
 
-QuitOnSignals::QuitOnSignals()
+QuitOnSignals::QuitOnSignals(std::function<void()> onSignal)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, m_fds) != 0)
         return;
     g_writeFd = m_fds[0];
     m_notifier = std::make_unique<QSocketNotifier>(m_fds[1], QSocketNotifier::Read);
-    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [fd = m_fds[1]] {
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [fd = m_fds[1], onSignal = std::move(onSignal)] {
         char byte = 0;
         [[maybe_unused]] const auto got = ::read(fd, &byte, 1);
-        QCoreApplication::quit();
+        if (onSignal)
+            onSignal();
+        // Not quit(): that closes the windows first, and a window may ask before it closes.
+        QCoreApplication::exit(0);
     });
     struct sigaction action {};
     action.sa_handler = OnSignal;

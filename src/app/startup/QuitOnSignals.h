@@ -3,16 +3,18 @@
 
 #include <QSocketNotifier>
 
+#include <functional>
 #include <memory>
 
 namespace tilora {
 
-// While it lives, SIGTERM, SIGINT and SIGHUP end the application's event loop, so the game
-// closes its window and disconnects from the display as if the window had been closed,
+// While it lives, SIGTERM, SIGINT and SIGHUP run `onSignal` from the event loop and then end
+// every event loop of the application, a modal dialog's too: nothing is asked, since a
+// session that logs out waits for no answer, and the process leaves its display cleanly
 // instead of dying in the middle of a frame. One object at a time.
 class QuitOnSignals {
 public:
-    QuitOnSignals();
+    explicit QuitOnSignals(std::function<void()> onSignal);
     ~QuitOnSignals();
     QuitOnSignals(const QuitOnSignals&) = delete;
     QuitOnSignals& operator=(const QuitOnSignals&) = delete;

@@ -2,7 +2,9 @@
 #include "app/window/PictureFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QMimeDatabase>
 #include <QScreen>
 
 #include <algorithm>
@@ -39,24 +41,44 @@ std::optional<Message> ReadBitmap(const QString& path, PictureRecord& record)
     return messages::ImageLoadError();
 }
 
+// Content no reader knows, in a file whose name says it is a picture of a kind no
+// installed reader reads (photo.heic): a format the game cannot read rather than no picture.
+bool NamedAsUnreadablePicture(const QFileInfo& file)
+{
+    const QString suffix = file.suffix().toLower();
+    if (suffix.isEmpty() || suffix == u"bmp" || PhotoFormats().contains(suffix.toLatin1()))
+        return false;
+    return QMimeDatabase().mimeTypeForFile(file, QMimeDatabase::MatchExtension).name().startsWith(u"image/");
+}
+
 }  // namespace
 
 PictureFileRead ReadPictureFile(const QString& path, PictureRecord& record)
 {
     PhotoRead photo = ReadPhotoFile(path, LargestBoardOnAnyScreen());
+    const QFileInfo file(path);
     switch (photo.result) {
     case PhotoReadResult::Decoded:
         return {std::nullopt, std::move(photo.image)};
     case PhotoReadResult::Bitmap:
         return {ReadBitmap(path, record), {}};
-    case PhotoReadResult::NotPicture:
-        return {messages::NotAPicture(), {}};
     case PhotoReadResult::CannotOpen:
+        // A bitmap file that cannot be opened is told as the bitmap reader always told it.
+        if (file.suffix().compare(u"bmp", Qt::CaseInsensitive) == 0)
+            return {messages::ImageLoadError(), {}};
+        return {messages::PictureCannotOpen(file.fileName()), {}};
+    case PhotoReadResult::NotPicture:
+        if (NamedAsUnreadablePicture(file))
+            return {messages::PictureUnsupported(file.fileName()), {}};
+        return {messages::PictureNotAPicture(file.fileName()), {}};
+    case PhotoReadResult::Unsupported:
+        return {messages::PictureUnsupported(file.fileName()), {}};
     case PhotoReadResult::TooLarge:
+        return {messages::PictureTooLarge(file.fileName()), {}};
     case PhotoReadResult::Damaged:
         break;
     }
-    return {messages::ImageLoadError(), {}};
+    return {messages::PictureDamaged(file.fileName()), {}};
 }
 
 }  // namespace tilora

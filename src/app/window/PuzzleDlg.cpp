@@ -14,6 +14,7 @@
 #include "app/record/PlayerRecord.h"
 #include "app/prompts/Messages.h"
 #include "app/prompts/Prompter.h"
+#include "app/startup/AfterFirstPaint.h"
 #include "app/startup/AppIcon.h"
 #include "app/window/SystemMenu.h"
 #include "app/window/WindowAccessible.h"
@@ -41,7 +42,9 @@ CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
     ConnectMenu();
     ConnectMoves();
     ConnectRecord();
-    setWindowIcon(AppIcon());
+    // The icon waits for the first paint: given to the window system before the window
+    // maps, every size of it would be read first.
+    AfterFirstPaint(*m_client, [this] { setWindowIcon(AppIcon()); });
 
     // The fields start as declared: no game, not paused, the first built-in picture,
     // a 4 x 4 board and a count of 0.

@@ -28,6 +28,7 @@ class Hinter;
 class PlayerRecord;
 class Prompter;
 class RandomSource;
+struct SavedGame;
 class SystemMenu;
 class WindowZoom;
 
@@ -69,6 +70,11 @@ public:
     void OnSysCommand(unsigned id);
     void OnSaveGame();
     void OnOpenGame();
+    // When the program is told to end (logout, Ctrl+C): the game in progress, if any, is
+    // written to `file` without a question, to be offered at the next start.
+    void KeepGameForNextStart(const std::filesystem::path& file);
+    // At the start: a game kept in `file` is offered, and the file removed once answered.
+    void OfferKeptGame(const std::filesystem::path& file);
     void OnBestScores();
     // View > Numbers on Blocks, remembered for the next start.
     void OnNumbersOnBlocks(bool on);
@@ -147,6 +153,8 @@ private:
     void OnBitmapFailed();
     void ReadChosenPicture(const QString& path, int seconds);
     void EndOpenPicture();
+    // A saved or kept game becomes the game in progress.
+    void RestoreGame(const SavedGame& game);
 
     // How a slide came about, for the history and the hint.
     enum class MoveKind { Player, Undo, Redo, Hint };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Save Game and Open Game: the main window's handlers for the saved-game file.
+// Save Game and Open Game: the main window's handlers for the saved-game file; and the
+// game kept when the program is ended during it, offered at the next start.
 #include "app/window/PuzzleDlg.h"
 
 #include <QFile>
@@ -9,6 +10,7 @@
 #include "app/record/PlayerRecord.h"
 #include "app/prompts/Prompter.h"
 #include "app/prompts/SaveGameMessages.h"
+#include "savegame/KeptGame.h"
 #include "savegame/SavedGameFile.h"
 
 namespace tilora {
@@ -70,11 +72,16 @@ void CPuzzleDlg::OnOpenGame()
         return;
     }
 
+    RestoreGame(read.game);
+}
+
+void CPuzzleDlg::RestoreGame(const SavedGame& game)
+{
     // The grid size stays in force for later games: the next New deals this size.
-    RestoreBoard(read.game, m_board);
+    RestoreBoard(game, m_board);
     ForgetMoves();
-    m_hints->Opened(m_board, read.game.seconds);
-    m_nSeconds = read.game.seconds;
+    m_hints->Opened(m_board, game.seconds);
+    m_nSeconds = game.seconds;
     m_record->Begin(m_board, m_nDealtLevel);
     ShowCount();
     // A player who quit a paused game loads the new one paused.
@@ -83,6 +90,35 @@ void CPuzzleDlg::OnOpenGame()
     m_bPlaying = true;
     Invalidate();
     m_client->FocusBlank();
+}
+
+void CPuzzleDlg::KeepGameForNextStart(const std::filesystem::path& file)
+{
+    if (!m_bPlaying)
+        return;
+    KeepGame(file, m_board, m_nSeconds);
+    // The game goes on at a later start: it is neither won nor abandoned.
+    m_record->Interrupted();
+}
+
+void CPuzzleDlg::OfferKeptGame(const std::filesystem::path& file)
+{
+    std::error_code error;
+    if (file.empty() || !std::filesystem::exists(file, error) || m_bPlaying)
+        return;
+    const ReadResult kept = ReadSavedGame(file);
+    if (kept.status != ReadStatus::Loaded) {
+        ForgetKeptGame(file);
+        return;
+    }
+    // Offered until answered: a question ended by another signal, unanswered, leaves
+    // the game kept for the start after.
+    const QMessageBox::StandardButton answer = m_env.prompter.Ask(this, messages::ResumeKeptGame());
+    if (answer != QMessageBox::Yes && answer != QMessageBox::No)
+        return;
+    ForgetKeptGame(file);
+    if (answer == QMessageBox::Yes)
+        RestoreGame(kept.game);
 }
 
 }  // namespace tilora

@@ -37,7 +37,7 @@ protected:
 
 // A won game is kept after the victory's dialogs, which stay as they were; a game quit by
 // New is kept as abandoned, with undo and redo counted as moves, and so is a game running
-// when the window goes; all are in the file.
+// when the window goes; all are in the file. A game kept for the next start is none of them.
 TEST_F(RecordWindowTest, WonAndAbandonedGamesAreKept)
 {
     window->OnNew();
@@ -56,6 +56,12 @@ TEST_F(RecordWindowTest, WonAndAbandonedGamesAreKept)
               std::tuple(true, 1, 4, std::int64_t{now}));
     EXPECT_EQ(std::tuple(games[1].won, games[1].moves), std::tuple(false, 3));
     EXPECT_EQ(std::tuple(games[2].won, games[2].moves), std::tuple(false, 0));
+
+    // A game kept for the next start when the program is told to end is not over.
+    window->OnNew();
+    window->KeepGameForNextStart(dir / "kept.tlr");
+    Open();
+    EXPECT_EQ(window->Record().Games().size(), 3u);
 }
 
 // Show Moves puts the live count in the title, never moving a control, and is remembered.

@@ -5,6 +5,7 @@
 
 #include "app/startup/CommandLine.h"
 #include "app/startup/DeferredIcons.h"
+#include "app/startup/DisplayCheck.h"
 
 namespace tilora {
 namespace {
@@ -35,6 +36,31 @@ TEST(CommandLineTest, StartsTheGameWithAtMostOneFile)
         EXPECT_EQ(commandLine.StartsGame(), c.starts) << c.arguments.join(u' ').toStdString();
         EXPECT_EQ(commandLine.File(), c.file) << c.arguments.join(u' ').toStdString();
     }
+}
+
+// Which display the start finds missing, for the platform -platform or QT_QPA_PLATFORM
+// names and the displays at hand; platforms without a display server need none.
+TEST(DisplayCheckTest, NamesTheDisplayThePlatformNeeds)
+{
+    using enum MissingDisplay;
+    const struct {
+        DisplaySettings settings;
+        std::optional<MissingDisplay> missing;
+    } cases[] = {
+        {{"", false, false, false}, Either},
+        {{"", true, false, false}, {}},
+        {{"", false, true, true}, {}},
+        {{"xcb", false, true, true}, X11},
+        {{"xcb:display=:1", true, false, false}, {}},
+        {{"wayland", true, false, false}, Wayland},
+        {{"wayland-egl", false, false, true}, {}},
+        {{"wayland;xcb", false, false, false}, Either},
+        {{"wayland;xcb", true, false, false}, {}},
+        {{"offscreen", false, false, false}, {}},
+        {{"vnc:size=800x600", false, false, false}, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FindMissingDisplay(c.settings), c.missing) << c.settings.platform.toStdString();
 }
 
 // A standard icon read late still has its pixels when drawn (message boxes show them).

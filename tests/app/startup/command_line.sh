@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The command line answers without a display: --help, --version and --export-games on standard output
 # with status 0, a wrong command line with one line and the hint on standard error and
-# status 2; never a crash.
+# status 2; the game itself, with or without a file, one line that there is no display and
+# status 1. Never a crash.
 #   command_line.sh PROGRAM VERSION
 set -uo pipefail
 program=$(realpath "$1")
@@ -28,7 +29,7 @@ while IFS='|' read -r language arguments status stream pattern; do
     echo "ok: tilora $arguments (LANGUAGE=$language)"
   fi
 done <<CASES
-en|--help|0|out|^Usage: .*tilora \[options\] \[FILE\]$
+en|--help|0|out|^Usage: tilora \[options\] \[FILE\]$
 en|-h|0|out|^  FILE +A picture file to play on
 en|--help|0|out|^  --export-games +Print every kept game as CSV
 de|--help|0|out|^  FILE +Eine Bilddatei
@@ -39,6 +40,10 @@ en|--frobnicate|2|err|^Try "tilora --help" for more information\.$
 en|one.png two.png|2|err|^tilora: Only one picture file can be given; "two.png" is one too many\.$
 fr|one.png two.png|2|err|^Essayez
 de|-x|2|err|^Versuchen Sie
+en||1|err|^tilora: there is no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set\.$
+en|photo.png|1|err|^tilora: there is no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set\.$
+en|-platform xcb photo.png|1|err|^tilora: there is no display to open: DISPLAY is not set\.$
+fr|photo.png|1|err|^tilora.*aucun écran à ouvrir
 CASES
 # --export-games: the record under XDG_DATA_HOME as CSV, oldest first; none gives the header.
 mkdir -p "$scratch/data/tilora"

@@ -101,11 +101,16 @@ const std::vector<FormatCase>& FormatCases()
         {"truncated jpeg", "cut.jpg", [] { return CutInScan(Encode(Sample(), "jpeg", 95)); },
          {kRed, kGreen, {}, {}}, 24, {}},
         {"truncated png", "cut.png", [] { return Encode(Sample(), "png").chopped(40); },
-         {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::ImageLoadError()},
+         {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::PictureDamaged("cut.png")},
         {"a png that claims 100000 x 100000 pixels", "huge.png", [] { return PngClaiming(100000, 100000); },
-         {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::ImageLoadError()},
+         {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::PictureTooLarge("huge.png")},
         {"a text file named .jpg", "text.jpg", [] { return QByteArray("Not a picture at all.\n"); },
-         {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::NotAPicture()},
+         {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::PictureNotAPicture("text.jpg")},
+        // Named as a kind of picture no installed reader reads, or one the game leaves out.
+        {"a HEIF photo", "photo.heic", [] { return QByteArray("\0\0\0\x18" "ftypheic\0\0\0\0mif1heic"); },
+         {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::PictureUnsupported("photo.heic")},
+        {"an Apple icon", "a.icns", [] { return QByteArray("icns\0\0\0\x18icp4\x80\0\0\0\x89PNG\r\n\x1a\n", 24); },
+         {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::PictureUnsupported("a.icns")},
         {"bitmap", "a.bmp", SampleBitmap, {kRed, kGreen, kBlue, kYellow}, 0, {}},
     };
     return cases;
@@ -243,16 +248,22 @@ TEST_F(DropTest, OneFileOpensAsWithOpenPictureAndAnythingElseIsIgnored)
 }
 
 // The command line names the picture before any game: it opens as Open Picture would,
-// without a question, and the title screen stays until New; a refused one is reported
-// and the built-in picture stays.
+// without a question, and the title screen shows it at once where the complete picture
+// goes; a refused one is reported and the built-in picture stays.
 TEST_F(OpenPhotoTest, PictureNamedAtStart)
 {
+    const auto thumbnail = [this] {
+        const QImage client = window->ClientArea()->grab().toImage();
+        return std::array{client.pixelColor(361, 202), client.pixelColor(401, 242)};
+    };
+    EXPECT_NE(thumbnail()[0], kRed);
     const QString png = Write("a.png", Encode(Sample(), "png"));
     window->OpenPictureFile(png);
     EXPECT_TRUE(prompter.Messages().empty());
     EXPECT_TRUE(window->CustomPicture());
     EXPECT_FALSE(window->Playing());
     EXPECT_FALSE(window->TimerRunning());
+    EXPECT_EQ(thumbnail(), (std::array{kRed, kYellow}));
     window->OnNew();
     SetOneMoveFromSolved();
     EXPECT_EQ(TileColours()[1], kGreen);
@@ -261,7 +272,7 @@ TEST_F(OpenPhotoTest, PictureNamedAtStart)
     prompter.Answer(QMessageBox::Ok);
     window->OpenPictureFile(Write("text.jpg", "text"));
     ASSERT_EQ(prompter.Messages().size(), 1u);
-    EXPECT_EQ(prompter.Messages()[0].text, messages::NotAPicture().text);
+    EXPECT_EQ(prompter.Messages()[0].text, messages::PictureNotAPicture("text.jpg").text);
     EXPECT_FALSE(window->CustomPicture());
 }
 

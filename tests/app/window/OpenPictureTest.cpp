@@ -168,14 +168,15 @@ TEST_F(OpenPictureTest, RefusedFilesKeepThePictureInUse)
     std::vector<Row> rows{
         {"not a bitmap", QString::fromStdString((dir / "odd.bmp").string()), messages::NotABitmap()},
         {"neither a bitmap nor a picture", QString::fromStdString((dir / "text.bmp").string()),
-         messages::NotAPicture()},
+         messages::PictureNotAPicture("text.bmp")},
         {"cannot be opened", QString::fromStdString((dir / "gone.bmp").string()), messages::ImageLoadError()},
         {"no size", PictureFile("empty.bmp", 0), messages::ImageLoadError()},
     };
-    // A FIFO, a folder or a device is refused at once, as a file that cannot be opened:
+    // A FIFO, a folder or a device is refused at once, as a file that cannot be opened, named:
     // never waited on, never read without end.
     for (const RefusedFile& refused : MakeRefusedFiles(dir.Path(), "picture"))
-        rows.push_back({refused.what, QString::fromStdString(refused.path.string()), messages::ImageLoadError()});
+        rows.push_back({refused.what, QString::fromStdString(refused.path.string()),
+                        messages::PictureCannotOpen(QString::fromStdString(refused.path.filename().string()))});
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         prompter.Clear();
@@ -192,8 +193,6 @@ TEST_F(OpenPictureTest, RefusedFilesKeepThePictureInUse)
               "This is not a valid Bitmap file.\n\nThe Tilora can only display bitmap files.");
     EXPECT_EQ(messages::NotABitmap().caption, "ERROR");
     EXPECT_EQ(messages::NotABitmap().icon, QMessageBox::Critical);
-    EXPECT_EQ(messages::NotAPicture().text,
-              "This is not a valid Picture file.\n\nThe Tilora can only display picture files.");
     EXPECT_EQ(messages::ImageLoadError().text, "Error while Loading Image.\n       Click OK to Abort.");
     EXPECT_EQ(messages::ImageLoadError().caption, "Error");
     EXPECT_EQ(messages::ImageLoadError().icon, QMessageBox::Critical);

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <filesystem>
+
+#include "savegame/SavedGameFile.h"
+
+namespace tilora {
+
+// The game in progress when the program was told to end (the session's logout, Ctrl+C in
+// a terminal), kept in the saved-game format until the next start offers it.
+
+// $XDG_STATE_HOME/tilora/interrupted.tlr, or ~/.local/state/tilora/interrupted.tlr when
+// the variable is unset or not an absolute path; empty when neither can be found.
+std::filesystem::path KeptGamePath();
+
+// Writes the game to `file`, making its folder (private to the user) when missing; the
+// file is replaced in one step, as a saved game is. False when it could not be written.
+bool KeepGame(const std::filesystem::path& file, const Board& board, int seconds);
+
+// Removes the kept game, once the player has answered for it or it cannot be read.
+void ForgetKeptGame(const std::filesystem::path& file);
+
+}  // namespace tilora
