@@ -10,13 +10,13 @@
 #include <thread>
 #include <vector>
 
+#include "SharedTables.h"
 #include "board/CrtRandom.h"
 #include "board/Deal.h"
 #include "solver/BoardSolver.h"
 #include "solver/FiveSolver.h"
 #include "solver/HintPlan.h"
 #include "solver/PatternDatabase.h"
-#include "SharedTables.h"
 
 namespace tilora::solver {
 namespace {

@@ -7,9 +7,9 @@
 
 #include "app/hint/Hinter.h"
 #include "app/prompts/FileFilter.h"
-#include "app/record/PlayerRecord.h"
 #include "app/prompts/Prompter.h"
 #include "app/prompts/SaveGameMessages.h"
+#include "app/record/PlayerRecord.h"
 #include "savegame/KeptGame.h"
 #include "savegame/SavedGameFile.h"
 
