@@ -4,7 +4,6 @@
 #include <QSignalSpy>
 
 #include "PuzzleFixture.h"
-#include "app/hint/HintTables.h"
 #include "app/hint/Hinter.h"
 #include "savegame/SavedGameFile.h"
 #include "scores/ScoreKeys.h"
@@ -265,17 +264,6 @@ TEST_F(KeyboardHintTest, NoHintMovesBehindADialog)
         QCoreApplication::processEvents();
         EXPECT_FALSE(Same(Snapshot(), before)) << prompt;
     }
-}
-
-// Tables whose build fails for want of memory are none, and the next hint builds again.
-TEST(HintTablesTest, AFailedBuildIsNoTablesAndIsTriedAgain)
-{
-    int builds = 0;
-    HintTables tables([&](std::stop_token) -> HintTables::Databases {
-        ++builds;
-        throw std::bad_alloc();
-    });
-    EXPECT_TRUE(!tables.Get({}) && !tables.Get({}) && builds == 2);
 }
 
 // A deal costs nothing: the hint's tables are neither mapped nor built before a hint asks.
