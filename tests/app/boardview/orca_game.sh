@@ -34,8 +34,13 @@ fi
 scratch=$(mktemp -d)
 pids=()
 cleanup() {
+  local status=$?
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$scratch"
+  # The session's own services (dconf, the accessibility bus) may write under the scratch
+  # home until the session ends them: the folder goes as far as it can, and its removal
+  # never decides the check's result.
+  rm -rf "$scratch" 2>/dev/null || { sleep 0.5; rm -rf "$scratch" 2>/dev/null; } || true
+  exit "$status"
 }
 trap cleanup EXIT
 export HOME=$scratch XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data XDG_CACHE_HOME=$scratch/cache
