@@ -7,27 +7,11 @@
 namespace tilora::solver {
 namespace {
 
-constexpr int Mirror(int position)
-{
-    return (position % kFiveSide) * kFiveSide + position / kFiveSide;
-}
+// The board's mirror image across its main diagonal.
+constexpr auto* Mirror = &MirrorPosition<kFiveSide>;
+constexpr auto* MirrorTile = &MirroredTile<kFiveSide>;
 
-// The tile that belongs where `tile` belongs in the mirror image; the blank stays itself.
-constexpr int MirrorTile(int tile)
-{
-    return tile == kFiveCells ? kFiveCells : Mirror(tile - 1) + 1;
-}
-
-constexpr std::array<std::array<int, 4>, kFiveCells> kFiveNeighbours = [] {
-    std::array<std::array<int, 4>, kFiveCells> result{};
-    for (int p = 0; p < kFiveCells; ++p) {
-        const int r = p / kFiveSide;
-        const int c = p % kFiveSide;
-        result[p] = {r > 0 ? p - kFiveSide : -1, c > 0 ? p - 1 : -1, c < kFiveSide - 1 ? p + 1 : -1,
-                     r < kFiveSide - 1 ? p + kFiveSide : -1};
-    }
-    return result;
-}();
+constexpr auto kFiveNeighbours = Neighbours<kFiveSide>();
 
 constexpr int kInfinity = std::numeric_limits<int>::max();
 constexpr std::uint64_t kStopCheckMask = (1U << 14) - 1;

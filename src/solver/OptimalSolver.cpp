@@ -7,16 +7,9 @@
 namespace tilora::solver {
 namespace {
 
-constexpr int Mirror(int position)
-{
-    return (position % kSide) * kSide + position / kSide;
-}
-
-// The tile that belongs where `tile` belongs in the mirror image; the blank stays itself.
-constexpr int MirrorTile(int tile)
-{
-    return tile == kBlank ? kBlank : Mirror(tile - 1) + 1;
-}
+// The board's mirror image across its main diagonal.
+constexpr auto* Mirror = &MirrorPosition<kSide>;
+constexpr auto* MirrorTile = &MirroredTile<kSide>;
 
 constexpr int kInfinity = std::numeric_limits<int>::max();
 // How often the search looks at its stop request.

@@ -7,6 +7,8 @@
 #include <stop_token>
 #include <vector>
 
+#include "solver/SquareGrid.h"
+
 namespace tilora::solver {
 
 // Positions on the 4 x 4 board are numbered 0..15 in reading order. Tile t (1..15) belongs
@@ -16,16 +18,7 @@ inline constexpr int kCells = kSide * kSide;
 inline constexpr int kBlank = kCells;
 
 // The positions next to each position (up, left, right, down), -1 where the board ends.
-inline constexpr std::array<std::array<int, 4>, kCells> kNeighbours = [] {
-    std::array<std::array<int, 4>, kCells> result{};
-    for (int p = 0; p < kCells; ++p) {
-        const int r = p / kSide;
-        const int c = p % kSide;
-        result[p] = {r > 0 ? p - kSide : -1, c > 0 ? p - 1 : -1, c < kSide - 1 ? p + 1 : -1,
-                     r < kSide - 1 ? p + kSide : -1};
-    }
-    return result;
-}();
+inline constexpr auto kNeighbours = Neighbours<kSide>();
 
 // Disjoint groups of tiles: the left column with the two cells beside its middle, the
 // six cells around the blank's home, and the rest of the top row. A move shifts exactly
