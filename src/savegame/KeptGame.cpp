@@ -1,31 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "savegame/KeptGame.h"
 
-#include <cstdlib>
 #include <system_error>
 
+#include "common/UserFolders.h"
+
 namespace tilora {
-namespace {
-
-std::filesystem::path Variable(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value != nullptr ? std::filesystem::path(value) : std::filesystem::path();
-}
-
-}  // namespace
 
 std::filesystem::path KeptGamePath()
 {
-    std::filesystem::path state = Variable("XDG_STATE_HOME");
-    // The base directory specification ignores a relative path.
-    if (!state.is_absolute()) {
-        const std::filesystem::path home = Variable("HOME");
-        if (!home.is_absolute())
-            return {};
-        state = home / ".local" / "state";
-    }
-    return state / "tilora" / "interrupted.tlr";
+    const std::filesystem::path state = UserFolder("XDG_STATE_HOME", std::filesystem::path(".local") / "state");
+    return state.empty() ? state : state / "tilora" / "interrupted.tlr";
 }
 
 bool KeepGame(const std::filesystem::path& file, const Board& board, int seconds)

@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/UserFolders.h"
 #include "solver/MappedFile.h"
 
 namespace tilora::solver {
@@ -135,13 +136,8 @@ TableFolders DefaultTableFolders()
 #ifdef TILORA_DATA_DIR
     folders.installed.emplace_back(TILORA_DATA_DIR);
 #endif
-    const char* cache = std::getenv("XDG_CACHE_HOME");
-    const char* home = std::getenv("HOME");
-    // A relative XDG_CACHE_HOME is invalid and ignored, as the XDG base directory rules say.
-    if (cache && cache[0] == '/')
-        folders.cache = std::filesystem::path(cache) / "tilora";
-    else if (home && home[0] != '\0')
-        folders.cache = std::filesystem::path(home) / ".cache" / "tilora";
+    if (const std::filesystem::path cache = UserFolder("XDG_CACHE_HOME", ".cache"); !cache.empty())
+        folders.cache = cache / "tilora";
     return folders;
 }
 

@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "common/AtomicFile.h"
+#include "common/UserFolders.h"
 
 namespace tilora::record_file {
 namespace {
@@ -310,11 +311,8 @@ fs::path SetAside(const fs::path& file)
 
 fs::path DefaultPath()
 {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    const fs::path base = data != nullptr && *data == '/'
-                              ? fs::path(data)
-                              : fs::path(std::getenv("HOME") != nullptr ? std::getenv("HOME") : ".") / ".local" / "share";
-    return base / "tilora" / "games";
+    const fs::path data = UserFolder("XDG_DATA_HOME", fs::path(".local") / "share");
+    return data.empty() ? data : data / "tilora" / "games";
 }
 
 }  // namespace tilora::record_file
