@@ -7,9 +7,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <fstream>
 #include <iterator>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #include "common/ReadOnlyFile.h"
@@ -119,7 +121,7 @@ bool ReadWholeFile(const fs::path& file, std::string& content)
     return !in.bad();
 }
 
-FileLock::FileLock(const fs::path& target)
+FileLock::FileLock(const fs::path& target, const std::stop_token& stop)
 {
     const fs::path lockFile = ResolveLink(target).string() + ".lock";
     // Never waits at the open, and only a regular file serves: a FIFO or a device put in
@@ -132,12 +134,16 @@ FileLock::FileLock(const fs::path& target)
         m_fd = -1;
         return;
     }
-    while (::flock(m_fd, LOCK_EX) != 0) {
-        if (errno != EINTR) {
+    const int wait = stop.stop_possible() ? LOCK_EX | LOCK_NB : LOCK_EX;
+    while (::flock(m_fd, wait) != 0) {
+        const bool held = errno == EWOULDBLOCK && !stop.stop_requested();
+        if (errno != EINTR && !held) {
             ::close(m_fd);
             m_fd = -1;
             return;
         }
+        if (held)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }
 

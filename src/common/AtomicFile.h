@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <stop_token>
 #include <string>
 #include <string_view>
 
@@ -22,10 +23,11 @@ bool ReadWholeFile(const std::filesystem::path& file, std::string& content);
 // so that two running copies of the program take turns at a read-modify-write of the
 // same file. The lock file itself is never renamed, unlike the target. If the lock
 // cannot be taken (a read-only folder) the holder goes on unlocked: the write that
-// follows fails on its own and reports it.
+// follows fails on its own and reports it. With a stop that can be requested, the wait
+// for another holder goes in short steps and gives up, unlocked, once it is requested.
 class FileLock {
 public:
-    explicit FileLock(const std::filesystem::path& target);
+    explicit FileLock(const std::filesystem::path& target, const std::stop_token& stop = {});
     ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;

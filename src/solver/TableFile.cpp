@@ -3,17 +3,15 @@
 
 #include <array>
 #include <cerrno>
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <span>
-#include <thread>
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/AtomicFile.h"
 #include "common/UserFolders.h"
 #include "solver/MappedFile.h"
 
@@ -85,39 +83,6 @@ std::string Describe(const std::filesystem::path& file, const std::string& why)
 {
     return file.string() + ": " + why;
 }
-
-// A lock file held with flock, released when closed.
-class FileLock {
-public:
-    explicit FileLock(const std::filesystem::path& file)
-        : m_fd(::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644))
-    {
-    }
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
-    ~FileLock()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    bool Opened() const { return m_fd >= 0; }
-
-    // Waits for the lock in short steps; false when `stop` is requested first.
-    bool Acquire(const std::stop_token& stop) const
-    {
-        while (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EWOULDBLOCK && errno != EINTR)
-                return false;
-            if (stop.stop_requested())
-                return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return true;
-    }
-
-private:
-    int m_fd;
-};
 
 }  // namespace
 
@@ -268,8 +233,9 @@ ObtainedTables ObtainTables(const TableFolders& folders, std::stop_token stop, c
         return inMemory("no cache folder");
     if (std::filesystem::create_directories(folders.cache, error); error)
         return inMemory(Describe(folders.cache, error.message()));
-    const FileLock lock(folders.cache / "hint-tables.lock");
-    if (!lock.Opened() || !lock.Acquire(stop))
+    // Waits for another process's build; an unwritable cache folder gives no lock.
+    const FileLock lock(folders.cache / kTableFileName, stop);
+    if (!lock.Locked())
         return stop.stop_requested() ? ObtainedTables{} : inMemory(Describe(folders.cache, "cannot be locked"));
     // Another process may have written the file while this one waited for the lock.
     const std::filesystem::path file = folders.cache / kTableFileName;
