@@ -142,6 +142,7 @@ HintTables::Databases HintTables::AtHand()
 
 HintTables::Databases HintTables::Get(const std::stop_token& stop)
 {
+    ++m_gets;
     std::shared_future<Databases> built;
     try {
         built = Started();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <future>
 #include <memory>
@@ -35,6 +36,9 @@ public:
 
     // True once a Get has started obtaining the tables.
     bool Asked();
+    // How many times Get was called: what asked for the tables between two moments,
+    // whatever asked before.
+    unsigned Gets() const { return m_gets.load(); }
     // The finished tables, waiting for the build; nothing when it failed or `stop` was
     // requested meanwhile. Safe to call from any thread.
     Databases Get(const std::stop_token& stop);
@@ -56,6 +60,7 @@ private:
     std::shared_future<Databases> m_built;
     // A file found on disk for AtHand, mapped without a build.
     std::shared_future<Databases> m_mapped;
+    std::atomic<unsigned> m_gets{0};
 };
 
 }  // namespace tilora

@@ -33,9 +33,9 @@ Hinter::~Hinter()
         m_thread.join();
 }
 
-bool Hinter::TablesAsked() const
+unsigned Hinter::TableCalls() const
 {
-    return HintTables::Shared().Asked();
+    return HintTables::Shared().Gets();
 }
 
 void Hinter::Ask(const Board& board)

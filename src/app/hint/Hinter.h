@@ -39,8 +39,9 @@ public:
 
     // Replaces the search, for tests of the window.
     void SetSearch(Search search) { m_search = std::move(search); }
-    // True once a hint asked this process's tables for themselves: a deal alone never does.
-    bool TablesAsked() const;
+    // How many times this process's tables were asked for, by a hint or anything else: a
+    // deal alone never asks (the record may take them only when they are at hand).
+    unsigned TableCalls() const;
 
     // The player pressed Hint on `board`.
     void Ask(const Board& board);

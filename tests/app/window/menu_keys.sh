@@ -8,12 +8,17 @@
 set -euo pipefail
 program=$(realpath "$1")
 
-x_tools="xdotool xwd python3"
-# shellcheck source=x_session.sh
-source "$(dirname "$0")/x_session.sh"
+# shellcheck source=../../support/session.sh
+source "$(dirname "$0")/../../support/session.sh"
+session_need xdotool xwd python3
+# A private X server and window manager; no session bus, which these checks do not need.
+session_begin 50
+session_x
+session_no_bus
+session_wm
 
 XDG_CONFIG_HOME=$scratch XDG_DATA_HOME=$scratch QT_QPA_PLATFORM=xcb "$program" >"$scratch/out" 2>&1 &
-pids+=($!)
+session_track $!
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }

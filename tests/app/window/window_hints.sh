@@ -10,15 +10,22 @@
 set -euo pipefail
 program=$(realpath "$1")
 
-x_tools="xprop xdotool"
-# shellcheck source=x_session.sh
-source "$(dirname "$0")/x_session.sh"
+# shellcheck source=../../support/session.sh
+source "$(dirname "$0")/../../support/session.sh"
+session_need xprop xdotool
+# A private X server and window manager, and no session bus: the game must start none of
+# its own (checked at the end).
+session_begin 110
+session_x
+session_wm
+export HOME=$scratch/home
+mkdir "$HOME"
 
 # Starts the game; its process id in `game`.
 start_game() {
   XDG_CONFIG_HOME=$scratch XDG_DATA_HOME=$scratch QT_QPA_PLATFORM=xcb "$program" >"$scratch/out" 2>&1 &
   game=$!
-  pids+=("$game")
+  session_track "$game"
 }
 
 # The id of the first visible window whose title is $1, in the hex form xprop prints.
@@ -99,6 +106,27 @@ done <<RULES
 _NET_WM_WINDOW_TYPE|must|= _NET_WM_WINDOW_TYPE_DIALOG
 WM_TRANSIENT_FOR|must|window id # $main
 RULES
+
+# Without a session bus the game started none (libdbus's dbus-launch would have): no bus
+# process of this check's own, nothing written to ~/.dbus.
+xdotool key Escape
+sleep 0.3
+xdotool windowfocus --sync "$main" key Escape
+timeout 10 tail --pid="$game" -f /dev/null || true
+for pid in $(session_marked "TILORA_TEST_SESSION=$TILORA_TEST_SESSION"); do
+  case "$(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null)" in
+  dbus-daemon* | */dbus-daemon* | dbus-launch* | */dbus-launch*)
+    echo "FAIL: the game started a session bus of its own: $pid"
+    failures=$((failures + 1))
+    ;;
+  esac
+done
+if [ -e "$HOME/.dbus" ]; then
+  echo "FAIL: the game wrote $HOME/.dbus"
+  failures=$((failures + 1))
+else
+  echo "ok: no session bus of the game's own"
+fi
 
 [ "$failures" -eq 0 ] || { echo "$failures rule(s) broken"; exit 1; }
 echo "all window rules hold${wm:+ (window manager: $wm)}"
