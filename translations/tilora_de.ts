@@ -718,6 +718,10 @@ Das Schiebepuzzle mit Pfiff. Setzen Sie das unten gezeigte Bild zusammen, indem 
         <translation>Neues Spiel</translation>
     </message>
     <message>
+        <source>Preparing the hints: the first one takes a few seconds</source>
+        <translation>Die Tipps werden vorbereitet: Der erste dauert einige Sekunden</translation>
+    </message>
+    <message>
         <source>Game paused</source>
         <translation>Spiel angehalten</translation>
     </message>

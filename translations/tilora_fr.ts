@@ -718,6 +718,10 @@ Un taquin pas comme les autres. Reconstituez l&apos;image ci-dessous en faisant 
         <translation>Nouvelle partie</translation>
     </message>
     <message>
+        <source>Preparing the hints: the first one takes a few seconds</source>
+        <translation>Préparation des indices : le premier prend quelques secondes</translation>
+    </message>
+    <message>
         <source>Game paused</source>
         <translation>Partie en pause</translation>
     </message>

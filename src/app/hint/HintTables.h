@@ -46,6 +46,9 @@ public:
     // never waits, for those who want the tables only where they cost no build. A verified
     // file already on disk is mapped in the background, and is at hand at a later call.
     Databases AtHand();
+    // True when a Get would have to build the tables, seconds of work: they are not at
+    // hand and no table file is in the game's folders.
+    bool MustBuild();
     // Cuts a build in progress short; later calls give no tables.
     void Stop();
 
