@@ -11,6 +11,7 @@
 #                          after which the check ends itself (cleaning up) before ctest's
 #   session_x              a private Xvfb server in DISPLAY
 #   session_bus            a private session bus in DBUS_SESSION_BUS_ADDRESS
+#   session_accessibility_bus  the private session's accessibility bus, started now
 #   session_no_bus         no session bus at all, for a check that needs none
 #   session_wm             openbox on the private server, when it is installed
 #   session_track PID      a process of the check's, ended on exit
@@ -123,9 +124,13 @@ session_begin() {
   session_track $!
   # Nothing of the machine's session leaks in.
   unset DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER XAUTHORITY
-  # The session's sockets (the accessibility bus's, a Wayland compositor's) go here too.
-  export XDG_RUNTIME_DIR=$scratch/runtime
-  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  # The session's sockets (the accessibility bus's, a Wayland compositor's) go here too,
+  # and so does whatever the game and the services keep in the home folders: a game
+  # ended by the check is kept, a cache written, never in the developer's own.
+  export XDG_RUNTIME_DIR=$scratch/runtime HOME=$scratch/home
+  export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_STATE_HOME=$HOME/.local/state
+  export XDG_CACHE_HOME=$HOME/.cache
+  mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
 }
 
 session_x() {
@@ -149,6 +154,18 @@ session_bus() {
   session_track "$(sed -n 2p <<<"$out")"
   DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$out")
   export DBUS_SESSION_BUS_ADDRESS
+}
+
+# The accessibility bus of the private session, started before the game and the screen
+# reader look for it, so that both meet on one bus however fast each starts.
+session_accessibility_bus() {
+  local _
+  for _ in $(seq 50); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "FAIL: the session's accessibility bus did not start"
+  exit 1
 }
 
 session_no_bus() {

@@ -62,9 +62,12 @@ def main():
     config = tempfile.mkdtemp()
     env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=config, QT_QPA_PLATFORM="xcb",
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+    # The desktop is read once before the game starts, so that the game's arrival on it is
+    # heard: read only after, it may miss an application that came meanwhile.
+    desktop = pyatspi.Registry.getDesktop(0)
+    desktop.childCount
     game = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        desktop = pyatspi.Registry.getDesktop(0)
         app = wait_for("the application", lambda: find(desktop, lambda a: a.name.lower() == "tilora", -29))
         frame = wait_for("the window", lambda: find(app, lambda a: a.getRole() == pyatspi.ROLE_FRAME))
         new = wait_for("Game > New", lambda: find(frame, lambda a: a.getRole() == pyatspi.ROLE_MENU_ITEM

@@ -23,5 +23,6 @@ fi
 session_begin 110
 session_x
 session_bus
+session_accessibility_bus
 # The script's own folders go under the scratch folder, removed on exit.
 TMPDIR=$scratch "$python" "$here/atspi_board.py" "$program"

@@ -26,6 +26,7 @@ fi
 session_begin 90
 session_x
 session_bus
+session_accessibility_bus
 export HOME=$scratch XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data XDG_CACHE_HOME=$scratch/cache
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
 gsettings set org.gnome.desktop.interface toolkit-accessibility true 2>/dev/null || true

@@ -18,8 +18,6 @@ session_need xprop xdotool
 session_begin 110
 session_x
 session_wm
-export HOME=$scratch/home
-mkdir "$HOME"
 
 # Starts the game; its process id in `game`.
 start_game() {
