@@ -7,6 +7,7 @@
 import os, re, subprocess, sys, tempfile, time
 
 import pyatspi
+from gi.repository import GLib
 
 CELL = re.compile(r"^(Block (\d+)|Blank), row (\d+), column (\d+)$")
 
@@ -29,6 +30,10 @@ def find(node, test, depth=0):
 def wait_for(what, probe, seconds=15):
     end = time.time() + seconds
     while time.time() < end:
+        # What the accessibility bus announced meanwhile (an application that came, a
+        # child added) reaches the desktop's picture only through the main loop.
+        while GLib.MainContext.default().iteration(False):
+            pass
         found = probe()
         if found is not None:
             return found
