@@ -78,6 +78,11 @@ RULES
 
 if [ -n "$wm" ]; then
   xdotool windowminimize --sync "$main"
+  # The window manager unmaps the window first and says so in WM_STATE a moment later.
+  for _ in $(seq 50); do
+    xprop -id "$main" WM_STATE 2>/dev/null | grep -q "window state: Iconic" && break
+    sleep 0.1
+  done
   check "$main" WM_STATE must "window state: Iconic"
   xdotool windowactivate --sync "$main"
   sleep 0.3
