@@ -15,6 +15,9 @@
 #   session_no_bus         no session bus at all, for a check that needs none
 #   session_wm             openbox on the private server, when it is installed
 #   session_track PID      a process of the check's, ended on exit
+#   session_window_gone TITLE  waits until no visible window of the private server is
+#                          titled TITLE: the server takes down the windows of a program
+#                          a moment after it ended, and a search meanwhile finds them
 #
 # Every process the check starts carries TILORA_TEST_SESSION (this check's own mark) and
 # TILORA_TEST_RUN (the suite's mark, set by ctest) in its environment: the exit trap ends
@@ -170,6 +173,15 @@ session_accessibility_bus() {
 
 session_no_bus() {
   export DBUS_SESSION_BUS_ADDRESS=disabled:
+}
+
+session_window_gone() {
+  local _
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
 }
 
 wm=""

@@ -73,7 +73,8 @@ def main():
     desktop.childCount
     game = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        app = wait_for("the application", lambda: find(desktop, lambda a: a.name.lower() == "tilora", -29))
+        # A loaded machine may take its time to start the game and the registry.
+        app = wait_for("the application", lambda: find(desktop, lambda a: a.name.lower() == "tilora", -29), 45)
         frame = wait_for("the window", lambda: find(app, lambda a: a.getRole() == pyatspi.ROLE_FRAME))
         new = wait_for("Game > New", lambda: find(frame, lambda a: a.getRole() == pyatspi.ROLE_MENU_ITEM
                                                    and a.name == "New"))

@@ -20,6 +20,9 @@ session_wm
 kept=$scratch/state/tilora/interrupted.tlr
 
 start_game() {
+  # No window of the game before is taken for this one's.
+  session_window_gone Tilora || true
+  session_window_gone "Exit Game: Confirm" || true
   XDG_CONFIG_HOME=$scratch XDG_STATE_HOME=$scratch/state QT_QPA_PLATFORM=xcb "$program" >"$scratch/out" 2>&1 &
   game=$!
   session_track "$game"

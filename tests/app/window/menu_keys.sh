@@ -30,15 +30,6 @@ window_named() {
   timeout 5 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true
 }
 
-# True once no visible window is titled $1, within 5 seconds.
-window_gone() {
-  for _ in $(seq 50); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 # The moves of the game so far, as the title shows them.
 moves() {
   xdotool getwindowname "$main" | sed -n 's/^Tilora - Moves: \([0-9]*\)$/\1/p'
@@ -79,7 +70,7 @@ for opener in alt+g F10 click; do
   if [ -n "$dialog" ]; then
     echo "ok: Right walks from Game (opened by $opener) past the empty entry to Picture"
     key Escape
-    window_gone "Load Image" || fail "the file dialog stays after Esc"
+    session_window_gone "Load Image" || fail "the file dialog stays after Esc"
   else
     fail "Right from the Game menu (opened by $opener) does not reach Picture"
     key Escape

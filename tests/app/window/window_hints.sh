@@ -88,6 +88,7 @@ if [ -n "$wm" ]; then
   # depends on the window manager's timing, which is not what is checked here.
   kill "$game"
   timeout 10 tail --pid="$game" -f /dev/null || true
+  session_window_gone Tilora || true
   start_game
   main=$(find_window Tilora)
 fi
@@ -100,6 +101,7 @@ if ! timeout 10 tail --pid="$game" -f /dev/null; then
 fi
 
 # Help > About opens a dialog of the main window.
+session_window_gone Tilora || true
 start_game
 main=$(find_window Tilora)
 xdotool windowfocus --sync "$main"
