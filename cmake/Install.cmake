@@ -33,11 +33,16 @@ add_custom_command(OUTPUT ${TILORA_CHANGELOG}
 add_custom_target(tilora_docs ALL DEPENDS ${TILORA_MAN_PAGE} ${TILORA_CHANGELOG})
 add_dependencies(tilora tilora_docs)
 
-# The hint's tables, built once here and installed in the game's data folder, so that no
-# player's first hint waits for their build (src/solver/TableFile.h).
-set(TILORA_TABLE_FILE ${PROJECT_BINARY_DIR}/hint-tables.bin)
+# The hint's tables, built and verified once per build folder and installed in the game's
+# data folder, so that no player's first hint waits for their build (src/solver/TableFile.h).
+# The file lies where the program looks first, ../share/tilora beside it, in the build
+# folder as in the installed game: the game started from the build (scripts/play) gives
+# its first hint at once too, and the package installs this very file.
+set(TILORA_TABLE_FILE ${PROJECT_BINARY_DIR}/src/share/tilora/hint-tables.bin)
 add_custom_command(OUTPUT ${TILORA_TABLE_FILE}
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/src/share/tilora
                    COMMAND tilora_tables ${TILORA_TABLE_FILE}
+                   COMMAND tilora_tables --check ${TILORA_TABLE_FILE}
                    DEPENDS tilora_tables VERBATIM)
 add_custom_target(tilora_table_file ALL DEPENDS ${TILORA_TABLE_FILE})
 

@@ -498,6 +498,18 @@ Tilora öffnet PNG-, JPEG-, GIF- und Bitmap-Dateien sowie die anderen Formate de
         <source>tilora: there is no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
         <translation>tilora: Es gibt keinen Bildschirm zum Öffnen: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.</translation>
     </message>
+    <message>
+        <source>tilora: the display %1 cannot be opened: no X server answers there, or it refuses the game.</source>
+        <translation>tilora: Der Bildschirm %1 lässt sich nicht öffnen: Dort antwortet kein X-Server, oder er weist das Spiel ab.</translation>
+    </message>
+    <message>
+        <source>tilora: the Wayland display %1 cannot be opened: no compositor answers there.</source>
+        <translation>tilora: Der Wayland-Bildschirm %1 lässt sich nicht öffnen: Dort antwortet kein Compositor.</translation>
+    </message>
+    <message>
+        <source>tilora: neither the display %1 nor the Wayland display %2 can be opened: nothing answers there.</source>
+        <translation>tilora: Weder der Bildschirm %1 noch der Wayland-Bildschirm %2 lässt sich öffnen: Dort antwortet nichts.</translation>
+    </message>
 </context>
 <context>
     <name>tilora::CAboutDlg</name>
@@ -704,6 +716,10 @@ Das Schiebepuzzle mit Pfiff. Setzen Sie das unten gezeigte Bild zusammen, indem 
     <message>
         <source>New game</source>
         <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Preparing the hints: the first one takes a few seconds</source>
+        <translation>Die Tipps werden vorbereitet: Der erste dauert einige Sekunden</translation>
     </message>
     <message>
         <source>Game paused</source>

@@ -498,6 +498,18 @@ Tilora ouvre les fichiers PNG, JPEG, GIF et bitmap, ainsi que les autres formats
         <source>tilora: there is no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
         <translation>tilora : aucun écran à ouvrir : ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini.</translation>
     </message>
+    <message>
+        <source>tilora: the display %1 cannot be opened: no X server answers there, or it refuses the game.</source>
+        <translation>tilora : impossible d&apos;ouvrir l&apos;écran %1 : aucun serveur X n&apos;y répond, ou il refuse le jeu.</translation>
+    </message>
+    <message>
+        <source>tilora: the Wayland display %1 cannot be opened: no compositor answers there.</source>
+        <translation>tilora : impossible d&apos;ouvrir l&apos;écran Wayland %1 : aucun compositeur n&apos;y répond.</translation>
+    </message>
+    <message>
+        <source>tilora: neither the display %1 nor the Wayland display %2 can be opened: nothing answers there.</source>
+        <translation>tilora : impossible d&apos;ouvrir l&apos;écran %1 comme l&apos;écran Wayland %2 : rien n&apos;y répond.</translation>
+    </message>
 </context>
 <context>
     <name>tilora::CAboutDlg</name>
@@ -704,6 +716,10 @@ Un taquin pas comme les autres. Reconstituez l&apos;image ci-dessous en faisant 
     <message>
         <source>New game</source>
         <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Preparing the hints: the first one takes a few seconds</source>
+        <translation>Préparation des indices : le premier prend quelques secondes</translation>
     </message>
     <message>
         <source>Game paused</source>

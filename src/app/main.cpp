@@ -15,6 +15,7 @@
 #include "app/startup/CommandLine.h"
 #include "app/startup/DisplayCheck.h"
 #include "app/startup/QuitOnSignals.h"
+#include "app/startup/SessionBus.h"
 #include "app/startup/Translations.h"
 #include "app/window/PuzzleDlg.h"
 #include "board/CrtRandom.h"
@@ -67,12 +68,14 @@ int main(int argc, char* argv[])
     // Qt aborts with a core dump when its platform finds no display: asked first.
     if (const auto missing = tilora::FindMissingDisplay(
             tilora::CurrentDisplaySettings(commandLine.Platform(), commandLine.Display()))) {
-        return ReplyWithoutDisplay(argc, argv, [missing] {
+        return ReplyWithoutDisplay(argc, argv, [&missing] {
             std::fputs((tilora::NoDisplayLine(*missing) + u'\n').toLocal8Bit().constData(), stderr);
             return 1;
         });
     }
 
+    // Before Qt looks for a session bus: the game never starts one of its own.
+    tilora::KeepToTheSessionBus();
     QApplication app(argc, argv);
     tilora::SetUpApplication();
     const tilora::GameTranslation translation(PlayersLanguage());

@@ -14,6 +14,8 @@ namespace {
 // Qt's message handler is a plain function: the one it replaced is where the other
 // messages go, reachable from it only through a variable.
 std::atomic<QtMessageHandler> g_passOn{nullptr};
+// The log in place, told of a decoder's report of damage.
+std::atomic<DecoderLog*> g_active{nullptr};
 
 bool FromDecoder(const char* category)
 {
@@ -30,6 +32,8 @@ void Handle(QtMsgType type, const QMessageLogContext& context, const QString& me
         passOn(type, context, message);
         return;
     }
+    if (DecoderLog* const log = g_active.load(); log != nullptr && DecoderLog::ReportsDamage(message))
+        log->MarkDamaged();
     if (lcImage().isDebugEnabled()) {
         const QMessageLogContext ours(context.file, context.line, context.function, lcImage().categoryName());
         passOn(QtDebugMsg, ours, message);
@@ -38,13 +42,29 @@ void Handle(QtMsgType type, const QMessageLogContext& context, const QString& me
 
 }  // namespace
 
+bool DecoderLog::ReportsDamage(const QString& message)
+{
+    // libjpeg's words for a cut file (premature end of the data or of the file) and for
+    // data it had to skip or guess (a bad code, a lost restart marker, a broken
+    // progression); other decoders' "truncated".
+    static constexpr const char16_t* kDamage[] = {
+        u"premature end", u"truncated", u"bad huffman code", u"instead of rst", u"inconsistent progression",
+    };
+    for (const char16_t* words : kDamage)
+        if (message.contains(QStringView(words), Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
 DecoderLog::DecoderLog() : m_previous(qInstallMessageHandler(Handle))
 {
     g_passOn.store(m_previous);
+    g_active.store(this);
 }
 
 DecoderLog::~DecoderLog()
 {
+    g_active.store(nullptr);
     qInstallMessageHandler(m_previous);
     g_passOn.store(nullptr);
 }

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QLoggingCategory>
+#include <QString>
+
+#include <atomic>
 
 namespace tilora {
 
@@ -15,6 +18,12 @@ Q_DECLARE_LOGGING_CATEGORY(lcImage)
 // a refused one is told in the game's own message. Every other message passes on to the
 // handler that was in place. Made around each decode on the thread that decodes, one at
 // a time.
+//
+// A decoder that meets the end of a cut file or data it cannot make sense of fills in
+// the rest and says so only here ("Corrupt JPEG data: premature end of data segment"):
+// such a report is kept, so that the picture is refused as damaged rather than played
+// half grey. Warnings about a picture decoded whole (a bad checksum of a comment, extra
+// bytes after the picture, an odd colour profile) are not.
 class DecoderLog {
 public:
     DecoderLog();
@@ -22,8 +31,17 @@ public:
     DecoderLog(const DecoderLog&) = delete;
     DecoderLog& operator=(const DecoderLog&) = delete;
 
+    // True once a decoder reported a cut or corrupt picture while this log lived.
+    bool ReportedDamage() const { return m_damage.load(); }
+    // Whether a decoder's message reports a cut or corrupt picture.
+    static bool ReportsDamage(const QString& message);
+
+    // Called by the message handler, on the decoding thread, when a report of damage came.
+    void MarkDamaged() { m_damage = true; }
+
 private:
     QtMessageHandler m_previous;
+    std::atomic<bool> m_damage{false};
 };
 
 }  // namespace tilora

@@ -123,7 +123,7 @@ PhotoRead DecodePhoto(QIODevice& device, int largestSide)
         // A reader that trusts a size in the file asked for more memory than there is.
         return {PhotoReadResult::TooLarge, {}};
     }
-    if (image.isNull())
+    if (image.isNull() || log.ReportedDamage())
         return {PhotoReadResult::Damaged, {}};
     QImage opaque = OverWhite(image);
     if (opaque.isNull())

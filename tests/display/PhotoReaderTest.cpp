@@ -114,5 +114,48 @@ TEST(PhotoReaderTest, DecoderWarningsGoToTheGamesLog)
     EXPECT_TRUE(heard[1].startsWith(u"tilora.image libpng warning: tEXt")) << heard[1].toStdString();
 }
 
+// A picture of noise, which no encoder packs small: its file is long enough to be cut.
+QImage Noise(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    quint32 state = 12345;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x) {
+            state = state * 1664525U + 1013904223U;
+            image.setPixel(x, y, state >> 8);
+        }
+    return image;
+}
+
+// A file its decoder reports as cut short or corrupt is damaged, though the decoder fills
+// in what is missing (a JPEG cut after 3,000 bytes gives a grey picture); one that decodes
+// whole is taken, whatever its decoder warns about.
+TEST(PhotoReaderTest, WhatTheDecoderReportsDamagedIsDamaged)
+{
+    const QByteArray jpeg = Encode(Noise({200, 150}), "jpeg", 90);
+    const QByteArray png = Encode(Noise({200, 150}), "png");
+    ASSERT_GT(jpeg.size(), 6000);
+    QByteArray extraneous = jpeg;
+    extraneous.insert(extraneous.size() - 2, "xx");  // before the end marker
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        PhotoReadResult result;
+    } cases[] = {
+        {"a whole JPEG", jpeg, PhotoReadResult::Decoded},
+        {"a JPEG cut after 3,000 bytes", jpeg.left(3000), PhotoReadResult::Damaged},
+        {"a JPEG cut before its end marker", jpeg.left(jpeg.size() - 2), PhotoReadResult::Decoded},
+        {"a JPEG cut in half", jpeg.left(jpeg.size() / 2), PhotoReadResult::Damaged},
+        {"a whole JPEG with bytes to spare before its end", extraneous, PhotoReadResult::Decoded},
+        {"a whole PNG", png, PhotoReadResult::Decoded},
+        {"a PNG cut in half", png.left(png.size() / 2), PhotoReadResult::Damaged},
+        {"a whole PNG with a damaged comment", WithDamagedComment(png), PhotoReadResult::Decoded},
+    };
+    QLoggingCategory::setFilterRules(QStringLiteral("tilora.image.debug=true"));
+    for (const auto& c : cases)
+        EXPECT_EQ(DecodePhoto(c.bytes, 1280).result, c.result) << c.what;
+    QLoggingCategory::setFilterRules({});
+}
+
 }  // namespace
 }  // namespace tilora::test

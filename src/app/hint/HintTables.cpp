@@ -140,8 +140,19 @@ HintTables::Databases HintTables::AtHand()
     return nullptr;
 }
 
+bool HintTables::MustBuild()
+{
+    {
+        const std::scoped_lock lock(m_mutex);
+        if (ReadyTables(m_built) || ReadyTables(m_mapped))
+            return false;
+    }
+    return !AnyTableFile();
+}
+
 HintTables::Databases HintTables::Get(const std::stop_token& stop)
 {
+    ++m_gets;
     std::shared_future<Databases> built;
     try {
         built = Started();

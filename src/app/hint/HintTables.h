@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <future>
 #include <memory>
@@ -35,6 +36,9 @@ public:
 
     // True once a Get has started obtaining the tables.
     bool Asked();
+    // How many times Get was called: what asked for the tables between two moments,
+    // whatever asked before.
+    unsigned Gets() const { return m_gets.load(); }
     // The finished tables, waiting for the build; nothing when it failed or `stop` was
     // requested meanwhile. Safe to call from any thread.
     Databases Get(const std::stop_token& stop);
@@ -42,6 +46,9 @@ public:
     // never waits, for those who want the tables only where they cost no build. A verified
     // file already on disk is mapped in the background, and is at hand at a later call.
     Databases AtHand();
+    // True when a Get would have to build the tables, seconds of work: they are not at
+    // hand and no table file is in the game's folders.
+    bool MustBuild();
     // Cuts a build in progress short; later calls give no tables.
     void Stop();
 
@@ -56,6 +63,7 @@ private:
     std::shared_future<Databases> m_built;
     // A file found on disk for AtHand, mapped without a build.
     std::shared_future<Databases> m_mapped;
+    std::atomic<unsigned> m_gets{0};
 };
 
 }  // namespace tilora

@@ -22,7 +22,10 @@ Hinter::Solution SearchWithSharedTables(const Board& board, std::stop_token stop
 
 }  // namespace
 
-Hinter::Hinter(QObject* parent) : Hinter(SearchWithSharedTables, parent) {}
+Hinter::Hinter(QObject* parent) : Hinter(SearchWithSharedTables, parent)
+{
+    m_tablesToBuild = [] { return HintTables::Shared().MustBuild(); };
+}
 
 Hinter::Hinter(Search search, QObject* parent) : QObject(parent), m_search(std::move(search)) {}
 
@@ -33,9 +36,9 @@ Hinter::~Hinter()
         m_thread.join();
 }
 
-bool Hinter::TablesAsked() const
+unsigned Hinter::TableCalls() const
 {
-    return HintTables::Shared().Asked();
+    return HintTables::Shared().Gets();
 }
 
 void Hinter::Ask(const Board& board)
@@ -128,6 +131,11 @@ void Hinter::Serve()
 
 void Hinter::Start(const Board& board)
 {
+    if (!m_toldPreparing && m_tablesToBuild && m_tablesToBuild()) {
+        m_toldPreparing = true;
+        m_preparing = true;
+        emit preparing(true);
+    }
     try {
         m_thread = std::jthread([this, board, search = m_search](std::stop_token stop) {
             // Every way out posts a result, so that the hint never waits for one that
@@ -157,6 +165,8 @@ void Hinter::OnFound(const Board& board, const Solution& solution)
 {
     m_thread.join();  // it has posted its result and is ending
     m_searching.reset();
+    if (std::exchange(m_preparing, false))
+        emit preparing(false);
     // A plan that the wished board still follows is never replaced.
     if (solution && !(m_wish && m_plan.Next(m_wish->board)))
         m_plan.Set(board, *solution);

@@ -39,8 +39,12 @@ public:
 
     // Replaces the search, for tests of the window.
     void SetSearch(Search search) { m_search = std::move(search); }
-    // True once a hint asked this process's tables for themselves: a deal alone never does.
-    bool TablesAsked() const;
+    // Whether a search must first build the hint's tables, asked as it starts; by default
+    // the process's tables are asked, and a search set by a test needs none.
+    void SetTablesToBuild(std::function<bool()> toBuild) { m_tablesToBuild = std::move(toBuild); }
+    // How many times this process's tables were asked for, by a hint or anything else: a
+    // deal alone never asks (the record may take them only when they are at hand).
+    unsigned TableCalls() const;
 
     // The player pressed Hint on `board`.
     void Ask(const Board& board);
@@ -70,6 +74,9 @@ signals:
     // The window answers with Followed or Declined. Connect it queued, so that the
     // window's move runs after the hinter has returned.
     void moveFound(const tilora::Board& board, tilora::CellPos cell);
+    // The first search that must build the hint's tables (seconds of work) started, and
+    // ended: the window shows the wait. Told once per hinter.
+    void preparing(bool on);
 
 private:
     struct Wish {
@@ -85,6 +92,10 @@ private:
     void OnFound(const Board& board, const Solution& solution);
 
     Search m_search;
+    std::function<bool()> m_tablesToBuild;
+    // The wait for the tables was told, and whether it still goes on.
+    bool m_toldPreparing = false;
+    bool m_preparing = false;
     solver::HintPlan m_plan;
     // The presses not yet served, for the board they were pressed on.
     std::optional<Wish> m_wish;

@@ -22,6 +22,16 @@ void CPuzzleDlg::ConnectMoves()
     m_hints = new Hinter(this);
     // Queued: the hint's move is made after the hinter has returned, never inside it.
     connect(m_hints, &Hinter::moveFound, this, &CPuzzleDlg::OnHintMove, Qt::QueuedConnection);
+    // The first hint without a table file waits seconds for their build: the window shows
+    // the wait (and goes on being played), a screen reader says it once.
+    connect(m_hints, &Hinter::preparing, this, [this](bool on) {
+        if (!on) {
+            unsetCursor();
+            return;
+        }
+        setCursor(Qt::BusyCursor);
+        m_client->Announce(tr("Preparing the hints: the first one takes a few seconds"));
+    });
 }
 
 bool CPuzzleDlg::MayMove() const

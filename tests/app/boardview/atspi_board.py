@@ -7,6 +7,7 @@
 import os, re, subprocess, sys, tempfile, time
 
 import pyatspi
+from gi.repository import GLib
 
 CELL = re.compile(r"^(Block (\d+)|Blank), row (\d+), column (\d+)$")
 
@@ -29,11 +30,18 @@ def find(node, test, depth=0):
 def wait_for(what, probe, seconds=15):
     end = time.time() + seconds
     while time.time() < end:
+        # What the accessibility bus announced meanwhile (an application that came, a
+        # child added) reaches the desktop's picture only through the main loop.
+        while GLib.MainContext.default().iteration(False):
+            pass
         found = probe()
         if found is not None:
             return found
         time.sleep(0.3)
-    sys.exit(f"FAIL: {what} not found")
+    print(f"FAIL: {what} not found")
+    # 3: the game never reached the desktop, which the accessibility registry may have
+    # lost (see atspi_board.sh).
+    sys.exit(3 if what == "the application" else 1)
 
 
 def press(node):
@@ -62,9 +70,12 @@ def main():
     config = tempfile.mkdtemp()
     env = dict(os.environ, XDG_CONFIG_HOME=config, XDG_DATA_HOME=config, QT_QPA_PLATFORM="xcb",
                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+    # The desktop is read once before the game starts, so that the game's arrival on it is
+    # heard: read only after, it may miss an application that came meanwhile.
+    desktop = pyatspi.Registry.getDesktop(0)
+    desktop.childCount
     game = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        desktop = pyatspi.Registry.getDesktop(0)
         app = wait_for("the application", lambda: find(desktop, lambda a: a.name.lower() == "tilora", -29))
         frame = wait_for("the window", lambda: find(app, lambda a: a.getRole() == pyatspi.ROLE_FRAME))
         new = wait_for("Game > New", lambda: find(frame, lambda a: a.getRole() == pyatspi.ROLE_MENU_ITEM

@@ -12,47 +12,28 @@
 set -euo pipefail
 program=$(realpath "$1")
 
-if [ -z "${TILORA_IN_SESSION:-}" ]; then
-  missing=""
-  for tool in orca xvfb-run dbus-run-session xdotool; do
-    [ -n "$missing" ] || command -v "$tool" >/dev/null || missing="$tool"
-  done
-  [ -n "$missing" ] || [ -x /usr/libexec/at-spi-bus-launcher ] || missing="at-spi2-core"
-  if [ -n "$missing" ]; then
-    if [ -n "${TILORA_REQUIRE_TESTDATA:-}" ] && [ "${TILORA_REQUIRE_TESTDATA}" != 0 ]; then
-      echo "FAIL: the Orca check is required (TILORA_REQUIRE_TESTDATA) but $missing is missing"
-      exit 1
-    fi
-    echo "skipped: $missing is not installed"
-    exit 77
-  fi
-  exec env TILORA_IN_SESSION=1 xvfb-run -a -s "-screen 0 1024x768x24" \
-    dbus-run-session -- timeout 90 "$0" "$@"
+# shellcheck source=../../support/session.sh
+source "$(dirname "$0")/../../support/session.sh"
+session_need orca xdotool dbus-daemon
+# Orca runs on the system's Python, which a user's own Python may hide.
+python=python3
+[ -x /usr/bin/python3 ] && python=/usr/bin/python3
+if [ ! -x /usr/libexec/at-spi-bus-launcher ]; then
+  session_need at-spi-bus-launcher
 fi
-
-# Orca, its settings and the game's keep to a scratch home.
-scratch=$(mktemp -d)
-pids=()
-cleanup() {
-  local status=$?
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  # The session's own services (dconf, the accessibility bus) may write under the scratch
-  # home until the session ends them: the folder goes as far as it can, and its removal
-  # never decides the check's result.
-  rm -rf "$scratch" 2>/dev/null || { sleep 0.5; rm -rf "$scratch" 2>/dev/null; } || true
-  exit "$status"
-}
-trap cleanup EXIT
+# A private X server, session bus (whose accessibility bus Orca and the game meet on) and
+# window manager; Orca, its settings and the game's keep to the scratch folder as home.
+session_begin 90
+session_x
+session_bus
+session_accessibility_bus
 export HOME=$scratch XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data XDG_CACHE_HOME=$scratch/cache
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
 gsettings set org.gnome.desktop.interface toolkit-accessibility true 2>/dev/null || true
 
 # A window manager gives the window back its activation after each dialog, as a desktop
 # does.
-if command -v openbox >/dev/null; then
-  openbox --sm-disable >/dev/null 2>&1 &
-  pids+=($!)
-fi
+session_wm
 
 log=$scratch/orca.log
 # Orca writes its debug log through a buffer: it is opened line by line instead, so that
@@ -72,15 +53,17 @@ def _open_log_line_by_line(file, mode="r", *args, **kwargs):
 
 builtins.open = _open_log_line_by_line
 PY
-TILORA_ORCA_DEBUG_FILE=$log PYTHONPATH=$scratch/python orca --replace --debug-file="$log" >"$scratch/orca.out" 2>&1 &
-pids+=($!)
+# Orca of the check's own, which leaves any other Orca of the user alone.
+TILORA_ORCA_DEBUG_FILE=$log PYTHONPATH=$scratch/python "$python" "$(dirname "$0")/private_orca.py" --debug-file="$log" \
+  >"$scratch/orca.out" 2>&1 &
+session_track $!
 for _ in $(seq 50); do grep "SPEECH OUTPUT" "$log" >/dev/null 2>&1 && break; sleep 0.2; done
 
 # Level 0 deals the solved board: one slide away and back is a game won by keys.
 printf '[Level]\nnumber=0\n' >"$XDG_CONFIG_HOME/Tilora.hi"
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$program" >"$scratch/out" 2>&1 &
-pids+=($!)
+session_track $!
 main=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tilora$' 2>/dev/null | head -n 1 || true)
 [ -n "$main" ] || { echo "FAIL: no window \"Tilora\""; cat "$scratch/out"; exit 1; }
 xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"

@@ -156,5 +156,31 @@ TEST_F(HinterTest, AnOpenedGameIsHelpedOnlyWhenSavedHelped)
     }
 }
 
+// The first search that must build the tables tells the wait, and its end, once: not for
+// a second search, not where the tables need no build.
+TEST_F(HinterTest, TheTablesBuildIsToldOnce)
+{
+    for (const bool toBuild : {true, false}) {
+        SCOPED_TRACE(toBuild ? "tables to build" : "tables at hand");
+        // A search that finds nothing: each press searches anew.
+        std::atomic<int> runs{0};
+        Hinter hints{[&runs](const Board&, std::stop_token) -> Hinter::Solution {
+                         ++runs;
+                         return std::nullopt;
+                     },
+                     nullptr};
+        hints.SetTablesToBuild([toBuild] { return toBuild; });
+        std::vector<bool> heard;
+        QObject::connect(&hints, &Hinter::preparing, [&heard](bool on) { heard.push_back(on); });
+        for (int press = 0; press < 2; ++press) {
+            hints.Ask(start);
+            ASSERT_TRUE(QTest::qWaitFor([&hints] { return !hints.Searching(); }, 5000));
+        }
+        EXPECT_EQ(runs, 2);
+        const std::vector<bool> told = toBuild ? std::vector<bool>{true, false} : std::vector<bool>{};
+        EXPECT_EQ(heard, told);
+    }
+}
+
 }  // namespace
 }  // namespace tilora::test

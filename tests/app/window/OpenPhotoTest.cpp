@@ -97,9 +97,10 @@ const std::vector<FormatCase>& FormatCases()
              return Encode(Quadrants({64, 64}, kRed, QColor(0, 0, 0, 128), kBlue, QColor(0, 0, 0, 0)), "png");
          },
          {kRed, kGrey, kBlue, kWhite}, 0, {}},
-        // What decodes of a cut JPEG shows; the rest of it is the reader's grey.
+        // A cut JPEG, which its reader would fill with grey, is refused: the game goes on
+        // with the picture it had.
         {"truncated jpeg", "cut.jpg", [] { return CutInScan(Encode(Sample(), "jpeg", 95)); },
-         {kRed, kGreen, {}, {}}, 24, {}},
+         {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::PictureDamaged("cut.jpg")},
         {"truncated png", "cut.png", [] { return Encode(Sample(), "png").chopped(40); },
          {kMagenta, kMagenta, kMagenta, kMagenta}, 0, messages::PictureDamaged("cut.png")},
         {"a png that claims 100000 x 100000 pixels", "huge.png", [] { return PngClaiming(100000, 100000); },

@@ -9,15 +9,23 @@
 set -euo pipefail
 program=$(realpath "$1")
 
-x_tools="xdotool"
-# shellcheck source=x_session.sh
-source "$(dirname "$0")/x_session.sh"
+# shellcheck source=../../support/session.sh
+source "$(dirname "$0")/../../support/session.sh"
+session_need xdotool
+# A private X server and window manager; no session bus, which these checks do not need.
+session_begin 110
+session_x
+session_no_bus
+session_wm
 kept=$scratch/state/tilora/interrupted.tlr
 
 start_game() {
+  # No window of the game before is taken for this one's.
+  session_window_gone Tilora || true
+  session_window_gone "Exit Game: Confirm" || true
   XDG_CONFIG_HOME=$scratch XDG_STATE_HOME=$scratch/state QT_QPA_PLATFORM=xcb "$program" >"$scratch/out" 2>&1 &
   game=$!
-  pids+=("$game")
+  session_track "$game"
 }
 
 # Waits for a visible window titled $1 and gives it the keyboard.
@@ -30,6 +38,15 @@ focus_window() {
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# True once file $1 is gone, within five seconds: the program takes the key in its own time.
+gone() {
+  for _ in $(seq 50); do
+    [ -e "$1" ] || return 0
+    sleep 0.1
+  done
+  return 1
+}
 
 # Sends signal $1 and checks that the program is gone within a second.
 end_with() {
@@ -52,7 +69,7 @@ for signal in TERM INT HUP; do
   start_game
   focus_window "Tilora : Query"
   xdotool key Return
-  [ -e "$kept" ] && fail "the kept game is offered more than once"
+  gone "$kept" || fail "the kept game is offered more than once"
   # The game goes on: Escape asks Exit's question, as it does during a game only.
   focus_window Tilora
   xdotool key Escape
@@ -68,8 +85,7 @@ end_with TERM
 start_game
 focus_window "Tilora : Query"
 xdotool key Escape
-sleep 0.3
-[ -e "$kept" ] && fail "the kept game stays after No"
+gone "$kept" || fail "the kept game stays after No"
 end_with TERM
 
 # Without a game nothing is kept, and the next start asks nothing.

@@ -23,26 +23,21 @@ command -v weston >/dev/null || skip "weston is not installed"
 plugins=$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || echo /usr/lib/x86_64-linux-gnu/qt6/plugins)
 ls "$plugins"/platforms/libqwayland-*.so >/dev/null 2>&1 || skip "Qt's Wayland platform (qt6-wayland) is not installed"
 
-scratch=$(mktemp -d)
-chmod 700 "$scratch"
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-export XDG_RUNTIME_DIR=$scratch
-unset DISPLAY
+# shellcheck source=../../support/session.sh
+source "$(dirname "$0")/../../support/session.sh"
+# A compositor of the check's own, no X server and no session bus.
+session_begin 55
+session_no_bus
 
 weston --backend=headless-backend.so --socket=tilora-test --idle-time=0 >"$scratch/weston.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do [ -S "$scratch/tilora-test" ] && break; sleep 0.1; done
-[ -S "$scratch/tilora-test" ] || { echo "FAIL: weston did not start"; cat "$scratch/weston.log"; exit 1; }
+session_track $!
+for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/tilora-test" ] && break; sleep 0.1; done
+[ -S "$XDG_RUNTIME_DIR/tilora-test" ] || { echo "FAIL: weston did not start"; cat "$scratch/weston.log"; exit 1; }
 
 XDG_CONFIG_HOME=$scratch XDG_DATA_HOME=$scratch WAYLAND_DISPLAY=tilora-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
   "$program" >"$scratch/out" 2>&1 &
 game=$!
-pids+=("$game")
+session_track "$game"
 
 # The protocol is written as it happens; wait for the first buffer after a configure.
 mapped() { awk '/xdg_surface@[0-9]+\.ack_configure/ {c = 1} c && /wl_surface@[0-9]+\.attach\(wl_buffer/ {print "yes"; exit}' "$scratch/out"; }
