@@ -824,5 +824,9 @@ Das Schiebepuzzle mit Pfiff. Setzen Sie das unten gezeigte Bild zusammen, indem 
         <source>Last game: %1 moves, shortest %2, efficiency %3, time %4 s</source>
         <translation>Letztes Spiel: %1 Züge, kürzester Weg %2, Effizienz %3, Zeit %4 s</translation>
     </message>
+    <message>
+        <source>Last game (helped by a hint): %1 moves, shortest %2, efficiency %3, time %4 s</source>
+        <translation>Letztes Spiel (mit Hilfe eines Tipps): %1 Züge, kürzester Weg %2, Effizienz %3, Zeit %4 s</translation>
+    </message>
 </context>
 </TS>

@@ -824,5 +824,9 @@ Un taquin pas comme les autres. Reconstituez l&apos;image ci-dessous en faisant 
         <source>Last game: %1 moves, shortest %2, efficiency %3, time %4 s</source>
         <translation>Dernière partie&#xa0;: %1 coups, plus court %2, efficacité %3, temps %4&#xa0;s</translation>
     </message>
+    <message>
+        <source>Last game (helped by a hint): %1 moves, shortest %2, efficiency %3, time %4 s</source>
+        <translation>Dernière partie (aidée par un indice)&#xa0;: %1 coups, plus court %2, efficacité %3, temps %4&#xa0;s</translation>
+    </message>
 </context>
 </TS>

@@ -403,7 +403,7 @@ TEST(RecordTest, LowerBoundNeverExceedsTheTrueDistance)
         std::vector<Board> next;
         for (const Board& board : layer) {
             const CellPos blank = *board.Blank();
-            for (const auto [dr, dc] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
+            for (const auto& [dr, dc] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}}) {
                 const CellPos from{blank.row + dr, blank.column + dc};
                 if (!board.Contains(from))
                     continue;
