@@ -65,7 +65,7 @@ bool ReadResult(std::string_view& rest, KeptGame& game)
     return true;
 }
 
-// The optional start board; a later version's further fields are left unread.
+// The optional start board.
 bool ReadStart(std::string_view& rest, KeptGame& game)
 {
     game.start = 0;
@@ -75,7 +75,10 @@ bool ReadStart(std::string_view& rest, KeptGame& game)
         return false;
     const char* end = rest.data() + std::min<std::size_t>(rest.size(), 16);
     const auto [at, ec] = std::from_chars(rest.data(), end, game.start, 16);
-    return ec == std::errc{} && at == rest.data() + 16;
+    if (ec != std::errc{} || at != rest.data() + 16)
+        return false;
+    rest.remove_prefix(16);
+    return true;
 }
 
 std::string Why(int error)
@@ -181,12 +184,13 @@ std::string FormatLine(const KeptGame& game)
     return line;
 }
 
-bool ParseLine(std::string_view rest, KeptGame& game)
+bool ParseLine(std::string_view rest, KeptGame& game, bool laterFields)
 {
     return ReadNumber(rest, game.finished) && Comma(rest) && ReadNumber(rest, game.size) && game.size > 0 &&
            Comma(rest) && ReadNumber(rest, game.level) && Comma(rest) && ReadNumber(rest, game.seconds) &&
            Comma(rest) && ReadNumber(rest, game.moves) && game.moves >= 0 && Comma(rest) &&
-           ReadShortest(rest, game) && Comma(rest) && ReadResult(rest, game) && ReadStart(rest, game);
+           ReadShortest(rest, game) && Comma(rest) && ReadResult(rest, game) && ReadStart(rest, game) &&
+           (rest.empty() || laterFields);
 }
 
 Contents Parse(std::string_view text)
@@ -211,7 +215,7 @@ Contents Parse(std::string_view text)
             break;  // torn by a crash while it was appended: no game
         const std::string_view line = text.substr(at, end - at);
         KeptGame game;
-        if (ParseLine(line, game))
+        if (ParseLine(line, game, contents.state == State::Newer))
             contents.games.push_back(game);
         else
             contents.unread.push_back({contents.games.size(), std::string(line)});

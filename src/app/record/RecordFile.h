@@ -60,8 +60,10 @@ std::string Header();
 std::string FormatLine(const KeptGame& game);
 // Appends the game's line to `out`.
 void AppendLine(std::string& out, const KeptGame& game);
-// Reads the first fields of a line; false when they are not a game.
-bool ParseLine(std::string_view line, KeptGame& game);
+// Reads a game's line; false when it is not one. With `laterFields` (a newer version's
+// file, never written) fields after those this version knows are allowed and left unread;
+// without, such a line is no game, so that a rewrite keeps it whole.
+bool ParseLine(std::string_view line, KeptGame& game, bool laterFields = false);
 Contents Parse(std::string_view text);
 // The file's text for `games` with the `unread` lines in their places.
 std::string Format(const std::vector<KeptGame>& games, const std::vector<UnreadLine>& unread);

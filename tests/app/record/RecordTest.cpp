@@ -247,14 +247,16 @@ TEST(RecordTest, UnreadLinesAreKeptInTheirPlaces)
     Fixture f;
     const std::string a = "1796700000,4,10,9,4,,w,efdcba9876543210\n";  // one move from solved, length waiting
     const std::string b = "1796700001,5,10,40,3,>=1,w\n";
-    const std::string odd[] = {"a line of a later kind,\xff\r\n", "\n", "1796700002,4,10,5\n"};
+    const std::string odd[] = {"a line of a later kind,\xff\r\n", "\n",
+                               "1796700002,4,10,5\n"
+                               "1796700003,4,10,5,2,3,w,0123456789abcdef,a field of a later kind\n"};
     fs::create_directories(f.file.parent_path());
     Write(f.file, "tilora-games 1\n" + odd[0] + a + odd[1] + b + odd[2]);
     int named = 0;
     QObject::connect(f.record.get(), &PlayerRecord::unreadLinesFound, [&] { ++named; });
     ASSERT_EQ(f.record->Games().size(), 2u);
     f.Play(Solved(8), 1, 2, false);
-    EXPECT_EQ(std::tuple(f.record->UnreadLines(), named), std::tuple(3, 1));
+    EXPECT_EQ(std::tuple(f.record->UnreadLines(), named), std::tuple(4, 1));
     EXPECT_EQ(f.record->Problem().kind, RecordProblem::Kind::None);
 
     f.WaitForLength();
