@@ -255,12 +255,18 @@ ObtainedTables ObtainTables(const TableFolders& folders, std::stop_token stop, c
         return inMemory("no cache folder");
     if (std::filesystem::create_directories(folders.cache, error); error)
         return inMemory(Describe(folders.cache, error.message()));
+    const std::filesystem::path file = folders.cache / kTableFileName;
+    // Only the game's own regular file is replaced there: a FIFO, a device, a folder or a
+    // link in its place is left as it is, and nothing is locked or written beside what a
+    // link points to.
+    if (const auto kind = std::filesystem::symlink_status(file, error).type();
+        kind != std::filesystem::file_type::not_found && kind != std::filesystem::file_type::regular)
+        return inMemory(Describe(file, "not a regular file, left as it is"));
     // Waits for another process's build; an unwritable cache folder gives no lock.
-    const FileLock lock(folders.cache / kTableFileName, stop);
+    const FileLock lock(file, stop);
     if (!lock.Locked())
         return stop.stop_requested() ? ObtainedTables{} : inMemory(Describe(folders.cache, "cannot be locked"));
     // Another process may have written the file while this one waited for the lock.
-    const std::filesystem::path file = folders.cache / kTableFileName;
     std::string why;
     if ((result.tables = MapTableFile(file, why))) {
         result.file = file;

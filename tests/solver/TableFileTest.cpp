@@ -100,23 +100,34 @@ TEST(TableFileTest, ADamagedFileIsRefusedAndRebuilt)
 }
 
 // A FIFO, a device, a folder or a file far too large where the tables belong is passed
-// over with a note, neither waited on nor mapped, and the tables are still obtained:
-// built and written over it in the cache, or kept in memory when it cannot be replaced.
+// over with a note, neither waited on nor mapped, and the tables are still obtained. In
+// the cache, a file too large is the game's own and is rebuilt over; anything else there
+// is left as it is, with nothing locked beside what a link points to, and the tables are
+// kept in memory.
 TEST(TableFileTest, WhatIsNoTableFileIsPassedOverAndTheTablesStillCome)
 {
     struct Case {
         const char* what;
         std::function<void(const fs::path&)> make;
+        bool regular;  // the game's own file, rebuilt over in the cache
     };
+    const Scratch linked;
     const std::vector<Case> cases{
-        {"a FIFO", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }},
-        {"a link to a device", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); }},
-        {"a folder", [](const fs::path& f) { fs::create_directory(f); }},
+        {"a FIFO", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }, false},
+        {"a link to a FIFO",
+         [&linked](const fs::path& f) {
+             const fs::path fifo = linked.path / ("fifo-" + std::to_string(++Scratch::count));
+             ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+             fs::create_symlink(fifo, f);
+         },
+         false},
+        {"a folder", [](const fs::path& f) { fs::create_directory(f); }, false},
         {"a sparse file of 64 GB",
          [](const fs::path& f) {
              std::ofstream(f).close();
              fs::resize_file(f, 64ULL << 30);
-         }},
+         },
+         true},
     };
     for (const bool installed : {false, true}) {
         for (const Case& c : cases) {
@@ -139,8 +150,12 @@ TEST(TableFileTest, WhatIsNoTableFileIsPassedOverAndTheTablesStillCome)
             EXPECT_TRUE(obtained.tables) << c.what;
             EXPECT_NE(obtained.note.find("refused"), std::string::npos) << c.what << ": " << obtained.note;
             EXPECT_EQ(build.calls, 1) << c.what;
+            const bool cached = installed || c.regular;
+            EXPECT_EQ(obtained.file, cached ? cache.path / kTableFileName : fs::path()) << c.what;
+            EXPECT_EQ(fs::is_regular_file(file), c.regular) << c.what << ": not left as it was";
         }
     }
+    EXPECT_EQ(std::distance(fs::directory_iterator(linked.path), fs::directory_iterator()), 2) << "a lock beside a link's FIFO";
 }
 
 // The file is replaced whole in one step, never written where it lies: whoever has the
