@@ -280,6 +280,10 @@ Cliquez sur OK pour continuer.</translation>
         <translation>La partie n&apos;a pas pu être ajoutée au journal des parties «&#xa0;%1&#xa0;» (%2). Les parties de cette session ne sont conservées que jusqu&apos;à la fermeture de Tilora.</translation>
     </message>
     <message>
+        <source>The game record &quot;%1&quot; holds lines that Tilora cannot read. They are kept in the file as they are and left out of the statistics.</source>
+        <translation>Le journal des parties «&#xa0;%1&#xa0;» contient des lignes que Tilora ne sait pas lire. Elles sont gardées telles quelles dans le fichier et laissées hors des statistiques.</translation>
+    </message>
+    <message>
         <source>Are you sure you want to delete every kept game and all statistics?</source>
         <translation>Voulez-vous vraiment effacer toutes les parties conservées et toutes les statistiques&#xa0;?</translation>
     </message>
@@ -835,6 +839,10 @@ Un taquin pas comme les autres. Reconstituez l&apos;image ci-dessous en faisant 
     <message>
         <source>Last game: %1 moves, shortest %2, efficiency %3, time %4 s</source>
         <translation>Dernière partie&#xa0;: %1 coups, plus court %2, efficacité %3, temps %4&#xa0;s</translation>
+    </message>
+    <message>
+        <source>Last game (helped by a hint): %1 moves, shortest %2, efficiency %3, time %4 s</source>
+        <translation>Dernière partie (aidée par un indice)&#xa0;: %1 coups, plus court %2, efficacité %3, temps %4&#xa0;s</translation>
     </message>
 </context>
 </TS>

@@ -144,7 +144,9 @@ QString CStatisticsDlg::LastGameLine() const
                                    ? QStringLiteral("-")
                                    : (last->atLeast ? tr("at least %1") : QStringLiteral("%1"))
                                          .arg(Percent(static_cast<double>(last->shortest) / last->moves));
-    return tr("Last game: %1 moves, shortest %2, efficiency %3, time %4 s")
+    // A hint's moves are in the count: the line says so.
+    return (last->helped ? tr("Last game (helped by a hint): %1 moves, shortest %2, efficiency %3, time %4 s")
+                         : tr("Last game: %1 moves, shortest %2, efficiency %3, time %4 s"))
         .arg(last->moves)
         .arg(shortest, efficiency)
         .arg(last->seconds);

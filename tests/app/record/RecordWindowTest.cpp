@@ -2,11 +2,15 @@
 // The window tells the record how each game goes, and shows what it keeps.
 #include <QAction>
 #include <QLabel>
+#include <QTableWidget>
 
 #include <fstream>
 
 #include "PuzzleFixture.h"
+#include "app/dialogs/StatisticsDlg.h"
 #include "app/record/PlayerRecord.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDir.h"
 
 namespace tilora::test {
 namespace {
@@ -111,6 +115,36 @@ TEST_F(RecordWindowTest, UnwritableRecordLetsTheGameGoOn)
     // The reset asks; No keeps the games, Yes would clear them but the file cannot be
     // written, which the record says.
     EXPECT_EQ(window->Record().Games().size(), 1u);
+}
+
+// Right after a helped win, Statistics counts the game as played and won, says that it was
+// helped, and the last game's line says so too.
+TEST(StatisticsDialogTest, AHelpedWinIsCountedAndSaidToBeHelped)
+{
+    const TempDir dir;
+    PlayerRecord record(dir / "games", [] { return PlayerRecord::Databases(); }, [] { return std::int64_t{1'796'700'000}; });
+    Board start;
+    start.SetGridSize(5);
+    start.FillSolved();
+    record.Begin(start, 10);
+    record.Moved();
+    record.Won(7, true);
+    ScriptedPrompter prompter;
+    const CStatisticsDlg dialog(record, prompter);
+    const auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("statisticsTable"));
+    ASSERT_EQ(table->columnCount(), 1);
+    const auto figure = [table](const QString& row) {
+        for (int r = 0; r < table->rowCount(); ++r)
+            if (table->verticalHeaderItem(r)->text() == row)
+                return table->item(r, 0)->text();
+        return QStringLiteral("no row ") + row;
+    };
+    EXPECT_EQ(figure("Games played"), "1");
+    EXPECT_EQ(figure("Games won"), "1");
+    EXPECT_EQ(figure("Helped games (won)"), "1 (1)");
+    EXPECT_EQ(figure("Best time"), "-");
+    const QString lastGame = dialog.findChild<QLabel*>(QStringLiteral("lastGame"))->text();
+    EXPECT_TRUE(lastGame.startsWith("Last game (helped by a hint): 1 moves")) << lastGame.toStdString();
 }
 
 }  // namespace
