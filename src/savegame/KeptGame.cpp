@@ -3,9 +3,17 @@
 
 #include <system_error>
 
+#include "common/AtomicFile.h"
+#include "common/ReadOnlyFile.h"
 #include "common/UserFolders.h"
 
 namespace tilora {
+namespace {
+
+// Follows the seconds field of a kept game that a hint helped.
+constexpr std::string_view kHelpedMark{"helped\n"};
+
+}  // namespace
 
 std::filesystem::path KeptGamePath()
 {
@@ -13,7 +21,7 @@ std::filesystem::path KeptGamePath()
     return state.empty() ? state : state / "tilora" / "interrupted.tlr";
 }
 
-bool KeepGame(const std::filesystem::path& file, const Board& board, int seconds)
+bool KeepGame(const std::filesystem::path& file, const Board& board, int seconds, bool helped)
 {
     if (file.empty())
         return false;
@@ -21,7 +29,22 @@ bool KeepGame(const std::filesystem::path& file, const Board& board, int seconds
     const std::filesystem::path folder = file.parent_path();
     if (std::filesystem::create_directories(folder, error))
         std::filesystem::permissions(folder, std::filesystem::perms::owner_all, error);
-    return WriteSavedGame(file, board, seconds);
+    std::string bytes = EncodeSavedGame(board, seconds);
+    if (helped)
+        bytes += kHelpedMark;
+    return WriteFileAtomically(file, bytes);
+}
+
+bool KeptGameHelped(const std::filesystem::path& file)
+{
+    const OpenedFile opened = OpenRegularFile(file);
+    std::string bytes;
+    if (!opened.fd.IsOpen() || !ReadAtMost(opened.fd.Get(), savegame::kLargestFileSize + kHelpedMark.size(), bytes))
+        return false;
+    const DecodeResult decoded = DecodeSavedGame(bytes);
+    if (!decoded.game)
+        return false;
+    return std::string_view(bytes).substr(savegame::FileSize(decoded.game->gridSize)) == kHelpedMark;
 }
 
 void ForgetKeptGame(const std::filesystem::path& file)

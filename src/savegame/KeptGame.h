@@ -16,7 +16,11 @@ std::filesystem::path KeptGamePath();
 
 // Writes the game to `file`, making its folder (private to the user) when missing; the
 // file is replaced in one step, as a saved game is. False when it could not be written.
-bool KeepGame(const std::filesystem::path& file, const Board& board, int seconds);
+// A game a hint helped carries a mark after its seconds field, where every reader of
+// saved games stops reading: the kept file stays a saved game that opens anywhere.
+bool KeepGame(const std::filesystem::path& file, const Board& board, int seconds, bool helped);
+// The kept game in `file` carries the helped mark.
+bool KeptGameHelped(const std::filesystem::path& file);
 
 // Removes the kept game, once the player has answered for it or it cannot be read.
 void ForgetKeptGame(const std::filesystem::path& file);

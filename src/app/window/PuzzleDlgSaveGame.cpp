@@ -30,31 +30,29 @@ std::filesystem::path ToPath(const QString& file)
 
 void CPuzzleDlg::OnSaveGame()
 {
-    if (!m_bPlaying)
+    if (!m_game.Playing())
         return;
     // The count does not advance while the player picks a name.
-    StopTimer();
+    m_game.StopTimer();
     const QString file = m_env.prompter.ChooseFile(this, SavedGameRequest(FileRequest::Kind::Save, messages::SaveGameTitle()));
     // The board and count are written as they are when the dialog closes.
     if (!file.isEmpty()) {
-        if (WriteSavedGame(ToPath(file), m_board, m_nSeconds))
-            m_hints->Saved(m_board, m_nSeconds);
+        if (WriteSavedGame(ToPath(file), m_game.GetBoard(), m_game.Seconds()))
+            m_hints->Saved(m_game.GetBoard(), m_game.Seconds(), m_game.Helped());
         else
             m_env.prompter.Ask(this, messages::SavingError());
     }
-    if (!m_bPaused)
-        StartTimer();
+    m_game.Resume();
 }
 
 void CPuzzleDlg::OnOpenGame()
 {
-    if (m_bPlaying) {
+    if (m_game.Playing()) {
         if (m_env.prompter.Ask(this, messages::ConfirmQuitPresentGame()) != QMessageBox::Yes)
             return;
         // The game is quit, but the timer is left as it is: a running count goes on rising
         // through the dialog and after a cancelled or refused open.
-        m_record->Abandon(m_nSeconds, Helped());
-        m_bPlaying = false;
+        m_game.Quit();
     }
     const QString file = m_env.prompter.ChooseFile(this, SavedGameRequest(FileRequest::Kind::Open, messages::OpenGameTitle()));
     if (file.isEmpty())
@@ -71,46 +69,39 @@ void CPuzzleDlg::OnOpenGame()
         m_env.prompter.Ask(this, messages::InvalidSavedGame());
         return;
     }
-
-    RestoreGame(read.game);
+    // A game saved helped in this session is helped again.
+    Board board;
+    RestoreBoard(read.game, board);
+    m_hints->Opened(board, read.game.seconds);
+    RestoreGame(read.game, m_hints->Helped());
 }
 
-void CPuzzleDlg::RestoreGame(const SavedGame& game)
+void CPuzzleDlg::RestoreGame(const SavedGame& game, bool helped)
 {
-    // The grid size stays in force for later games: the next New deals this size.
-    RestoreBoard(game, m_board);
-    ForgetMoves();
-    m_hints->Opened(m_board, game.seconds);
-    m_nSeconds = game.seconds;
-    m_record->Begin(m_board, m_nDealtLevel);
-    ShowCount();
-    // A player who quit a paused game loads the new one paused.
-    if (!m_bPaused)
-        StartTimer();
-    m_bPlaying = true;
+    m_game.Restore(game, helped);
     Invalidate();
     m_client->FocusBlank();
 }
 
 void CPuzzleDlg::KeepGameForNextStart(const std::filesystem::path& file)
 {
-    if (!m_bPlaying)
-        return;
-    KeepGame(file, m_board, m_nSeconds);
-    // The game goes on at a later start: it is neither won nor abandoned.
-    m_record->Interrupted();
+    // Only a game open and unsolved is kept; its helped mark goes with it.
+    const bool helped = m_game.Helped();
+    if (m_game.Keep())
+        KeepGame(file, m_game.GetBoard(), m_game.Seconds(), helped);
 }
 
 void CPuzzleDlg::OfferKeptGame(const std::filesystem::path& file)
 {
     std::error_code error;
-    if (file.empty() || !std::filesystem::exists(file, error) || m_bPlaying)
+    if (file.empty() || !std::filesystem::exists(file, error) || m_game.Playing())
         return;
     const ReadResult kept = ReadSavedGame(file);
     if (kept.status != ReadStatus::Loaded) {
         ForgetKeptGame(file);
         return;
     }
+    const bool helped = KeptGameHelped(file);
     // Offered until answered: a question ended by another signal, unanswered, leaves
     // the game kept for the start after.
     const QMessageBox::StandardButton answer = m_env.prompter.Ask(this, messages::ResumeKeptGame());
@@ -118,7 +109,7 @@ void CPuzzleDlg::OfferKeptGame(const std::filesystem::path& file)
         return;
     ForgetKeptGame(file);
     if (answer == QMessageBox::Yes)
-        RestoreGame(kept.game);
+        RestoreGame(kept.game, helped);
 }
 
 }  // namespace tilora

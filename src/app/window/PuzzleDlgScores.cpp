@@ -22,7 +22,7 @@ void CPuzzleDlg::RecordBestScore()
         m_env.prompter.Exec(dialog);
         return dialog.Name().toStdString();
     };
-    tilora::RecordBestScore(m_env.scores, m_board.GridSize(), m_nSeconds, m_nDealtLevel, askName);
+    tilora::RecordBestScore(m_env.scores, m_game.GetBoard().GridSize(), m_game.Seconds(), m_game.DealtLevel(), askName);
 }
 
 void CPuzzleDlg::OnBestScores()
