@@ -18,6 +18,7 @@
 #include "app/startup/AfterFirstPaint.h"
 #include "app/startup/AppIcon.h"
 #include "app/window/SystemMenu.h"
+#include "app/window/ViewOptions.h"
 #include "app/window/WindowAccessible.h"
 #include "app/window/WindowZoom.h"
 #include "common/CrtNumbers.h"
@@ -45,7 +46,7 @@ CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
     m_game.SetStartLevel(
         AtoI(m_env.scores.GetString(keys::kLevelSection, keys::kLevelKey, keys::kLevelDefaultText)));
     m_zoom->ReadStart();
-    ReadStartNumbers();
+    m_viewOptions->ReadStart();
 }
 
 CPuzzleDlg::~CPuzzleDlg()
@@ -56,26 +57,20 @@ CPuzzleDlg::~CPuzzleDlg()
 
 void CPuzzleDlg::ConnectMenu()
 {
-    connect(m_menu.newGame, &QAction::triggered, this, &CPuzzleDlg::OnNew);
-    connect(m_menu.pauseRestart, &QAction::triggered, this, &CPuzzleDlg::OnPauseRestart);
-    connect(m_menu.exit, &QAction::triggered, this, &CPuzzleDlg::OnExit);
-    connect(m_menu.level, &QAction::triggered, this, &CPuzzleDlg::OnDifficultyLevel);
-    connect(m_menu.blocks, &QAction::triggered, this, &CPuzzleDlg::OnNoOfBlocks);
-    connect(m_menu.openPicture, &QAction::triggered, this, &CPuzzleDlg::OnOpenPicture);
-    connect(m_menu.saveGame, &QAction::triggered, this, &CPuzzleDlg::OnSaveGame);
-    connect(m_menu.openGame, &QAction::triggered, this, &CPuzzleDlg::OnOpenGame);
-    connect(m_menu.bestScores, &QAction::triggered, this, &CPuzzleDlg::OnBestScores);
-    connect(m_menu.undo, &QAction::triggered, this, &CPuzzleDlg::OnUndo);
-    connect(m_menu.redo, &QAction::triggered, this, &CPuzzleDlg::OnRedo);
-    connect(m_menu.hint, &QAction::triggered, this, &CPuzzleDlg::OnHint);
-    connect(m_menu.statistics, &QAction::triggered, this, &CPuzzleDlg::OnStatistics);
-    connect(m_menu.showMoves, &QAction::triggered, this, &CPuzzleDlg::OnShowMoves);
+    const std::pair<QAction*, void (CPuzzleDlg::*)()> commands[] = {
+        {m_menu.newGame, &CPuzzleDlg::OnNew},           {m_menu.pauseRestart, &CPuzzleDlg::OnPauseRestart},
+        {m_menu.exit, &CPuzzleDlg::OnExit},             {m_menu.level, &CPuzzleDlg::OnDifficultyLevel},
+        {m_menu.blocks, &CPuzzleDlg::OnNoOfBlocks},     {m_menu.openPicture, &CPuzzleDlg::OnOpenPicture},
+        {m_menu.saveGame, &CPuzzleDlg::OnSaveGame},     {m_menu.openGame, &CPuzzleDlg::OnOpenGame},
+        {m_menu.bestScores, &CPuzzleDlg::OnBestScores}, {m_menu.undo, &CPuzzleDlg::OnUndo},
+        {m_menu.redo, &CPuzzleDlg::OnRedo},             {m_menu.hint, &CPuzzleDlg::OnHint},
+        {m_menu.statistics, &CPuzzleDlg::OnStatistics}, {m_menu.about, &CPuzzleDlg::OnAbout},
+        {m_menu.howToPlay, &CPuzzleDlg::OnHowToPlay}};
+    for (const auto& [action, command] : commands)
+        connect(action, &QAction::triggered, this, command);
     connect(m_menu.zoomIn, &QAction::triggered, m_zoom, &WindowZoom::ZoomIn);
     connect(m_menu.zoomOut, &QAction::triggered, m_zoom, &WindowZoom::ZoomOut);
     connect(m_menu.actualSize, &QAction::triggered, m_zoom, &WindowZoom::ActualSize);
-    connect(m_menu.numbers, &QAction::triggered, this, &CPuzzleDlg::OnNumbersOnBlocks);
-    connect(m_menu.about, &QAction::triggered, this, &CPuzzleDlg::OnAbout);
-    connect(m_menu.howToPlay, &QAction::triggered, this, &CPuzzleDlg::OnHowToPlay);
     connect(m_systemMenu, &SystemMenu::command, this, &CPuzzleDlg::OnSysCommand);
     for (int i = 0; i < static_cast<int>(m_menu.pictures.size()); ++i)
         connect(m_menu.pictures[i], &QAction::triggered, this, [this, i] { OnChoosePicture(i + 1); });
@@ -107,7 +102,7 @@ void CPuzzleDlg::ConnectGame()
     connect(&m_game, &Game::began, this, [this] {
         m_record->Begin(m_game.GetBoard(), m_game.DealtLevel());
         m_hints->Forget();
-        ShowMoves();
+        m_viewOptions->ShowMoves();
     });
     // A move: the record counts it, the hint follows its plan or drops it, the view
     // redraws the two cells and tells a screen reader.
@@ -118,7 +113,7 @@ void CPuzzleDlg::ConnectGame()
         else
             m_hints->PlayerMoved();
         m_client->RedrawMove(from, to);
-        ShowMoves();
+        m_viewOptions->ShowMoves();
     });
     connect(&m_game, &Game::sizeChanged, m_client, &BoardView::SizeChanged);
     connect(&m_game, &Game::ended, this,
@@ -131,51 +126,41 @@ void CPuzzleDlg::OnEnded(Game::Outcome outcome, int seconds, bool helped)
     switch (outcome) {
     case Game::Outcome::Won:
         m_record->Won(seconds, helped);
-        Victory();
-        return;
+        return Victory();
     case Game::Outcome::Abandoned:
-        m_record->Abandon(seconds, helped);
-        return;
+        return m_record->Abandon(seconds, helped);
     case Game::Outcome::Kept:
         // The game goes on at a later start: it is neither won nor abandoned.
-        m_record->Interrupted();
-        return;
+        return m_record->Interrupted();
     }
 }
 
-void CPuzzleDlg::ReadStartNumbers()
+void CPuzzleDlg::MoveBlockAt(int x, int y)
 {
-    const bool numbers = m_env.scores.GetInt(keys::kViewSection, keys::kNumbersKey, 0) != 0;
-    m_menu.numbers->setChecked(numbers);
-    m_client->SetNumbers(numbers);
-    m_menu.showMoves->setChecked(m_env.scores.GetInt(keys::kViewSection, keys::kShowMovesKey, 0) != 0);
-    ShowMoves();
+    if (const auto cell = m_game.GetBoard().CellForMove(x, y))
+        m_game.MoveBlock(*cell, Game::MoveKind::Player);
 }
 
-void CPuzzleDlg::OnNumbersOnBlocks(bool on)
+void CPuzzleDlg::OnHint()
 {
-    m_client->SetNumbers(on);
-    m_env.scores.WriteString(keys::kViewSection, keys::kNumbersKey, ItoA(on ? 1 : 0));
+    if (m_game.MayMove())
+        m_hints->Ask(m_game.GetBoard());
 }
 
-int CPuzzleDlg::Zoom() const
+void CPuzzleDlg::OnHintMove(const Board& board, CellPos cell)
 {
-    return m_zoom->Zoom();
-}
-
-QMenu* CPuzzleDlg::SystemMenu() const
-{
-    return m_systemMenu->Menu();
+    if (!m_game.GetBoard().SameCells(board) || !m_game.CanSlide(cell)) {
+        m_hints->Declined();
+        return;
+    }
+    // The hint is said first; the blank's cell then tells its move.
+    m_client->Announce(tr("Hint"));
+    m_game.MoveBlock(cell, Game::MoveKind::Hint);
 }
 
 void CPuzzleDlg::ShowCount()
 {
     m_secondsField->setText(QString::number(m_game.Seconds()));
-}
-
-void CPuzzleDlg::Invalidate()
-{
-    m_client->update();
 }
 
 void CPuzzleDlg::showEvent(QShowEvent* event)
@@ -254,11 +239,6 @@ void CPuzzleDlg::UseLoadedPicture(const QImage& photo)
         m_pictures.SetLoadedSource(photo);
 }
 
-void CPuzzleDlg::ShowPicture()
-{
-    m_client->SetPicture(m_bCustomPicture, m_nPicture);
-}
-
 void CPuzzleDlg::Victory()
 {
     // The game has ended already (the timer stopped, the moves no longer undone, no game
@@ -278,20 +258,7 @@ void CPuzzleDlg::reject()
 
 void CPuzzleDlg::OnSysCommand(unsigned id)
 {
-    switch (id & kSysCommandMask) {
-    case kIdmAboutBox:
-        OnAbout();
-        break;
-    case kScMinimize:
-        showMinimized();
-        break;
-    case kScClose:
-        // The close box: the dialog ends through the cancel path without a question.
-        reject();
-        break;
-    default:
-        break;
-    }
+    RunSysCommand(id, *this, [this] { OnAbout(); });
 }
 
 void CPuzzleDlg::OnAbout()

@@ -9,6 +9,7 @@
 #include "app/window/MenuBarKeys.h"
 #include "app/window/SidePanel.h"
 #include "app/window/SystemMenu.h"
+#include "app/window/ViewOptions.h"
 #include "app/window/WindowAccessible.h"
 #include "app/window/WindowZoom.h"
 #include "app/window/ZoomSteps.h"
@@ -41,6 +42,7 @@ void CPuzzleDlg::BuildWindow()
     m_client->setObjectName(QStringLiteral("clientArea"));
     connect(m_client, &BoardView::pictureFailed, this, &CPuzzleDlg::OnBitmapFailed);
     new MenuBarKeys(m_menu.bar, m_client);
+    m_viewOptions = new ViewOptions(*m_menu.numbers, *m_menu.showMoves, m_env.scores, *m_client, *this);
     m_zoom = new WindowZoom(*this, *m_client, *m_menu.bar, m_env.scores);
     m_systemMenu = new tilora::SystemMenu(*this);
     // A picture file dropped from a file manager opens as with Open Picture.

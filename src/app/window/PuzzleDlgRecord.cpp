@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's part of the player's record: the window shows its statistics, its
-// problems and, with Show Moves, the moves of the game. The record hears how each game
-// goes from the game itself (see ConnectGame).
+// The main window's part of the player's results: the record's statistics and problems
+// (the record hears how each game goes from the game itself), the best-score step of the
+// victory and the Best Scores command.
 #include "app/window/PuzzleDlg.h"
 
 #include "app/dialogs/StatisticsDlg.h"
 #include "app/prompts/Prompter.h"
 #include "app/record/PlayerRecord.h"
 #include "app/window/RecordProblemMessage.h"
-#include "common/CrtNumbers.h"
-#include "scores/ScoreKeys.h"
+#include "scores/BestScores.h"
+#include "scores/BestScoresDlg.h"
+#include "scores/HighScoreDlg.h"
 
 namespace tilora {
 
@@ -19,24 +20,32 @@ void CPuzzleDlg::OnStatistics()
     m_env.prompter.Exec(dialog);
 }
 
-void CPuzzleDlg::OnShowMoves(bool on)
-{
-    m_env.scores.WriteString(keys::kViewSection, keys::kShowMovesKey, ItoA(on ? 1 : 0));
-    ShowMoves();
-}
-
-void CPuzzleDlg::ShowMoves()
-{
-    // The title, so that no control of the window moves.
-    setWindowTitle(m_menu.showMoves->isChecked() && (m_game.Playing() || m_game.Moves() > 0)
-                       ? tr("Tilora - Moves: %1").arg(m_game.Moves())
-                       : QStringLiteral("Tilora"));
-}
-
 void CPuzzleDlg::OnRecordProblem()
 {
     if (const auto message = RecordProblemMessage(m_record->Problem()))
         m_env.prompter.Ask(this, *message);
+}
+
+void CPuzzleDlg::RecordBestScore()
+{
+    // A game a hint helped shows its table as usual but enters no best.
+    if (Helped())
+        return;
+    // The name dialog runs only for a new best; however it closes, its name is taken:
+    // empty after Esc or the close box.
+    const auto askName = [this] {
+        CHighScoreDlg dialog(this);
+        m_env.prompter.Exec(dialog);
+        return dialog.Name().toStdString();
+    };
+    tilora::RecordBestScore(m_env.scores, m_game.GetBoard().GridSize(), m_game.Seconds(), m_game.DealtLevel(), askName);
+}
+
+void CPuzzleDlg::OnBestScores()
+{
+    // The table looks at no game state and changes none; a running game's count goes on.
+    CBestScoresDlg dialog(m_env.scores, this);
+    m_env.prompter.Exec(dialog);
 }
 
 }  // namespace tilora
