@@ -3,10 +3,17 @@
 
 #include <system_error>
 
+#include "common/AtomicFile.h"
 #include "common/ReadOnlyFile.h"
 #include "common/UserFolders.h"
 
 namespace tilora {
+namespace {
+
+// Follows the seconds field of a kept game that a hint helped.
+constexpr std::string_view kHelpedMark{"helped\n"};
+
+}  // namespace
 
 std::filesystem::path KeptGamePath()
 {
@@ -14,7 +21,7 @@ std::filesystem::path KeptGamePath()
     return state.empty() ? state : state / "tilora" / "interrupted.tlr";
 }
 
-bool KeepGame(const std::filesystem::path& file, const Board& board, int seconds)
+bool KeepGame(const std::filesystem::path& file, const Board& board, int seconds, bool helped)
 {
     if (file.empty())
         return false;
@@ -22,7 +29,10 @@ bool KeepGame(const std::filesystem::path& file, const Board& board, int seconds
     const std::filesystem::path folder = file.parent_path();
     if (std::filesystem::create_directories(folder, error))
         std::filesystem::permissions(folder, std::filesystem::perms::owner_all, error);
-    return WriteSavedGame(file, board, seconds);
+    std::string bytes = EncodeSavedGame(board, seconds);
+    if (helped)
+        bytes += kHelpedMark;
+    return WriteFileAtomically(file, bytes);
 }
 
 KeptGameRead ReadKeptGame(const std::filesystem::path& file)
@@ -30,8 +40,9 @@ KeptGameRead ReadKeptGame(const std::filesystem::path& file)
     KeptGameRead read;
     if (file.empty())
         return read;
-    // The program writes exactly one saved game there: anything larger is not its own.
-    WholeFile whole = ReadWholeRegularFile(file, savegame::kLargestFileSize);
+    // The program writes exactly one saved game there, with its helped mark: anything larger
+    // is not its own.
+    WholeFile whole = ReadWholeRegularFile(file, savegame::kLargestFileSize + kHelpedMark.size());
     if (whole.status == WholeFile::Status::Missing)
         return read;
     DecodeResult decoded;
@@ -42,6 +53,7 @@ KeptGameRead ReadKeptGame(const std::filesystem::path& file)
         return read;
     }
     read.status = KeptGameRead::Status::Loaded;
+    read.helped = std::string_view(whole.bytes).substr(savegame::FileSize(decoded.game->gridSize)) == kHelpedMark;
     read.game = std::move(*decoded.game);
     return read;
 }

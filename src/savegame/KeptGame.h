@@ -16,7 +16,9 @@ std::filesystem::path KeptGamePath();
 
 // Writes the game to `file`, making its folder (private to the user) when missing; the
 // file is replaced in one step, as a saved game is. False when it could not be written.
-bool KeepGame(const std::filesystem::path& file, const Board& board, int seconds);
+// A game a hint helped carries a mark after its seconds field, where every reader of
+// saved games stops reading: the kept file stays a saved game that opens anywhere.
+bool KeepGame(const std::filesystem::path& file, const Board& board, int seconds, bool helped);
 
 // The kept game as the next start finds it. It is read as every file from the player's
 // folders is: opened without waiting, a regular file only, and its size checked before a
@@ -29,7 +31,8 @@ struct KeptGameRead {
         Refused,  // not a kept game of this program's: to be forgotten
     };
     Status status = Status::None;
-    SavedGame game;  // meaningful only when Loaded
+    SavedGame game;       // meaningful only when Loaded
+    bool helped = false;  // the game carries the helped mark
 };
 KeptGameRead ReadKeptGame(const std::filesystem::path& file);
 

@@ -93,10 +93,20 @@ TEST(SavedGameFileTest, AKeptGameIsReadOnlyFromAFileOfASavedGamesSize)
     Board board;
     board.FillSolved();
     EXPECT_EQ(ReadKeptGame(dir / "none.tlr").status, KeptGameRead::Status::None);
-    ASSERT_TRUE(KeepGame(dir / "state" / "kept.tlr", board, -40));
+    ASSERT_TRUE(KeepGame(dir / "state" / "kept.tlr", board, -40, false));
     const KeptGameRead kept = ReadKeptGame(dir / "state" / "kept.tlr");
     ASSERT_EQ(kept.status, KeptGameRead::Status::Loaded);
     EXPECT_EQ(kept.game.seconds, -40);
+    EXPECT_FALSE(kept.helped);
+    // The helped mark goes with the game, on the largest board too.
+    Board largest;
+    largest.SetGridSize(10);
+    largest.FillSolved();
+    ASSERT_TRUE(KeepGame(dir / "state" / "helped.tlr", largest, 7, true));
+    const KeptGameRead helped = ReadKeptGame(dir / "state" / "helped.tlr");
+    ASSERT_EQ(helped.status, KeptGameRead::Status::Loaded);
+    EXPECT_TRUE(helped.helped);
+    EXPECT_EQ(helped.game.gridSize, 10);
     for (const test::RefusedFile& refused : test::MakeRefusedFiles(dir.Path(), "kept"))
         EXPECT_EQ(ReadKeptGame(refused.path).status, KeptGameRead::Status::Refused) << refused.what;
     WriteBytes(dir / "huge.tlr", "");

@@ -122,8 +122,11 @@ void FocusBoardCell(BoardView& view)
     if (!QAccessible::isActive())
         return;
     const CellPos cell = view.FocusCell();
-    QAccessibleEvent event(ViewInterface(&view)->child(kTableIndex)->tableInterface()->cellAt(cell.row, cell.column),
-                           QAccessible::Focus);
+    // A cell outside the board has no interface, and Qt's event needs one.
+    QAccessibleInterface* focused = ViewInterface(&view)->child(kTableIndex)->tableInterface()->cellAt(cell.row, cell.column);
+    if (!focused)
+        return;
+    QAccessibleEvent event(focused, QAccessible::Focus);
     QAccessible::updateAccessibility(&event);
 }
 

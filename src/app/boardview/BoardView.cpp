@@ -12,13 +12,14 @@
 
 #include "app/boardview/BoardAccessible.h"
 #include "app/boardview/BoardTexts.h"
+#include "app/game/Game.h"
 #include "display/BoardPainter.h"
 #include "display/PaintGeometry.h"
 
 namespace tilora {
 
-BoardView::BoardView(PictureCache& pictures, const PictureRecord& loaded, Game game, QWidget* parent)
-    : QWidget(parent), m_pictures(pictures), m_loaded(loaded), m_game(std::move(game))
+BoardView::BoardView(PictureCache& pictures, const PictureRecord& loaded, const Game& game, QWidget* parent)
+    : QWidget(parent), m_pictures(pictures), m_loaded(loaded), m_game(game)
 {
     InstallBoardAccessibility();
     // The arrows are the board's keys: it takes the focus from a click or Tab, and the
@@ -42,11 +43,28 @@ void BoardView::SetNumbers(bool numbers)
     update();
 }
 
+void BoardView::SetPicture(bool custom, int picture)
+{
+    m_bCustomPicture = custom;
+    m_nPicture = picture;
+}
+
 PaintState BoardView::State() const
 {
-    PaintState state = m_game.state();
-    state.numbers = m_bNumbers;
-    return state;
+    return {m_game.Playing(), m_game.ShowFinished(), m_game.Paused(), m_bCustomPicture, m_nPicture,
+            &m_game.GetBoard(), m_bNumbers};
+}
+
+bool BoardView::CanSlide(CellPos cell) const
+{
+    return m_game.CanSlide(cell);
+}
+
+void BoardView::SizeChanged()
+{
+    m_cursor.reset();
+    m_moveText.clear();
+    m_movedInto = {-1, -1};
 }
 
 void BoardView::paintEvent(QPaintEvent* event)

@@ -14,32 +14,24 @@ class QPainter;
 
 namespace tilora {
 
+class Game;
 class PictureCache;
 struct PictureRecord;
 
 // The game's drawing surface: the board, the thumbnail and the title and pause screens,
 // as large as the window's zoom makes them. It paints what the game window's state calls
 // for, turns the mouse and the arrow keys into the block the player chose, and tells a
-// screen reader what it shows. The game's rules stay with the window: the view says which
-// point or cell was chosen, and asks the window whether a block may slide.
+// screen reader what it shows. The game's rules stay with the game: the view says which
+// point or cell was chosen, and asks the game whether a block may slide.
 class BoardView final : public QWidget {
     Q_OBJECT
 public:
-    // What the view asks of the game it shows. `state` is asked once per paint, key and
-    // accessibility query, so the view always shows the game as it is, whichever handler
-    // changed it; `canSlide` is the game's own rule for whether the block on a cell may
-    // slide now.
-    // `tally` gives the seconds and the moves of the game so far, read out on request.
-    struct Tally {
-        int seconds = 0;
-        int moves = 0;
-    };
-    struct Game {
-        std::function<PaintState()> state;
-        std::function<bool(CellPos)> canSlide;
-        std::function<Tally()> tally;
-    };
-    BoardView(PictureCache& pictures, const PictureRecord& loaded, Game game, QWidget* parent);
+    // The view reads the game it shows at every paint, key and accessibility query, so
+    // that it always shows the game as it is, whichever handler changed it.
+    BoardView(PictureCache& pictures, const PictureRecord& loaded, const Game& game, QWidget* parent);
+    const Game& GetGame() const { return m_game; }
+    // The picture to draw the board from: the loaded one, or built-in picture `picture`.
+    void SetPicture(bool custom, int picture);
 
     // Game pixels to window pixels, and to the screen's device pixels. The view holds the
     // window's zoom: the window reads it from here.
@@ -74,7 +66,10 @@ public:
     QString CellDescription(CellPos cell) const;
 
     // The block on `cell` may slide now, by the game's rule.
-    bool CanSlide(CellPos cell) const { return m_game.canSlide(cell); }
+    bool CanSlide(CellPos cell) const;
+    // The board has a new size: the reading cursor and the last move's cell, which
+    // belonged to the old one, go. Nothing is repainted: the next game shows the size.
+    void SizeChanged();
 
 signals:
     // The mouse chose the block at a game point: a double click there, or a drag from
@@ -117,7 +112,9 @@ private:
 
     PictureCache& m_pictures;
     const PictureRecord& m_loaded;
-    Game m_game;
+    const Game& m_game;
+    bool m_bCustomPicture = false;
+    int m_nPicture = 1;
     int m_nZoom = 100;
     bool m_bStandIn = false;
     bool m_bNumbers = false;

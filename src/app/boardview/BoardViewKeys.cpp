@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include "app/boardview/BoardTexts.h"
+#include "app/game/Game.h"
 #include "display/PaintGeometry.h"
 
 namespace tilora {
@@ -72,11 +73,9 @@ bool BoardView::ReadingKey(const QKeyEvent& event)
     case Qt::Key_B:
         Announce(AroundBlankText(State()));
         return true;
-    case Qt::Key_T: {
-        const Tally tally = m_game.tally ? m_game.tally() : Tally{};
-        Announce(TallyText(tally.seconds, tally.moves));
+    case Qt::Key_T:
+        Announce(TallyText(m_game.Seconds(), m_game.Moves()));
         return true;
-    }
     default:
         return false;
     }

@@ -92,9 +92,9 @@ void Hinter::Forget()
     PlayerMoved();
 }
 
-void Hinter::Saved(const Board& board, int seconds)
+void Hinter::Saved(const Board& board, int seconds, bool helped)
 {
-    if (m_helped)
+    if (helped)
         m_helpedSaves.push_back({board, seconds});
 }
 

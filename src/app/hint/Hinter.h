@@ -64,7 +64,9 @@ public:
     bool Helped() const { return m_helped; }
     // The game was saved as `board` at `seconds`. A game opened later from a file with
     // exactly that board and count is the same game, and is helped again if it was.
-    void Saved(const Board& board, int seconds);
+    void Saved(const Board& board, int seconds) { Saved(board, seconds, m_helped); }
+    // The same, for a game whose helped mark is kept elsewhere (a game taken up again).
+    void Saved(const Board& board, int seconds, bool helped);
     void Opened(const Board& board, int seconds);
 
     bool Searching() const { return m_searching.has_value(); }

@@ -76,6 +76,7 @@ public:
     // The game won last in this session.
     const std::optional<KeptGame>& LastWon() const { return m_lastWon; }
     const RecordProblem& Problem() const { return m_problem; }
+    const std::filesystem::path& File() const { return m_file; }
     // The lines of the record file that are no game, found when it was read: kept in the
     // file as they are and left out of every figure.
     int UnreadLines() const { return m_unreadLines; }

@@ -2,34 +2,31 @@
 #include "app/window/PuzzleDlg.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
-#include <QTimerEvent>
 
 #include "app/boardview/BoardView.h"
 #include "app/dialogs/AboutDlg.h"
 #include "app/dialogs/BlocksDlg.h"
 #include "app/dialogs/InstructionsDlg.h"
 #include "app/dialogs/LevelDlg.h"
+#include "app/hint/HintTables.h"
 #include "app/hint/Hinter.h"
 #include "app/prompts/Messages.h"
 #include "app/prompts/Prompter.h"
 #include "app/record/PlayerRecord.h"
 #include "app/startup/AfterFirstPaint.h"
 #include "app/startup/AppIcon.h"
+#include "app/window/HintPreparation.h"
+#include "app/window/RecordProblemMessage.h"
 #include "app/window/SystemMenu.h"
+#include "app/window/ViewOptions.h"
 #include "app/window/WindowAccessible.h"
 #include "app/window/WindowZoom.h"
-#include "board/CrtRandom.h"
-#include "board/Deal.h"
 #include "common/CrtNumbers.h"
 #include "scores/ScoreKeys.h"
 
 namespace tilora {
-namespace {
-
-constexpr int kTimerPeriodMs = 1000;
-
-}  // namespace
 
 CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
     : QDialog(parent),
@@ -40,8 +37,7 @@ CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
     InstallWindowAccessibility();
     BuildWindow();
     ConnectMenu();
-    ConnectMoves();
-    ConnectRecord();
+    ConnectGame();
     // The icon waits for the first paint: given to the window system before the window
     // maps, every size of it would be read first.
     AfterFirstPaint(*m_client, [this] { setWindowIcon(AppIcon()); });
@@ -49,106 +45,124 @@ CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
     // The fields start as declared: no game, not paused, the first built-in picture,
     // a 4 x 4 board and a count of 0.
     ShowCount();
-    ReadStartLevel();
+    m_game.SetStartLevel(
+        AtoI(m_env.scores.GetString(keys::kLevelSection, keys::kLevelKey, keys::kLevelDefaultText)));
     m_zoom->ReadStart();
-    ReadStartNumbers();
+    m_viewOptions->ReadStart();
 }
 
 CPuzzleDlg::~CPuzzleDlg()
 {
     // The end of the session (SIGTERM, SIGHUP) ends a running game as Exit would.
-    m_record->Abandon(m_nSeconds, Helped());
+    m_game.Quit();
 }
 
 void CPuzzleDlg::ConnectMenu()
 {
-    connect(m_menu.newGame, &QAction::triggered, this, &CPuzzleDlg::OnNew);
-    connect(m_menu.pauseRestart, &QAction::triggered, this, &CPuzzleDlg::OnPauseRestart);
-    connect(m_menu.exit, &QAction::triggered, this, &CPuzzleDlg::OnExit);
-    connect(m_menu.level, &QAction::triggered, this, &CPuzzleDlg::OnDifficultyLevel);
-    connect(m_menu.blocks, &QAction::triggered, this, &CPuzzleDlg::OnNoOfBlocks);
-    connect(m_menu.openPicture, &QAction::triggered, this, &CPuzzleDlg::OnOpenPicture);
-    connect(m_menu.saveGame, &QAction::triggered, this, &CPuzzleDlg::OnSaveGame);
-    connect(m_menu.openGame, &QAction::triggered, this, &CPuzzleDlg::OnOpenGame);
-    connect(m_menu.bestScores, &QAction::triggered, this, &CPuzzleDlg::OnBestScores);
+    const std::pair<QAction*, void (CPuzzleDlg::*)()> commands[] = {
+        {m_menu.newGame, &CPuzzleDlg::OnNew},           {m_menu.pauseRestart, &CPuzzleDlg::OnPauseRestart},
+        {m_menu.exit, &CPuzzleDlg::OnExit},             {m_menu.level, &CPuzzleDlg::OnDifficultyLevel},
+        {m_menu.blocks, &CPuzzleDlg::OnNoOfBlocks},     {m_menu.openPicture, &CPuzzleDlg::OnOpenPicture},
+        {m_menu.saveGame, &CPuzzleDlg::OnSaveGame},     {m_menu.openGame, &CPuzzleDlg::OnOpenGame},
+        {m_menu.bestScores, &CPuzzleDlg::OnBestScores}, {m_menu.undo, &CPuzzleDlg::OnUndo},
+        {m_menu.redo, &CPuzzleDlg::OnRedo},             {m_menu.hint, &CPuzzleDlg::OnHint},
+        {m_menu.statistics, &CPuzzleDlg::OnStatistics}, {m_menu.about, &CPuzzleDlg::OnAbout},
+        {m_menu.howToPlay, &CPuzzleDlg::OnHowToPlay}};
+    for (const auto& [action, command] : commands)
+        connect(action, &QAction::triggered, this, command);
     connect(m_menu.zoomIn, &QAction::triggered, m_zoom, &WindowZoom::ZoomIn);
     connect(m_menu.zoomOut, &QAction::triggered, m_zoom, &WindowZoom::ZoomOut);
     connect(m_menu.actualSize, &QAction::triggered, m_zoom, &WindowZoom::ActualSize);
-    connect(m_menu.numbers, &QAction::triggered, this, &CPuzzleDlg::OnNumbersOnBlocks);
-    connect(m_menu.about, &QAction::triggered, this, &CPuzzleDlg::OnAbout);
-    connect(m_menu.howToPlay, &QAction::triggered, this, &CPuzzleDlg::OnHowToPlay);
     connect(m_systemMenu, &SystemMenu::command, this, &CPuzzleDlg::OnSysCommand);
     for (int i = 0; i < static_cast<int>(m_menu.pictures.size()); ++i)
         connect(m_menu.pictures[i], &QAction::triggered, this, [this, i] { OnChoosePicture(i + 1); });
 }
 
-void CPuzzleDlg::ReadStartLevel()
+void CPuzzleDlg::ConnectGame()
 {
-    const std::string text = m_env.scores.GetString(keys::kLevelSection, keys::kLevelKey, keys::kLevelDefaultText);
-    m_nLevel = AtoI(text);
-    // A game restored from a file and solved before any deal records this level.
-    m_nDealtLevel = m_nLevel;
+    m_hints = new Hinter(this);
+    // Queued: the hint's move is made after the hinter has returned, never inside it.
+    connect(m_hints, &Hinter::moveFound, this, &CPuzzleDlg::OnHintMove, Qt::QueuedConnection);
+    // The hint's tables serve the shortest lengths only when they are there already: the
+    // record never has them built.
+    m_record = new PlayerRecord(
+        m_env.record, [] { return HintTables::Shared().AtHand(); }, [this] { return std::int64_t{m_env.now()}; }, this);
+    TellRecordProblems(*m_record, m_env.prompter, this);
+    ShowHintPreparation(*m_hints, *m_client, *this);
+
+    // No block moves behind a prompt of the window or any other modal dialog.
+    m_game.SetDialogOpen([this] {
+        const QWidget* modal = QApplication::activeModalWidget();
+        return m_prompts.Open() || (modal && modal != this);
+    });
+    connect(m_client, &BoardView::pointChosen, this, [this](QPoint point) { MoveBlockAt(point.x(), point.y()); });
+    connect(m_client, &BoardView::cellChosen, this,
+            [this](CellPos cell) { m_game.MoveBlock(cell, Game::MoveKind::Player); });
+    connect(&m_game, &Game::secondsChanged, this, &CPuzzleDlg::ShowCount);
+
+    // A game begins: the record notes its start, the hint forgets the last one.
+    connect(&m_game, &Game::began, this, [this] {
+        m_record->Begin(m_game.GetBoard(), m_game.DealtLevel());
+        m_hints->Forget();
+        m_viewOptions->ShowMoves();
+    });
+    // A move: the record counts it, the hint follows its plan or drops it, the view
+    // redraws the two cells and tells a screen reader.
+    connect(&m_game, &Game::moved, this, [this](CellPos from, CellPos to, Game::MoveKind kind) {
+        m_record->Moved();
+        if (kind == Game::MoveKind::Hint)
+            m_hints->Followed(m_game.GetBoard());
+        else
+            m_hints->PlayerMoved();
+        m_client->RedrawMove(from, to);
+        m_viewOptions->ShowMoves();
+    });
+    connect(&m_game, &Game::sizeChanged, m_client, &BoardView::SizeChanged);
+    connect(&m_game, &Game::ended, this,
+            [this](Game::Outcome outcome, int seconds, int, bool helped) { OnEnded(outcome, seconds, helped); });
 }
 
-void CPuzzleDlg::ReadStartNumbers()
+void CPuzzleDlg::OnEnded(Game::Outcome outcome, int seconds, bool helped)
 {
-    const bool numbers = m_env.scores.GetInt(keys::kViewSection, keys::kNumbersKey, 0) != 0;
-    m_menu.numbers->setChecked(numbers);
-    m_client->SetNumbers(numbers);
-    m_menu.showMoves->setChecked(m_env.scores.GetInt(keys::kViewSection, keys::kShowMovesKey, 0) != 0);
-    ShowMoves();
+    // The one place where the record hears how a game ended.
+    switch (outcome) {
+    case Game::Outcome::Won:
+        m_record->Won(seconds, helped);
+        return Victory();
+    case Game::Outcome::Abandoned:
+        return m_record->Abandon(seconds, helped);
+    case Game::Outcome::Kept:
+        // The game goes on at a later start: it is neither won nor abandoned.
+        return m_record->Interrupted();
+    }
 }
 
-void CPuzzleDlg::OnNumbersOnBlocks(bool on)
+void CPuzzleDlg::MoveBlockAt(int x, int y)
 {
-    m_client->SetNumbers(on);
-    m_env.scores.WriteString(keys::kViewSection, keys::kNumbersKey, ItoA(on ? 1 : 0));
+    if (const auto cell = m_game.GetBoard().CellForMove(x, y))
+        m_game.MoveBlock(*cell, Game::MoveKind::Player);
 }
 
-int CPuzzleDlg::Zoom() const
+void CPuzzleDlg::OnHint()
 {
-    return m_zoom->Zoom();
+    if (m_game.MayMove())
+        m_hints->Ask(m_game.GetBoard());
 }
 
-QMenu* CPuzzleDlg::SystemMenu() const
+void CPuzzleDlg::OnHintMove(const Board& board, CellPos cell)
 {
-    return m_systemMenu->Menu();
-}
-
-void CPuzzleDlg::StartTimer()
-{
-    m_timer.start(kTimerPeriodMs, this);
-}
-
-void CPuzzleDlg::StopTimer()
-{
-    m_timer.stop();
+    if (!m_game.GetBoard().SameCells(board) || !m_game.CanSlide(cell)) {
+        m_hints->Declined();
+        return;
+    }
+    // The hint is said first; the blank's cell then tells its move.
+    m_client->Announce(tr("Hint"));
+    m_game.MoveBlock(cell, Game::MoveKind::Hint);
 }
 
 void CPuzzleDlg::ShowCount()
 {
-    m_secondsField->setText(QString::number(m_nSeconds));
-}
-
-void CPuzzleDlg::Invalidate()
-{
-    m_client->update();
-}
-
-void CPuzzleDlg::UseLoadedPicture(const QImage& photo)
-{
-    m_bCustomPicture = true;
-    m_pictures.DropLoaded();
-    if (!photo.isNull())
-        m_pictures.SetLoadedSource(photo);
-}
-
-void CPuzzleDlg::timerEvent(QTimerEvent* event)
-{
-    if (event->timerId() == m_timer.timerId())
-        OnTimer();
-    else
-        QDialog::timerEvent(event);
+    m_secondsField->setText(QString::number(m_game.Seconds()));
 }
 
 void CPuzzleDlg::showEvent(QShowEvent* event)
@@ -157,62 +171,34 @@ void CPuzzleDlg::showEvent(QShowEvent* event)
     m_zoom->WindowShown();
 }
 
-void CPuzzleDlg::OnTimer()
-{
-    ++m_nSeconds;
-    ShowCount();
-}
-
 void CPuzzleDlg::OnNew()
 {
-    if (m_bPlaying) {
-        if (m_env.prompter.Ask(this, messages::ConfirmNewGame()) == QMessageBox::Yes) {
-            m_bPlaying = false;
-            Deal();
-        }
-    } else {
+    if (!m_game.Playing() || m_env.prompter.Ask(this, messages::ConfirmNewGame()) == QMessageBox::Yes)
         Deal();
-    }
     Invalidate();
 }
 
 void CPuzzleDlg::Deal()
 {
-    m_record->Abandon(m_nSeconds, Helped());
-    m_bPlaying = true;
-    m_nSeconds = 0;
-    ShowCount();
-    m_nDealtLevel = m_nLevel;
-    m_env.random.Seed(static_cast<std::uint32_t>(m_env.now()));
-    ScrambleBoard(m_board, m_nLevel, m_env.random);
-    m_record->Begin(m_board, m_nLevel);
-    ForgetMoves();
-    if (!m_bPaused)
-        StartTimer();
+    m_game.Deal(m_env.random, static_cast<std::uint32_t>(m_env.now()));
     m_client->Announce(tr("New game"));
     m_client->FocusBlank();
 }
 
 void CPuzzleDlg::OnPauseRestart()
 {
-    if (!m_bPlaying)
+    if (!m_game.Playing())
         return;
-    if (m_bPaused) {
-        StartTimer();
-        m_bPaused = false;
-    } else {
-        StopTimer();
-        m_bPaused = true;
-    }
+    m_game.PauseRestart();
     Invalidate();
-    m_client->Announce(m_bPaused ? tr("Game paused") : tr("Game restarted"));
+    m_client->Announce(m_game.Paused() ? tr("Game paused") : tr("Game restarted"));
 }
 
 void CPuzzleDlg::OnExit()
 {
-    if (m_bPlaying && m_env.prompter.Ask(this, messages::ConfirmExit()) != QMessageBox::Yes)
+    if (m_game.Playing() && m_env.prompter.Ask(this, messages::ConfirmExit()) != QMessageBox::Yes)
         return;
-    m_record->Abandon(m_nSeconds, Helped());
+    m_game.Quit();
     accept();
 }
 
@@ -220,25 +206,19 @@ void CPuzzleDlg::OnDifficultyLevel()
 {
     CLevelDlg dialog(m_env.scores, m_env.prompter, this);
     m_env.prompter.Exec(dialog);
-    m_nLevel = dialog.Level();
+    m_game.SetLevel(dialog.Level());
 }
 
 void CPuzzleDlg::OnNoOfBlocks()
 {
-    if (m_bPlaying) {
-        if (m_env.prompter.Ask(this, messages::ConfirmBlocks()) != QMessageBox::Yes)
-            return;
-        m_record->Abandon(m_nSeconds, Helped());
-        m_bPlaying = false;
-    }
-    ForgetMoves();
+    if (m_game.Playing() && m_env.prompter.Ask(this, messages::ConfirmBlocks()) != QMessageBox::Yes)
+        return;
+    m_game.Quit();
+    m_hints->Forget();
     CBlocksDlg dialog(this);
     m_env.prompter.Exec(dialog);
-    m_board.SetGridSize(CBlocksDlg::GridSizeFor(dialog.Choice()));
     // Neither a repaint nor the count: the next New deals and shows the new size.
-    m_nSeconds = 0;
-    m_bPaused = false;
-    StopTimer();
+    m_game.SetGridSize(CBlocksDlg::GridSizeFor(dialog.Choice()));
 }
 
 void CPuzzleDlg::OnChoosePicture(int picture)
@@ -248,46 +228,39 @@ void CPuzzleDlg::OnChoosePicture(int picture)
         m_menu.pictures[i]->setChecked(i + 1 == picture);
     if (m_bCustomPicture && m_env.prompter.Ask(this, messages::UseBuiltInPicture()) == QMessageBox::Yes)
         m_bCustomPicture = false;
+    ShowPicture();
     Invalidate();
+}
+
+void CPuzzleDlg::UseLoadedPicture(const QImage& photo)
+{
+    m_bCustomPicture = true;
+    ShowPicture();
+    m_pictures.DropLoaded();
+    if (!photo.isNull())
+        m_pictures.SetLoadedSource(photo);
 }
 
 void CPuzzleDlg::Victory()
 {
-    StopTimer();
-    // The game is over: its moves can no longer be taken back.
-    m_history.Clear();
-    m_record->Won(m_nSeconds, Helped());
+    // The game has ended already (the timer stopped, the moves no longer undone, no game
+    // to keep): the message comes first, then the best times.
     m_env.prompter.Ask(this, messages::Victory());
-    m_bPlaying = false;
-    m_bShowFinished = true;
     RecordBestScore();
     OnBestScores();
 }
 
 void CPuzzleDlg::reject()
 {
-    if (m_bPlaying && m_env.prompter.Ask(this, messages::ConfirmExit()) != QMessageBox::Yes)
+    if (m_game.Playing() && m_env.prompter.Ask(this, messages::ConfirmExit()) != QMessageBox::Yes)
         return;
-    m_record->Abandon(m_nSeconds, Helped());
+    m_game.Quit();
     QDialog::reject();
 }
 
 void CPuzzleDlg::OnSysCommand(unsigned id)
 {
-    switch (id & kSysCommandMask) {
-    case kIdmAboutBox:
-        OnAbout();
-        break;
-    case kScMinimize:
-        showMinimized();
-        break;
-    case kScClose:
-        // The close box: the dialog ends through the cancel path without a question.
-        reject();
-        break;
-    default:
-        break;
-    }
+    RunSysCommand(id, *this, [this] { OnAbout(); });
 }
 
 void CPuzzleDlg::OnAbout()

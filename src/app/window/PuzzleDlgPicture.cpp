@@ -14,13 +14,13 @@ namespace tilora {
 
 void CPuzzleDlg::OnOpenPicture()
 {
-    const int seconds = m_nSeconds;
+    const int seconds = m_game.Seconds();
     if (messages::BitmapFilter().isEmpty()) {
         m_env.prompter.Ask(this, messages::OpeningError());
         return;
     }
     // The seconds the file dialog is open are not counted.
-    StopTimer();
+    m_game.StopTimer();
     const QString path =
         m_env.prompter.ChooseFile(this, messages::LoadImageRequest(QtFileFilter(messages::PictureFilter())));
     if (path.isEmpty()) {
@@ -32,8 +32,8 @@ void CPuzzleDlg::OnOpenPicture()
 
 void CPuzzleDlg::OpenPictureFile(const QString& path)
 {
-    const int seconds = m_nSeconds;
-    StopTimer();
+    const int seconds = m_game.Seconds();
+    m_game.StopTimer();
     ReadChosenPicture(path, seconds);
 }
 
@@ -44,20 +44,16 @@ void CPuzzleDlg::ReadChosenPicture(const QString& path, int seconds)
     const PictureFileRead read = ReadPictureFile(path, m_picture);
     if (read.refusal) {
         m_env.prompter.Ask(this, *read.refusal);
-        if (m_bPlaying && !m_bPaused)
-            StartTimer();
+        m_game.Resume();
         return;
     }
     UseLoadedPicture(read.photo);
-    if (m_bPlaying) {
-        if (m_env.prompter.Ask(this, messages::StartNewGameWithPicture()) == QMessageBox::Yes) {
-            m_bPlaying = false;
+    if (m_game.Playing()) {
+        if (m_env.prompter.Ask(this, messages::StartNewGameWithPicture()) == QMessageBox::Yes)
             Deal();
-            m_nSeconds = 0;
-        } else {
+        else
             // The same game goes on, drawn from the new picture.
-            m_nSeconds = seconds;
-        }
+            m_game.SetSeconds(seconds);
     }
     EndOpenPicture();
 }
@@ -66,8 +62,7 @@ void CPuzzleDlg::EndOpenPicture()
 {
     Invalidate();
     ShowCount();
-    if (m_bPlaying && !m_bPaused)
-        StartTimer();
+    m_game.Resume();
 }
 
 void CPuzzleDlg::OnBitmapFailed()
@@ -76,6 +71,7 @@ void CPuzzleDlg::OnBitmapFailed()
     // is over, since a modal message must never open inside a paint. The flag is cleared
     // here, so a failing picture is reported exactly once.
     m_bCustomPicture = false;
+    ShowPicture();
     QMetaObject::invokeMethod(
         this,
         [this] {

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QKeySequence>
 #include <QMenu>
 #include <QShortcut>
@@ -43,6 +44,23 @@ SystemMenu::SystemMenu(QWidget& window) : QObject(&window), m_window(window), m_
 void SystemMenu::Show(QPoint globalPoint)
 {
     m_menu->popup(globalPoint);
+}
+
+void RunSysCommand(unsigned id, QDialog& window, const std::function<void()>& about)
+{
+    switch (id & kSysCommandMask) {
+    case kIdmAboutBox:
+        about();
+        break;
+    case kScMinimize:
+        window.showMinimized();
+        break;
+    case kScClose:
+        window.reject();
+        break;
+    default:
+        break;
+    }
 }
 
 }  // namespace tilora

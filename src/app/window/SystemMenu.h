@@ -4,6 +4,9 @@
 #include <QObject>
 #include <QPoint>
 
+#include <functional>
+
+class QDialog;
 class QMenu;
 class QWidget;
 
@@ -15,6 +18,10 @@ inline constexpr unsigned kSysCommandMask = 0xFFF0;
 inline constexpr unsigned kIdmAboutBox = 0x0010;
 inline constexpr unsigned kScMinimize = 0xF020;
 inline constexpr unsigned kScClose = 0xF060;
+
+// Carries out system command `id` on `window`: the close box ends it through the cancel
+// path, without a question; the about box is `about`'s.
+void RunSysCommand(unsigned id, QDialog& window, const std::function<void()>& about);
 
 // The window's system menu: Minimize, Close and About Tilora. Qt leaves the title bar's
 // own menu to the window manager, so the window offers it itself, on the right mouse

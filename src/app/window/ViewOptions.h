@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QWidget;
+
+namespace tilora {
+
+class BoardView;
+class Game;
+class ProfileStore;
+
+// View > Numbers on Blocks and View > Show Moves, read at the start and remembered in the
+// score file; with Show Moves, the window's title counts the moves of the game, so that no
+// control of the window moves.
+class ViewOptions final : public QObject {
+    Q_OBJECT
+public:
+    ViewOptions(QAction& numbers, QAction& showMoves, ProfileStore& scores, BoardView& view, QWidget& window);
+    void ReadStart();
+    void OnNumbersOnBlocks(bool on);
+    void OnShowMoves(bool on);
+    // The title, after each move and each new game.
+    void ShowMoves();
+
+private:
+    QAction& m_numbers;
+    QAction& m_showMoves;
+    ProfileStore& m_scores;
+    BoardView& m_view;
+    QWidget& m_window;
+};
+
+}  // namespace tilora
