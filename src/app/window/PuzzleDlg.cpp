@@ -17,6 +17,7 @@
 #include "app/record/PlayerRecord.h"
 #include "app/startup/AfterFirstPaint.h"
 #include "app/startup/AppIcon.h"
+#include "app/window/SlideMotion.h"
 #include "app/window/SystemMenu.h"
 #include "app/window/WindowAccessible.h"
 #include "app/window/WindowZoom.h"
@@ -28,8 +29,12 @@ namespace tilora {
 CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
     : QDialog(parent),
       m_prompts(environment.prompter, [this] { m_client->setFocus(Qt::OtherFocusReason); }),
-      m_env{m_prompts, std::move(environment.scores), environment.random, std::move(environment.now),
-            std::move(environment.record)}
+      m_env{m_prompts,
+            std::move(environment.scores),
+            environment.random,
+            std::move(environment.now),
+            std::move(environment.record),
+            environment.slides}
 {
     InstallWindowAccessibility();
     BuildWindow();
@@ -46,6 +51,10 @@ CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
         AtoI(m_env.scores.GetString(keys::kLevelSection, keys::kLevelKey, keys::kLevelDefaultText)));
     m_zoom->ReadStart();
     ReadStartNumbers();
+    m_motion = new SlideMotion(*m_menu.bar, m_env.scores, *m_client, m_env.slides, this);
+    // The desktop is asked once the window is on the screen; its answer comes when it comes.
+    if (m_env.slides)
+        AfterFirstPaint(*m_client, [this] { m_motion->FollowDesktop(); });
 }
 
 CPuzzleDlg::~CPuzzleDlg()
@@ -175,6 +184,7 @@ void CPuzzleDlg::ShowCount()
 
 void CPuzzleDlg::Invalidate()
 {
+    m_client->EndSlide();
     m_client->update();
 }
 
@@ -262,7 +272,9 @@ void CPuzzleDlg::ShowPicture()
 void CPuzzleDlg::Victory()
 {
     // The game has ended already (the timer stopped, the moves no longer undone, no game
-    // to keep): the message comes first, then the best times.
+    // to keep): the message comes first, then the best times. The solving block stands
+    // in its place before the message opens.
+    m_client->EndSlide();
     m_env.prompter.Ask(this, messages::Victory());
     RecordBestScore();
     OnBestScores();

@@ -27,6 +27,7 @@ class PlayerRecord;
 class Prompter;
 class RandomSource;
 struct SavedGame;
+class SlideMotion;
 class SystemMenu;
 class WindowZoom;
 
@@ -38,6 +39,9 @@ struct PuzzleEnvironment {
     std::function<std::time_t()> now;  // seeds each deal; dates each kept game
     // The file of kept games; none keeps them for the session only.
     std::filesystem::path record = {};
+    // Blocks may slide into place; off, every move shows its end at once, whatever View >
+    // Animate Slides says (the tests' windows, which check each move's pixels).
+    bool slides = true;
 };
 
 // The main window: the game's control. The game's state is the Game's; the window keeps
@@ -86,8 +90,9 @@ public:
     // The timer message.
     void OnTimer() { m_game.Tick(); }
 
-    // One move for a double click at client point (x, y), and for a drag from (x, y)
-    // that ended on the blank.
+    // The move of a double click at client point (x, y), and of a drag from (x, y) that
+    // ended on the blank: the block there and every block between it and the blank in its
+    // row or column.
     void MoveBlockAt(int x, int y);
     // Esc, the close box and the system menu's Close: during a game they ask Exit's question.
     void reject() override;
@@ -126,6 +131,7 @@ public:
     // The parts the window hands its features to.
     BoardView* ClientArea() const { return m_client; }
     WindowZoom& Zooming() const { return *m_zoom; }
+    SlideMotion& Motion() const { return *m_motion; }
     int Zoom() const;
     Hinter& Hints() const { return *m_hints; }
     PlayerRecord& Record() const { return *m_record; }
@@ -177,6 +183,7 @@ private:
     BoardView* m_client = nullptr;
     QLineEdit* m_secondsField = nullptr;
     WindowZoom* m_zoom = nullptr;
+    SlideMotion* m_motion = nullptr;
     tilora::SystemMenu* m_systemMenu = nullptr;
 };
 

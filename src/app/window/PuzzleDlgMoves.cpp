@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The mouse's and the hint's way into the game's one entry for a move.
+// The mouse's and the hint's way into the game's entries for a move.
 #include "app/window/PuzzleDlg.h"
 
 #include "app/boardview/BoardView.h"
@@ -10,7 +10,7 @@ namespace tilora {
 void CPuzzleDlg::MoveBlockAt(int x, int y)
 {
     if (const auto cell = m_game.GetBoard().CellForMove(x, y))
-        m_game.MoveBlock(*cell, Game::MoveKind::Player);
+        m_game.MoveLine(*cell, Game::MoveKind::Player);
 }
 
 void CPuzzleDlg::OnHint()

@@ -245,13 +245,14 @@ private:
     }
 
     // A move by `make`, aimed at `cell`: the model says whether it must happen.
-    void Move(CellPos cell, bool byHint, const std::function<void()>& make)
+    void Move(CellPos cell, bool byHint, const std::function<void()>& make, bool wholeLine = false)
     {
-        const bool expected = model.CanSlide(cell);
+        // The mouse moves a whole line: every block between the cell and the blank.
+        const bool expected = wholeLine ? !model.Line(cell).empty() : model.CanSlide(cell);
         const bool paused = model.paused;
         if (expected) {
             m_answerVictory = true;
-            if (model.Play(cell, byHint))
+            if (wholeLine ? model.PlayLine(cell) : model.Play(cell, byHint))
                 WonNow();
         }
         make();
@@ -296,7 +297,7 @@ private:
                                 Qt::LeftButton, Qt::NoModifier);
                 QApplication::sendEvent(&View(), &dbl);
                 QTest::mouseRelease(&View(), Qt::LeftButton, {}, point);
-            });
+            }, true);
             break;
         }
         case Input::Drag: {
@@ -307,7 +308,7 @@ private:
             Move(cell, false, [&] {
                 QTest::mousePress(&View(), Qt::LeftButton, {}, Centre(cell));
                 QTest::mouseRelease(&View(), Qt::LeftButton, {}, Centre(*blank));
-            });
+            }, true);
             break;
         }
         case Input::CellAction: {
