@@ -16,6 +16,7 @@
 namespace tilora {
 namespace {
 
+constexpr int kFirstCommand = 32805;
 constexpr std::array kChoices{AnimateSlides::FollowDesktop, AnimateSlides::Always, AnimateSlides::Never};
 
 }  // namespace
@@ -33,6 +34,8 @@ SlideMotion::SlideMotion(QMenuBar& bar, ProfileStore& scores, BoardView& board, 
     for (std::size_t i = 0; i < kChoices.size(); ++i) {
         QAction* action = menu->addAction(texts[i]);
         action->setObjectName(QString::fromLatin1(names[i]));
+        // Command ids after the View menu's others, as every menu command has one.
+        action->setData(kFirstCommand + static_cast<int>(i));
         action->setCheckable(true);
         group->addAction(action);
         connect(action, &QAction::triggered, this, [this, i] { Choose(kChoices[i]); });
