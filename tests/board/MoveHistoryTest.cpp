@@ -51,24 +51,17 @@ TEST(MoveHistoryStepTest, AStepKeepsItsMovesInTheOrderMade)
     EXPECT_EQ(history.LastStep(), line);
 }
 
-TEST(MoveHistoryStepTest, AJoinedFirstMoveStandsAlone)
-{
-    // Nothing was made before it: there is no step to join.
-    MoveHistory history;
-    history.Record({{0, 0}, {0, 1}}, true);
-    history.Record({{0, 1}, {0, 2}});
-    history.StepBack();
-    EXPECT_EQ(history.LastStep().size(), 1u);
-}
-
-TEST(MoveHistoryStepTest, ANewMoveAfterUndoDropsTheUndoneStepWhole)
+TEST(MoveHistoryStepTest, NewMovesAfterUndoDropTheUndoneStepsWhole)
 {
     MoveHistory history = Sample();
-    history.StepBack();
-    for (int i = 0; i < 3; ++i)
-        history.StepBack();
+    for (int i = 0; i < 4; ++i)
+        history.StepBack();  // e, then the line
     history.Record({{3, 0}, {3, 1}});
+    history.Record({{3, 1}, {3, 2}});
     EXPECT_TRUE(history.NextStep().empty());
+    // Each new move is a step of its own, where the dropped line's moves stood.
+    EXPECT_EQ(history.LastStep().size(), 1u);
+    history.StepBack();
     EXPECT_EQ(history.LastStep().size(), 1u);
     history.StepBack();
     EXPECT_EQ(history.LastStep().size(), 1u) << "the move before the dropped line";
