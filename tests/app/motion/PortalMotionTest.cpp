@@ -7,6 +7,7 @@
 #include <QDBusMetaType>
 #include <QDBusVariant>
 #include <QFile>
+#include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QSignalSpy>
@@ -15,6 +16,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+
+#include "app/boardview/BoardView.h"
+#include "app/game/Game.h"
+#include "app/window/SlideMotion.h"
+#include "display/PictureCache.h"
+#include "picture/PictureRecord.h"
+#include "scores/ProfileStore.h"
 
 namespace tilora {
 
@@ -104,10 +112,10 @@ protected:
     FakePortal portal;
 };
 
-TEST_F(PortalMotionTest, TheFirstAnswerAndEachChangeAreTaken)
+TEST_F(PortalMotionTest, TheFirstAnswerComesWithoutWaitingForIt)
 {
-    portal.settings[QStringLiteral("org.gnome.desktop.interface")] = {{QStringLiteral("enable-animations"), false}};
-    portal.settings[QStringLiteral("org.gnome.desktop.wm.preferences")] = {{QStringLiteral("theme"), QStringLiteral("x")}};
+    portal.settings[QStringLiteral("org.gnome.desktop.interface")] = {{QStringLiteral("enable-animations"), true}};
+    portal.settings[QStringLiteral("org.kde.kdeglobals.KDE")] = {{QStringLiteral("AnimationDurationFactor"), 0.0}};
     Serve();
     PortalMotion motion;
     QSignalSpy changed(&motion, &PortalMotion::changed);
@@ -116,17 +124,8 @@ TEST_F(PortalMotionTest, TheFirstAnswerAndEachChangeAreTaken)
     EXPECT_FALSE(motion.Motion().gnomeAnimations.has_value());
     ASSERT_TRUE(changed.wait(5000));
     EXPECT_EQ(portal.reads, 1);
-    EXPECT_FALSE(DesktopWantsMotion(motion.Motion()));
-
-    emit portal.SettingChanged(QStringLiteral("org.gnome.desktop.interface"), QStringLiteral("enable-animations"),
-                               QDBusVariant(true));
-    ASSERT_TRUE(changed.wait(5000));
-    EXPECT_TRUE(DesktopWantsMotion(motion.Motion()));
-
-    emit portal.SettingChanged(QStringLiteral("org.freedesktop.appearance"), QStringLiteral("reduced-motion"),
-                               QDBusVariant(1u));
-    ASSERT_TRUE(changed.wait(5000));
-    EXPECT_FALSE(DesktopWantsMotion(motion.Motion()));
+    EXPECT_EQ(motion.Motion().gnomeAnimations, true);
+    EXPECT_FALSE(DesktopWantsMotion(motion.Motion())) << "KDE's factor 0 asks for no motion";
 }
 
 TEST_F(PortalMotionTest, NoPortalOnTheBusMeansTheDesktopSaidNothing)
@@ -137,6 +136,34 @@ TEST_F(PortalMotionTest, NoPortalOnTheBusMeansTheDesktopSaidNothing)
     // The bus answers at once that no one owns the portal's name.
     EXPECT_FALSE(changed.wait(500));
     EXPECT_TRUE(DesktopWantsMotion(motion.Motion()));
+}
+
+TEST_F(PortalMotionTest, TheBoardFollowsTheDesktopUnlessThePlayerChoseOtherwise)
+{
+    portal.settings[QStringLiteral("org.gnome.desktop.interface")] = {{QStringLiteral("enable-animations"), false}};
+    Serve();
+    PictureCache pictures;
+    const PictureRecord loaded;
+    Game game;
+    BoardView view(pictures, loaded, game, nullptr);
+    QMenuBar bar;
+    QTemporaryDir folder;
+    ProfileStore scores(folder.filePath(QStringLiteral("Tilora.hi")).toStdString());
+    SlideMotion motion(bar, scores, view, true, nullptr);
+    // Until the desktop answers, it has said nothing: the blocks slide.
+    EXPECT_TRUE(view.Animate());
+    motion.FollowDesktop(bus.Address());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !view.Animate(); }, 5000)) << "GNOME's animations are off";
+    motion.Choose(AnimateSlides::Always);
+    EXPECT_TRUE(view.Animate());
+    motion.Choose(AnimateSlides::FollowDesktop);
+    EXPECT_FALSE(view.Animate());
+    emit portal.SettingChanged(QStringLiteral("org.gnome.desktop.interface"), QStringLiteral("enable-animations"),
+                               QDBusVariant(true));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view.Animate(); }, 5000)) << "turned on again on the desktop";
+    emit portal.SettingChanged(QStringLiteral("org.freedesktop.appearance"), QStringLiteral("reduced-motion"),
+                               QDBusVariant(1u));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !view.Animate(); }, 5000)) << "the portal's own reduced motion";
 }
 
 }  // namespace
