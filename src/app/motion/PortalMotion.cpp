@@ -48,6 +48,9 @@ void PortalMotion::Start(const QString& address)
     QDBusConnection connection = QDBusConnection::connectToBus(bus, m_connection);
     if (!connection.isConnected())
         return;
+    // The slot's value type must be known to the meta-type system before the connection
+    // reads the slot's signature: unknown, the signal would never arrive.
+    qRegisterMetaType<QDBusVariant>();
     connection.connect(kService, kPath, kInterface, QStringLiteral("SettingChanged"), this,
                        SLOT(OnSettingChanged(QString, QString, QDBusVariant)));
     QDBusMessage readAll = QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("ReadAll"));
