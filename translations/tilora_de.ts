@@ -51,6 +51,22 @@
         <translation>Teil %1 nach unten verschoben</translation>
     </message>
     <message>
+        <source>Blocks %1 and %2 moved left</source>
+        <translation>Teile %1 und %2 nach links verschoben</translation>
+    </message>
+    <message>
+        <source>Blocks %1 and %2 moved right</source>
+        <translation>Teile %1 und %2 nach rechts verschoben</translation>
+    </message>
+    <message>
+        <source>Blocks %1 and %2 moved up</source>
+        <translation>Teile %1 und %2 nach oben verschoben</translation>
+    </message>
+    <message>
+        <source>Blocks %1 and %2 moved down</source>
+        <translation>Teile %1 und %2 nach unten verschoben</translation>
+    </message>
+    <message>
         <source>Solved</source>
         <translation>Gelöst</translation>
     </message>
@@ -843,6 +859,25 @@ Das Schiebepuzzle mit Pfiff. Setzen Sie das unten gezeigte Bild zusammen, indem 
     <message>
         <source>Last game (helped by a hint): %1 moves, shortest %2, efficiency %3, time %4 s</source>
         <translation>Letztes Spiel (mit Hilfe eines Tipps): %1 Züge, kürzester Weg %2, Effizienz %3, Zeit %4 s</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::SlideMotion</name>
+    <message>
+        <source>Animate &amp;Slides</source>
+        <translation>Gleit&amp;animation</translation>
+    </message>
+    <message>
+        <source>As the &amp;Desktop Wishes</source>
+        <translation>Wie der &amp;Desktop es wünscht</translation>
+    </message>
+    <message>
+        <source>&amp;Always</source>
+        <translation>&amp;Immer</translation>
+    </message>
+    <message>
+        <source>&amp;Never</source>
+        <translation>&amp;Nie</translation>
     </message>
 </context>
 </TS>

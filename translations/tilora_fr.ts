@@ -51,6 +51,22 @@
         <translation>Pièce %1 déplacée vers le bas</translation>
     </message>
     <message>
+        <source>Blocks %1 and %2 moved left</source>
+        <translation>Pièces %1 et %2 déplacées à gauche</translation>
+    </message>
+    <message>
+        <source>Blocks %1 and %2 moved right</source>
+        <translation>Pièces %1 et %2 déplacées à droite</translation>
+    </message>
+    <message>
+        <source>Blocks %1 and %2 moved up</source>
+        <translation>Pièces %1 et %2 déplacées vers le haut</translation>
+    </message>
+    <message>
+        <source>Blocks %1 and %2 moved down</source>
+        <translation>Pièces %1 et %2 déplacées vers le bas</translation>
+    </message>
+    <message>
         <source>Solved</source>
         <translation>Résolu</translation>
     </message>
@@ -843,6 +859,25 @@ Un taquin pas comme les autres. Reconstituez l&apos;image ci-dessous en faisant 
     <message>
         <source>Last game (helped by a hint): %1 moves, shortest %2, efficiency %3, time %4 s</source>
         <translation>Dernière partie (aidée par un indice)&#xa0;: %1 coups, plus court %2, efficacité %3, temps %4&#xa0;s</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::SlideMotion</name>
+    <message>
+        <source>Animate &amp;Slides</source>
+        <translation>Animer les &amp;glissements</translation>
+    </message>
+    <message>
+        <source>As the &amp;Desktop Wishes</source>
+        <translation>Comme le &amp;bureau le souhaite</translation>
+    </message>
+    <message>
+        <source>&amp;Always</source>
+        <translation>&amp;Toujours</translation>
+    </message>
+    <message>
+        <source>&amp;Never</source>
+        <translation>&amp;Jamais</translation>
     </message>
 </context>
 </TS>

@@ -7,10 +7,12 @@
 #include <QRegion>
 
 #include <algorithm>
+#include <cmath>
 
 #include "board/Board.h"
 #include "display/PaintGeometry.h"
 #include "display/PictureCache.h"
+#include "display/SlideFrame.h"
 
 namespace tilora {
 
@@ -192,37 +194,69 @@ void BoardPainter::PaintBoard(QPainter& painter, const PaintState& state, const 
     const Board& board = *state.board;
     const int n = board.GridSize();
     const int line = m_scale.LineWidth();
-    const int block = picture.block > 0 ? picture.block : geometry::BlockSize(n);
-    const bool madeForScale = picture.scale == m_scale.Factor();
     for (int row = 0; row < n; ++row) {
         for (int column = 0; column < n; ++column) {
             const QRect frame = m_scale.Rect(geometry::CellFrame(n, row, column));
             if (!dirty.intersects(frame))
                 continue;
             DrawFramedRect(painter, frame, line);
-            // The blank, and any number that names no block of this board, stay empty
-            // frames: their source square would lie outside the picture.
-            const int tile = board.Cell(row, column);
-            if (tile < 1 || tile >= board.BlankTile())
+            // A block on its way into this cell is drawn after every frame, where it is
+            // now; the cell shows its empty frame under it.
+            if (state.slide != nullptr && state.slide->Moves({row, column}))
                 continue;
-            // The block covers the frame but its right and bottom lines. Made for this
-            // scale it is copied pixel for pixel (a cell a pixel smaller than the largest
-            // shows its top-left part); a stand-in is stretched to fit.
-            const QRect target(frame.topLeft(), frame.size() - QSize(line, line));
-            const QPoint home(((tile - 1) % n) * block, ((tile - 1) / n) * block);
-            const QRect source(home, madeForScale ? target.size() : QSize(block, block));
-            if (source.size() == target.size())
-                painter.drawImage(target.topLeft(), picture.board, source);
-            else
-                painter.drawImage(target, picture.board, source);
-            if (state.numbers)
-                DrawNumber(painter, target, n, tile);
+            DrawBlock(painter, state, picture, frame, board.Cell(row, column));
         }
     }
+    if (state.slide != nullptr)
+        DrawSliding(painter, state, picture);
     if (dirty.intersects(m_scale.Rect(geometry::kThumbnailFrame))) {
         DrawFramed(painter, geometry::kThumbnailFrame);
         DrawThumbnail(painter, picture.thumbnail);
         DrawFramed(painter, geometry::BlankMarker(n));
+    }
+}
+
+void BoardPainter::DrawBlock(QPainter& painter, const PaintState& state, const PreparedPicture& picture,
+                             const QRect& frame, int tile) const
+{
+    const Board& board = *state.board;
+    // The blank, and any number that names no block of this board, stay empty frames:
+    // their source square would lie outside the picture.
+    if (tile < 1 || tile >= board.BlankTile())
+        return;
+    const int n = board.GridSize();
+    const int line = m_scale.LineWidth();
+    const int block = picture.block > 0 ? picture.block : geometry::BlockSize(n);
+    const bool madeForScale = picture.scale == m_scale.Factor();
+    // The block covers the frame but its right and bottom lines. Made for this scale it
+    // is copied pixel for pixel (a cell a pixel smaller than the largest shows its
+    // top-left part); a stand-in is stretched to fit.
+    const QRect target(frame.topLeft(), frame.size() - QSize(line, line));
+    const QPoint home(((tile - 1) % n) * block, ((tile - 1) / n) * block);
+    const QRect source(home, madeForScale ? target.size() : QSize(block, block));
+    if (source.size() == target.size())
+        painter.drawImage(target.topLeft(), picture.board, source);
+    else
+        painter.drawImage(target, picture.board, source);
+    if (state.numbers)
+        DrawNumber(painter, target, n, tile);
+}
+
+void BoardPainter::DrawSliding(QPainter& painter, const PaintState& state, const PreparedPicture& picture) const
+{
+    const Board& board = *state.board;
+    const int n = board.GridSize();
+    const double progress = std::clamp(state.slide->progress, 0.0, 1.0);
+    for (const SlideFrame::Block& moving : state.slide->blocks) {
+        if (!board.Contains(moving.from) || !board.Contains(moving.to))
+            continue;
+        const QRect from = m_scale.Rect(geometry::CellFrame(n, moving.from.row, moving.from.column));
+        const QRect to = m_scale.Rect(geometry::CellFrame(n, moving.to.row, moving.to.column));
+        // Whole device pixels on the way, so that the block is copied, never resampled.
+        const QPoint step = to.topLeft() - from.topLeft();
+        const QPoint at = from.topLeft() + QPoint(static_cast<int>(std::lround(step.x() * progress)),
+                                                  static_cast<int>(std::lround(step.y() * progress)));
+        DrawBlock(painter, state, picture, QRect(at, to.size()), board.Cell(moving.to.row, moving.to.column));
     }
 }
 

@@ -63,6 +63,12 @@ private:
     void DrawFramed(QPainter& painter, const QRect& rect) const;
     void DrawThumbnail(QPainter& painter, const QImage& thumbnail) const;
     void DrawNumber(QPainter& painter, const QRect& block, int n, int tile) const;
+    // Tile `tile`'s block of `picture` over the cell frame `frame` (device pixels), but
+    // the frame's right and bottom lines.
+    void DrawBlock(QPainter& painter, const PaintState& state, const PreparedPicture& picture, const QRect& frame,
+                   int tile) const;
+    // The blocks of a slide, each on its way between two cells.
+    void DrawSliding(QPainter& painter, const PaintState& state, const PreparedPicture& picture) const;
 
     PictureCache& m_cache;
     const PictureRecord& m_loaded;

@@ -4,6 +4,7 @@
 namespace tilora {
 
 class Board;
+struct SlideFrame;
 
 // What the painter reads of the main window's state; it changes none of it.
 struct PaintState {
@@ -14,6 +15,7 @@ struct PaintState {
     int picture = 1;                // the built-in picture chosen in the menu
     const Board* board = nullptr;   // never null when a board screen is drawn
     bool numbers = false;           // each block shows its number in a corner
+    const SlideFrame* slide = nullptr;  // blocks drawn on their way into their cells
 };
 
 // The screens a paint can draw, chosen from the state in this order: the title screen

@@ -26,6 +26,9 @@ inline constexpr std::string_view kZoomKey = "zoom";
 inline constexpr std::string_view kNumbersKey = "numbers";
 // "View": 1 when the window's title shows the moves of the game, 0 or none when not.
 inline constexpr std::string_view kShowMovesKey = "moves";
+// "View": whether blocks slide: "desktop" (as the desktop wishes; also when none), "always"
+// or "never".
+inline constexpr std::string_view kAnimateKey = "animate";
 
 // "High": best time, name and level for each grid size.
 inline constexpr std::string_view kHighSection = "High";

@@ -26,7 +26,7 @@ protected:
     {
         window.reset();
         window = std::make_unique<CPuzzleDlg>(
-            PuzzleEnvironment{prompter, ProfileStore(ScoreFile()), random, [this] { return now; }, recordFile});
+            PuzzleEnvironment{prompter, ProfileStore(ScoreFile()), random, [this] { return now; }, recordFile, slides});
     }
     std::filesystem::path ScoreFile() const { return dir / "Tilora.hi"; }
     ProfileStore Scores() const { return ProfileStore(ScoreFile()); }
@@ -76,6 +76,9 @@ protected:
     std::time_t now = 1'700'000'000;
     // The record of games; none keeps them in the window only.
     std::filesystem::path recordFile;
+    // Off: each move shows its end at once, so that a test reads the board's pixels right
+    // after it. A test of the slides turns it on before Open().
+    bool slides = false;
     std::unique_ptr<CPuzzleDlg> window;
 };
 

@@ -7,11 +7,16 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScreen>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 
 #include "app/boardview/BoardAccessible.h"
 #include "app/boardview/BoardTexts.h"
+#include "app/boardview/LineTexts.h"
+#include "app/boardview/SlideAnimation.h"
 #include "app/game/Game.h"
 #include "display/BoardPainter.h"
 #include "display/PaintGeometry.h"
@@ -25,6 +30,25 @@ BoardView::BoardView(PictureCache& pictures, const PictureRecord& loaded, const 
     // The arrows are the board's keys: it takes the focus from a click or Tab, and the
     // window hands it on whenever the window itself is given the focus.
     setFocusPolicy(Qt::StrongFocus);
+    m_slides = new SlideAnimation(this);
+    // The frames come at the screen's refresh; only the cells a slide crosses are drawn.
+    const qreal refresh = screen() != nullptr ? screen()->refreshRate() : 60.0;
+    m_slides->SetFrameInterval(std::chrono::milliseconds(static_cast<int>(1000.0 / std::max<qreal>(refresh, 30.0))));
+    connect(m_slides, &SlideAnimation::frameDue, this, [this] { update(SlideRegion(m_slides->Frame().blocks)); });
+    connect(m_slides, &SlideAnimation::ended, this,
+            [this](const std::vector<SlideFrame::Block>& blocks) { update(SlideRegion(blocks)); });
+}
+
+void BoardView::SetAnimate(bool animate)
+{
+    if (!animate)
+        EndSlide();
+    m_bAnimate = animate;
+}
+
+void BoardView::EndSlide()
+{
+    m_slides->End();
 }
 
 DeviceScale BoardView::PaintScale() const
@@ -34,17 +58,20 @@ DeviceScale BoardView::PaintScale() const
 
 void BoardView::SetZoom(int percent)
 {
+    EndSlide();
     m_nZoom = percent;
 }
 
 void BoardView::SetNumbers(bool numbers)
 {
+    EndSlide();
     m_bNumbers = numbers;
     update();
 }
 
 void BoardView::SetPicture(bool custom, int picture)
 {
+    EndSlide();
     m_bCustomPicture = custom;
     m_nPicture = picture;
 }
@@ -62,6 +89,8 @@ bool BoardView::CanSlide(CellPos cell) const
 
 void BoardView::SizeChanged()
 {
+    EndSlide();
+    m_step.clear();
     m_cursor.reset();
     m_moveText.clear();
     m_movedInto = {-1, -1};
@@ -77,6 +106,8 @@ void BoardView::paintEvent(QPaintEvent* event)
         emit pictureFailed();
         state = State();
     }
+    if (m_slides->Running())
+        state.slide = &m_slides->Frame();
     // The screen is drawn in device pixels into an image of the part to paint, then
     // copied one to one: every line and block then covers whole device pixels, which a
     // painter scaled by a fractional ratio would not promise. Pixels the painter leaves
@@ -105,8 +136,18 @@ void BoardView::paintEvent(QPaintEvent* event)
 
 void BoardView::resizeEvent(QResizeEvent* event)
 {
+    // A new size lays the cells out anew: the slide ends first. (A hidden view gets its
+    // first size when it is first drawn, which changes nothing on the screen.)
+    if (event->oldSize().isValid() && event->oldSize() != event->size())
+        EndSlide();
     QWidget::resizeEvent(event);
     emit resized(event->size());
+}
+
+void BoardView::hideEvent(QHideEvent* event)
+{
+    EndSlide();
+    QWidget::hideEvent(event);
 }
 
 QRegion BoardView::CellRegion(CellPos cell) const
@@ -118,20 +159,51 @@ QRegion BoardView::CellRegion(CellPos cell) const
     return WindowScale().Rect(geometry::CellFrame(State().board->GridSize(), cell.row, cell.column)) + more;
 }
 
+QRegion BoardView::SlideRegion(const std::vector<SlideFrame::Block>& blocks) const
+{
+    QRegion cells;
+    for (const SlideFrame::Block& block : blocks)
+        cells += CellRegion(block.from) + CellRegion(block.to);
+    return cells;
+}
+
 void BoardView::RedrawMove(CellPos from, CellPos to)
 {
-    // Only the two cells are painted, at once: the rest of the window stays as it is.
+    // The blocks of one step (a whole line) slide together; a new step ends the slide
+    // before it, so that its blocks stand in place before the next ones move.
+    const bool sameStep = !m_step.empty();
     QRegion cells = CellRegion(from) + CellRegion(to);
     if (m_cursor)
         cells += CellRegion(*m_cursor);
     m_cursor.reset();
-    repaint(cells);
+    if (m_bAnimate) {
+        // The board has changed already: the frames show the block on its way, from the
+        // display's next refresh on. Only the reading cursor's frame goes at once.
+        if (sameStep)
+            m_slides->Extend({from, to});
+        else
+            m_slides->Start({from, to});
+        const QRegion sliding = SlideRegion(m_slides->Frame().blocks);
+        repaint(cells - sliding);
+        update(sliding);
+    } else {
+        // Only the two cells are painted, at once: the rest of the window stays as it is.
+        repaint(cells);
+    }
+    m_step.push_back({from, to});
+    if (m_game.MovesToCome() == 0)
+        TellStep();
+}
+
+void BoardView::TellStep()
+{
     // The blank's cell tells the move; the solving move tells the victory with it, before
     // its message opens.
     const Board& board = *State().board;
-    const QString moved = MoveAnnouncement(board, from, to);
+    const QString moved = StepAnnouncement(board, m_step);
     m_moveText = board.IsSolved() ? moved + QStringLiteral(". ") + SolvedAnnouncement() : moved;
-    m_movedInto = from;
+    m_movedInto = m_step.back().from;
+    m_step.clear();
     TellFocus();
     // The victory's message takes the focus at once, and a screen reader drops the
     // focus of a window no longer active: the win is told as news too.
@@ -141,6 +213,7 @@ void BoardView::RedrawMove(CellPos from, CellPos to)
 
 void BoardView::FocusBlank()
 {
+    EndSlide();
     m_cursor.reset();
     m_moveText.clear();
     update();
@@ -214,7 +287,9 @@ void BoardView::focusInEvent(QFocusEvent* event)
 
 void BoardView::focusOutEvent(QFocusEvent* event)
 {
-    // The last move is old news once the keys have been elsewhere (a menu, a dialog).
+    // The last move is old news once the keys have been elsewhere (a menu, a dialog); a
+    // dialog shows the board as it is behind it.
+    EndSlide();
     m_moveText.clear();
     QWidget::focusOutEvent(event);
 }

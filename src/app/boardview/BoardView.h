@@ -9,6 +9,7 @@
 #include "board/Board.h"
 #include "display/DeviceScale.h"
 #include "display/PaintState.h"
+#include "display/SlideFrame.h"
 
 class QPainter;
 
@@ -16,6 +17,7 @@ namespace tilora {
 
 class Game;
 class PictureCache;
+class SlideAnimation;
 struct PictureRecord;
 
 // The game's drawing surface: the board, the thumbnail and the title and pause screens,
@@ -45,10 +47,19 @@ public:
     void SetNumbers(bool numbers);
     bool Numbers() const { return m_bNumbers; }
 
+    // Each move slides its blocks into place (about 120 ms) instead of jumping there.
+    void SetAnimate(bool animate);
+    bool Animate() const { return m_bAnimate; }
+    // The running slide jumps to its end: before anything else changes the screen.
+    void EndSlide();
+    SlideAnimation& Slides() const { return *m_slides; }
+
     PaintState State() const;
     // The quick redraw after a slide from `from` into `to`: only the two cells (and the
-    // reading cursor's, which the slide puts away), at once; then a screen reader is taken
-    // to the blank's cell, which tells which block moved where, and when it solved the board.
+    // reading cursor's, which the slide puts away), at once, or the slide of the block
+    // across them; then a screen reader is taken to the blank's cell, which tells which
+    // block moved where, and when it solved the board. The blocks of a whole line are one
+    // slide and are told once, after the last of them.
     void RedrawMove(CellPos from, CellPos to);
     // Tells a screen reader `text`, news that belongs to no cell (a new game, a pause).
     void Announce(const QString& text);
@@ -85,6 +96,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -105,6 +117,10 @@ private:
     // The reading cursor's frame, drawn over the board in device pixels.
     void PaintCursor(QPainter& device, const PaintState& state) const;
     QRegion CellRegion(CellPos cell) const;
+    // The cells the blocks of a slide cross.
+    QRegion SlideRegion(const std::vector<SlideFrame::Block>& blocks) const;
+    // Tells a screen reader the step whose last block has just moved.
+    void TellStep();
 
     // The game pixel under a mouse event: rounded down, so a point short of a cell's edge
     // stays in that cell at every zoom.
@@ -125,6 +141,10 @@ private:
     QString m_moveText;
     CellPos m_movedInto{-1, -1};
     QString m_news;
+    SlideAnimation* m_slides = nullptr;
+    bool m_bAnimate = false;
+    // The blocks of the step being told, in the order they moved.
+    std::vector<SlideFrame::Block> m_step;
 };
 
 }  // namespace tilora

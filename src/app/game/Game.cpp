@@ -33,14 +33,22 @@ bool Game::MoveBlock(CellPos cell, MoveKind kind)
     const auto blank = m_board.BlankNeighbour(cell);
     if (!blank)
         return false;
-    m_board.Slide(cell, *blank);
+    Step(cell, *blank, kind, false, 0);
+    if (m_bPlaying && m_board.IsSolved())
+        Win();
+    return true;
+}
+
+void Game::Step(CellPos cell, CellPos blank, MoveKind kind, bool joined, int toCome)
+{
+    m_board.Slide(cell, blank);
     ++m_nMoves;
     switch (kind) {
     case MoveKind::Hint:
         m_bHelped = true;
         [[fallthrough]];
     case MoveKind::Player:
-        m_history.Record({cell, *blank});
+        m_history.Record({cell, blank}, joined);
         break;
     case MoveKind::Undo:
         m_history.StepBack();
@@ -49,24 +57,85 @@ bool Game::MoveBlock(CellPos cell, MoveKind kind)
         m_history.StepForward();
         break;
     }
-    m_played.push_back({cell, *blank, kind, m_nSeconds});
-    emit moved(cell, *blank, kind);
+    m_played.push_back({cell, blank, kind, m_nSeconds});
+    m_nMovesToCome = toCome;
+    emit moved(cell, blank, kind);
+    m_nMovesToCome = 0;
+}
+
+bool Game::MoveLine(CellPos cell, MoveKind kind)
+{
+    if (!MayMove() || !m_board.Contains(cell) || m_board.Cell(cell.row, cell.column) == m_board.BlankTile())
+        return false;
+    if (m_board.BlankNeighbour(cell))
+        return MoveBlock(cell, kind);
+    // The nearest blank in the block's row or column, looked for outward from the block:
+    // the blocks between them slide, the one next to the blank first.
+    constexpr CellPos kWays[] = {{-1, 0}, {0, -1}, {0, 1}, {1, 0}};
+    for (const CellPos way : kWays) {
+        std::vector<CellPos> line{cell};
+        CellPos at{cell.row + way.row, cell.column + way.column};
+        while (m_board.Contains(at) && m_board.Cell(at.row, at.column) != m_board.BlankTile()) {
+            line.push_back(at);
+            at = {at.row + way.row, at.column + way.column};
+        }
+        if (!m_board.Contains(at))
+            continue;
+        // `at` is the blank: each block moves into the cell that the one before it left.
+        const int count = static_cast<int>(line.size());
+        for (int i = count - 1; i >= 0; --i) {
+            const CellPos into = i == count - 1 ? at : line[static_cast<std::size_t>(i + 1)];
+            Step(line[static_cast<std::size_t>(i)], into, kind, i != count - 1, i);
+        }
+        if (m_bPlaying && m_board.IsSolved())
+            Win();
+        return true;
+    }
+    return false;
+}
+
+bool Game::Undo()
+{
+    const std::vector<MoveHistory::Move> step = m_history.LastStep();
+    if (step.empty() || !MayMove())
+        return false;
+    // Each block went from `from` to `to`; it goes back only into the blank it left, the
+    // last one moved first.
+    Board board = m_board;
+    for (auto move = step.rbegin(); move != step.rend(); ++move) {
+        if (board.BlankNeighbour(move->to) != move->from)
+            return false;
+        board.Slide(move->to, move->from);
+    }
+    const int count = static_cast<int>(step.size());
+    for (int i = count - 1; i >= 0; --i) {
+        const MoveHistory::Move& move = step[static_cast<std::size_t>(i)];
+        Step(move.to, move.from, MoveKind::Undo, false, i);
+    }
     if (m_bPlaying && m_board.IsSolved())
         Win();
     return true;
 }
 
-bool Game::Undo()
-{
-    const auto move = m_history.LastMade();
-    // The block went from `from` to `to`; it goes back only into the blank it left.
-    return move && m_board.BlankNeighbour(move->to) == move->from && MoveBlock(move->to, MoveKind::Undo);
-}
-
 bool Game::Redo()
 {
-    const auto move = m_history.NextUndone();
-    return move && m_board.BlankNeighbour(move->from) == move->to && MoveBlock(move->from, MoveKind::Redo);
+    const std::vector<MoveHistory::Move> step = m_history.NextStep();
+    if (step.empty() || !MayMove())
+        return false;
+    Board board = m_board;
+    for (const MoveHistory::Move& move : step) {
+        if (board.BlankNeighbour(move.from) != move.to)
+            return false;
+        board.Slide(move.from, move.to);
+    }
+    const int count = static_cast<int>(step.size());
+    for (int i = 0; i < count; ++i) {
+        const MoveHistory::Move& move = step[static_cast<std::size_t>(i)];
+        Step(move.from, move.to, MoveKind::Redo, false, count - 1 - i);
+    }
+    if (m_bPlaying && m_board.IsSolved())
+        Win();
+    return true;
 }
 
 void Game::Deal(RandomSource& random, std::uint32_t seed)

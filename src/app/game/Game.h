@@ -68,6 +68,15 @@ public:
     // The one entry for a move: the slide, the history, `moved`, then the solved test and
     // the win. False when no block moved.
     bool MoveBlock(CellPos cell, MoveKind kind);
+    // A whole line: the block on `cell` and every block between it and the blank in its
+    // row or column slide one cell toward the blank, as one step of the history. Each
+    // block counts as a move and is told by its own `moved`; a block next to the blank
+    // moves as MoveBlock moves it. False when no block moved.
+    bool MoveLine(CellPos cell, MoveKind kind);
+    // While `moved` is told: how many more blocks of the same step follow it (0 for a
+    // single move and for the last block of a line, undo or redo).
+    int MovesToCome() const { return m_nMovesToCome; }
+    // Undo and redo take back and make again one step: a whole line at once.
     bool Undo();
     bool Redo();
 
@@ -114,6 +123,8 @@ protected:
 
 private:
     void Begin();
+    // One block of a step slides from `cell` into `blank`, `toCome` more following it.
+    void Step(CellPos cell, CellPos blank, MoveKind kind, bool joined, int toCome);
     void End(Outcome outcome);
     void Win();
 
@@ -128,6 +139,7 @@ private:
     int m_nLevel = 0;
     int m_nDealtLevel = 0;  // the start-up level until the first deal
     int m_nMoves = 0;
+    int m_nMovesToCome = 0;
     Board m_board;
     Board m_start;
     MoveHistory m_history;

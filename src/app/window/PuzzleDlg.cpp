@@ -31,8 +31,12 @@ namespace tilora {
 CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
     : QDialog(parent),
       m_prompts(environment.prompter, [this] { m_client->setFocus(Qt::OtherFocusReason); }),
-      m_env{m_prompts, std::move(environment.scores), environment.random, std::move(environment.now),
-            std::move(environment.record)}
+      m_env{m_prompts,
+            std::move(environment.scores),
+            environment.random,
+            std::move(environment.now),
+            std::move(environment.record),
+            environment.slides}
 {
     InstallWindowAccessibility();
     BuildWindow();
@@ -49,6 +53,7 @@ CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
         AtoI(m_env.scores.GetString(keys::kLevelSection, keys::kLevelKey, keys::kLevelDefaultText)));
     m_zoom->ReadStart();
     m_viewOptions->ReadStart();
+    m_viewOptions->FollowMotion(*m_menu.bar, m_env.slides);
 }
 
 CPuzzleDlg::~CPuzzleDlg()
@@ -140,7 +145,7 @@ void CPuzzleDlg::OnEnded(Game::Outcome outcome, int seconds, bool helped)
 void CPuzzleDlg::MoveBlockAt(int x, int y)
 {
     if (const auto cell = m_game.GetBoard().CellForMove(x, y))
-        m_game.MoveBlock(*cell, Game::MoveKind::Player);
+        m_game.MoveLine(*cell, Game::MoveKind::Player);
 }
 
 void CPuzzleDlg::OnHint()
@@ -244,7 +249,9 @@ void CPuzzleDlg::UseLoadedPicture(const QImage& photo)
 void CPuzzleDlg::Victory()
 {
     // The game has ended already (the timer stopped, the moves no longer undone, no game
-    // to keep): the message comes first, then the best times.
+    // to keep): the message comes first, then the best times. The solving block stands
+    // in its place before the message opens.
+    m_client->EndSlide();
     m_env.prompter.Ask(this, messages::Victory());
     RecordBestScore();
     OnBestScores();

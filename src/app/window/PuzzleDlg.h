@@ -62,7 +62,7 @@ public:
     // At the start: a game kept in `file` is offered, and the file removed once answered.
     void OfferKeptGame(const std::filesystem::path& file);
     // The mouse's move: a double click at client point (x, y), or a drag from there that
-    // ended on the blank.
+    // ended on the blank, slides the block there and every block between it and the blank.
     void MoveBlockAt(int x, int y);
     // Esc, the close box and the system menu's Close: during a game they ask Exit's question.
     void reject() override;
@@ -72,7 +72,11 @@ public:
     void Victory();
     // A new best asks for the name and stores time, name and level of the grid size.
     void RecordBestScore();
-    void Invalidate() { m_client->update(); }
+    void Invalidate()
+    {
+        m_client->EndSlide();
+        m_client->update();
+    }
     // The loaded-picture record, just filled by a read, or `photo` when not null, becomes
     // the picture in use.
     void UseLoadedPicture(const QImage& photo = {});

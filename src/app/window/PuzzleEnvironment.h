@@ -20,6 +20,9 @@ struct PuzzleEnvironment {
     std::function<std::time_t()> now;  // seeds each deal; dates each kept game
     // The file of kept games; none keeps them for the session only.
     std::filesystem::path record = {};
+    // Blocks may slide into place; off, every move shows its end at once, whatever View >
+    // Animate Slides says (the tests' windows, which check each move's pixels).
+    bool slides = true;
 };
 
 }  // namespace tilora

@@ -7,6 +7,8 @@
 
 #include "app/boardview/BoardView.h"
 #include "app/game/Game.h"
+#include "app/startup/AfterFirstPaint.h"
+#include "app/window/SlideMotion.h"
 #include "common/CrtNumbers.h"
 #include "scores/ProfileStore.h"
 #include "scores/ScoreKeys.h"
@@ -35,6 +37,13 @@ void ViewOptions::ReadStart()
     m_view.SetNumbers(numbers);
     m_showMoves.setChecked(m_scores.GetInt(keys::kViewSection, keys::kShowMovesKey, 0) != 0);
     ShowMoves();
+}
+
+void ViewOptions::FollowMotion(QMenuBar& bar, bool allowed)
+{
+    m_motion = new SlideMotion(bar, m_scores, m_view, allowed, this);
+    if (allowed)
+        AfterFirstPaint(m_view, [this] { m_motion->FollowDesktop(); });
 }
 
 void ViewOptions::OnNumbersOnBlocks(bool on)

@@ -14,6 +14,7 @@ struct GameModel {
     struct Move {
         CellPos from;
         CellPos to;
+        bool joined = false;  // made in one step with the move before it (a whole line)
     };
 
     bool playing = false;
@@ -59,6 +60,36 @@ struct GameModel {
         const auto blank = Blank();
         return playing && !paused && blank && Contains(cell) && Beside(cell, *blank);
     }
+    // The blocks between `cell` and the blank in its row or column, the blank's neighbour
+    // first and `cell` last; none when `cell` is off the blank's lines or no game runs.
+    std::vector<CellPos> Line(CellPos cell) const
+    {
+        const auto blank = Blank();
+        if (!playing || paused || !blank || !Contains(cell) || cell == *blank ||
+            (cell.row != blank->row && cell.column != blank->column))
+            return {};
+        const int dr = cell.row > blank->row ? 1 : cell.row < blank->row ? -1 : 0;
+        const int dc = cell.column > blank->column ? 1 : cell.column < blank->column ? -1 : 0;
+        std::vector<CellPos> line;
+        for (CellPos at{blank->row + dr, blank->column + dc};; at = {at.row + dr, at.column + dc}) {
+            line.push_back(at);
+            if (at == cell)
+                return line;
+        }
+    }
+    // A whole line; true when it solved the board.
+    bool PlayLine(CellPos cell)
+    {
+        const std::vector<CellPos> line = Line(cell);
+        moves.resize(made);
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const CellPos blank = *Blank();
+            Slide(line[i]);
+            moves.push_back({line[i], blank, i > 0});
+            ++made;
+        }
+        return Won();
+    }
     void Slide(CellPos cell)
     {
         const CellPos blank = *Blank();
@@ -98,14 +129,22 @@ struct GameModel {
     {
         if (!playing || paused || made == 0)
             return false;
-        Slide(moves[--made].to);
+        // A whole line goes back as one step, its last block first.
+        bool joined = false;
+        do {
+            --made;
+            joined = moves[made].joined;
+            Slide(moves[made].to);
+        } while (joined && made > 0);
         return Won();
     }
     bool Redo()
     {
         if (!playing || paused || made == moves.size())
             return false;
-        Slide(moves[made++].from);
+        do
+            Slide(moves[made++].from);
+        while (made < moves.size() && moves[made].joined);
         return Won();
     }
     bool Won()

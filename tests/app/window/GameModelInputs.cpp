@@ -44,13 +44,14 @@ QPoint World::Centre(CellPos cell) const
     return {cell.column * s + s / 2, cell.row * s + s / 2};
 }
 
-void World::Move(CellPos cell, bool byHint, const std::function<void()>& make)
+void World::Move(CellPos cell, bool byHint, const std::function<void()>& make, bool wholeLine)
 {
-    const bool expected = model.CanSlide(cell);
+    // The mouse moves a whole line: every block between the cell and the blank.
+    const bool expected = wholeLine ? !model.Line(cell).empty() : model.CanSlide(cell);
     const bool paused = model.paused;
     if (expected) {
         m_answerVictory = true;
-        if (model.Play(cell, byHint))
+        if (wholeLine ? model.PlayLine(cell) : model.Play(cell, byHint))
             WonNow();
     }
     make();
@@ -94,7 +95,7 @@ void World::Do(Input input)
                             Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(&View(), &dbl);
             QTest::mouseRelease(&View(), Qt::LeftButton, {}, point);
-        });
+        }, true);
         break;
     }
     case Input::Drag: {
@@ -105,7 +106,7 @@ void World::Do(Input input)
         Move(cell, false, [&] {
             QTest::mousePress(&View(), Qt::LeftButton, {}, Centre(cell));
             QTest::mouseRelease(&View(), Qt::LeftButton, {}, Centre(*blank));
-        });
+        }, true);
         break;
     }
     case Input::CellAction: {

@@ -127,7 +127,7 @@ private:
     QPoint Centre(CellPos cell) const;
 
     // A move by `make`, aimed at `cell`: the model says whether it must happen.
-    void Move(CellPos cell, bool byHint, const std::function<void()>& make);
+    void Move(CellPos cell, bool byHint, const std::function<void()>& make, bool wholeLine = false);
     void WonNow() { m_won = true; }
 
     void Do(Input input);

@@ -148,7 +148,11 @@ TEST_F(MainWindowTest, MenuHasTheGamesEntriesInOrder)
                                "  &Actual Size 32802",
                                "  -",
                                "  &Numbers on Blocks 32803",
-                               "  Show &Moves 32804"};
+                               "  Show &Moves 32804",
+                               "  Animate &Slides >",
+                               "    As the &Desktop Wishes 32805",
+                               "    &Always 32806",
+                               "    &Never 32807"};
     QMenuBar* bar = window->Menu().bar;
     EXPECT_EQ(Describe(bar->actions()), expected);
 
