@@ -62,6 +62,8 @@ CHighScoreDlg::CHighScoreDlg(QWidget* parent) : QDialog(parent)
     auto* prompt = new QLabel(tr("Please enter your name below"), this);
     prompt->setObjectName(QStringLiteral("promptText"));
     prompt->setGeometry(DluRect(30, 51, 96, 8));
+    // The prompt names the name box for a screen reader.
+    prompt->setBuddy(m_nameEdit);
 
     m_nameEdit->setFocus();
 }

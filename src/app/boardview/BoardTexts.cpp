@@ -53,6 +53,14 @@ QString SolvedAnnouncement()
     return Text::tr("The picture is complete");
 }
 
+QString MoveNews(const Board& board, CellPos from, CellPos to)
+{
+    const QString after = board.IsSolved()
+                              ? SolvedAnnouncement()
+                              : Text::tr("Blank, row %1, column %2").arg(from.row + 1).arg(from.column + 1);
+    return MoveAnnouncement(board, from, to) + QStringLiteral(". ") + after;
+}
+
 namespace {
 
 // On the title and pause screens every request says the screen's state, as the cells do.

@@ -108,23 +108,14 @@ void BoardView::RedrawMove(CellPos from, CellPos to)
         cells += CellRegion(*m_cursor);
     m_cursor.reset();
     repaint(cells);
-    // The blank's cell tells the move; the solving move tells the victory with it, before
-    // its message opens.
-    const Board& board = *State().board;
-    const QString moved = MoveAnnouncement(board, from, to);
-    m_moveText = board.IsSolved() ? moved + QStringLiteral(". ") + SolvedAnnouncement() : moved;
-    m_movedInto = from;
-    TellFocus();
-    // The victory's message takes the focus at once, and a screen reader drops the
-    // focus of a window no longer active: the win is told as news too.
-    if (board.IsSolved())
-        Announce(m_moveText);
+    const QString news = MoveNews(*State().board, from, to);
+    Announce(m_lead.isEmpty() ? news : m_lead + QStringLiteral(": ") + news);
+    m_lead.clear();
 }
 
 void BoardView::FocusBlank()
 {
     m_cursor.reset();
-    m_moveText.clear();
     update();
     TellFocus();
 }
@@ -134,11 +125,6 @@ CellPos BoardView::FocusCell() const
     if (m_cursor)
         return *m_cursor;
     return State().board->Blank().value_or(CellPos{0, 0});
-}
-
-QString BoardView::CellDescription(CellPos cell) const
-{
-    return !m_cursor && cell == m_movedInto ? m_moveText : QString();
 }
 
 void BoardView::TellFocus()
@@ -189,16 +175,24 @@ void BoardView::mouseDoubleClickEvent(QMouseEvent* event)
 void BoardView::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
+    // Back from a dialog or a menu (and at the start), a screen reader has just named the
+    // window: where the player is on the board is said in one phrase, where the cell's
+    // focus would bring the table and its whole row. The reading cursor takes a cell
+    // again at its first step.
+    if (ReturnText(event->reason())) {
+        Announce(*ReturnText(event->reason()));
+        return;
+    }
     // Qt tells a screen reader of the view's own focus after this handler; the cell's
     // focus follows it, so that the cell, not the nameless view, is what is read.
     QMetaObject::invokeMethod(this, &BoardView::TellFocus, Qt::QueuedConnection);
 }
 
-void BoardView::focusOutEvent(QFocusEvent* event)
+std::optional<QString> BoardView::ReturnText(Qt::FocusReason reason) const
 {
-    // The last move is old news once the keys have been elsewhere (a menu, a dialog).
-    m_moveText.clear();
-    QWidget::focusOutEvent(event);
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason)
+        return std::nullopt;
+    return CellName(State(), FocusCell());
 }
 
 void BoardView::childEvent(QChildEvent* event)

@@ -55,9 +55,13 @@ public:
 
     PaintState State() const;
     // The quick redraw after a slide from `from` into `to`: only the two cells (and the
-    // reading cursor's, which the slide puts away), at once; then a screen reader is taken
-    // to the blank's cell, which tells which block moved where, and when it solved the board.
+    // reading cursor's, which the slide puts away), at once; then a screen reader is told
+    // which block moved where, where the blank is now, and when it solved the board. The
+    // focus stays where it was: a screen reader would read a whole row for a blank that
+    // changed rows before the move.
     void RedrawMove(CellPos from, CellPos to);
+    // The next move's news starts with `lead` ("Hint").
+    void LeadNextMove(const QString& lead) { m_lead = lead; }
     // Tells a screen reader `text`, news that belongs to no cell (a new game, a pause).
     void Announce(const QString& text);
     QString Announcement() const { return m_news; }
@@ -69,9 +73,6 @@ public:
     CellPos FocusCell() const;
     // The reading cursor, while the player uses it; it is drawn as a thin frame.
     std::optional<CellPos> Cursor() const { return m_cursor; }
-    // What a screen reader says after the name of `cell`: the blank's cell tells the last
-    // move until the reading cursor moves or the keys go elsewhere.
-    QString CellDescription(CellPos cell) const;
 
     // The block on `cell` may slide now, by the game's rule.
     bool CanSlide(CellPos cell) const { return m_game.canSlide(cell); }
@@ -95,7 +96,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void childEvent(QChildEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -107,6 +107,9 @@ private:
     void ChooseFocusCell();
     // Sends the focus cell to a screen reader, when the view has the keys.
     void TellFocus();
+    // What is said when the keys come back to the board for `reason`: the focus cell's
+    // name after a dialog or a menu; nothing when a cell's focus tells it.
+    std::optional<QString> ReturnText(Qt::FocusReason reason) const;
     // The reading cursor's frame, drawn over the board in device pixels.
     void PaintCursor(QPainter& device, const PaintState& state) const;
     QRegion CellRegion(CellPos cell) const;
@@ -124,10 +127,9 @@ private:
     // Starts off the board, so that a release with no press before it moves nothing.
     QPoint m_ptDragStart{-1, -1};
     std::optional<CellPos> m_cursor;
-    // The last move, told by the blank's cell `m_movedInto`; and the latest news.
-    QString m_moveText;
-    CellPos m_movedInto{-1, -1};
+    // The latest news, and what the next move's news starts with.
     QString m_news;
+    QString m_lead;
 };
 
 }  // namespace tilora

@@ -7,6 +7,7 @@
 #include <QApplication>
 
 #include "app/boardview/BoardView.h"
+#include "app/boardview/CommandNews.h"
 #include "app/hint/Hinter.h"
 #include "app/record/PlayerRecord.h"
 
@@ -80,8 +81,8 @@ void CPuzzleDlg::OnHintMove(const Board& board, CellPos cell)
         m_hints->Declined();
         return;
     }
-    // The hint is said first; the blank's cell then tells its move.
-    m_client->Announce(tr("Hint"));
+    // The move's news says it was the hint's.
+    m_client->LeadNextMove(tr("Hint"));
     MoveBlock(cell, MoveKind::Hint);
 }
 
@@ -94,6 +95,8 @@ void CPuzzleDlg::ForgetMoves()
 void CPuzzleDlg::OnUndo()
 {
     const auto move = m_history.LastMade();
+    if (TellRefusal(*m_client, Command::Undo, {m_bPlaying, m_bPaused, move.has_value(), false}))
+        return;
     // The block went from `from` to `to`; it goes back only into the blank it left.
     if (move && m_board.BlankNeighbour(move->to) == move->from)
         MoveBlock(move->to, MoveKind::Undo);
@@ -102,12 +105,16 @@ void CPuzzleDlg::OnUndo()
 void CPuzzleDlg::OnRedo()
 {
     const auto move = m_history.NextUndone();
+    if (TellRefusal(*m_client, Command::Redo, {m_bPlaying, m_bPaused, false, move.has_value()}))
+        return;
     if (move && m_board.BlankNeighbour(move->from) == move->to)
         MoveBlock(move->from, MoveKind::Redo);
 }
 
 void CPuzzleDlg::OnHint()
 {
+    if (TellRefusal(*m_client, Command::Hint, {m_bPlaying, m_bPaused}))
+        return;
     if (MayMove())
         m_hints->Ask(m_board);
 }

@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include "app/boardview/BoardView.h"
+#include "app/boardview/CommandNews.h"
 #include "app/hint/Hinter.h"
 #include "app/prompts/FileFilter.h"
 #include "app/prompts/Prompter.h"
@@ -30,16 +32,17 @@ std::filesystem::path ToPath(const QString& file)
 
 void CPuzzleDlg::OnSaveGame()
 {
-    if (!m_bPlaying)
+    if (TellRefusal(*m_client, Command::Save, {m_bPlaying, m_bPaused}))
         return;
     // The count does not advance while the player picks a name.
     StopTimer();
     const QString file = m_env.prompter.ChooseFile(this, SavedGameRequest(FileRequest::Kind::Save, messages::SaveGameTitle()));
     // The board and count are written as they are when the dialog closes.
     if (!file.isEmpty()) {
-        if (WriteSavedGame(ToPath(file), m_board, m_nSeconds))
+        if (WriteSavedGame(ToPath(file), m_board, m_nSeconds)) {
             m_hints->Saved(m_board, m_nSeconds);
-        else
+            m_client->Announce(SavedText());
+        } else
             m_env.prompter.Ask(this, messages::SavingError());
     }
     if (!m_bPaused)
