@@ -93,11 +93,19 @@ CStatisticsDlg::CStatisticsDlg(PlayerRecord& record, Prompter& prompter, QWidget
     layout->addWidget(buttons);
     Refresh();
     resize(560, 460);
-    // The dialog opens on its first figure, so that a screen reader says it at once; it
-    // is made current without being selected, as it was shown before.
     m_table->setFocus();
-    if (m_table->columnCount() > 0)
+    m_table->installEventFilter(this);
+}
+
+bool CStatisticsDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // The table opens on its first figure once it has the keys, so that a screen reader
+    // says the figure at once; it is made current without being selected, as the table
+    // was shown before.
+    if (watched == m_table && event->type() == QEvent::FocusIn && !m_table->currentIndex().isValid() &&
+        m_table->columnCount() > 0)
         m_table->selectionModel()->setCurrentIndex(m_table->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    return QDialog::eventFilter(watched, event);
 }
 
 void CStatisticsDlg::OnReset()

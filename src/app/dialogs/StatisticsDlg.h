@@ -22,6 +22,9 @@ public:
     // Asks first; then forgets every kept game and shows the empty figures.
     void OnReset();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Refresh();
     void FillColumn(int column, const SizeStatistics& figures);

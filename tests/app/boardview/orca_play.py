@@ -363,6 +363,19 @@ def run(world):
     check.said(["Tab"], r"Reset", "Tab reaches Reset...")
     check.said(["Tab"], r"Close", "Tab reaches Close")
     key("Escape")
+    time.sleep(0.5)
+
+    # Difficulty Level names its field before the value, and reads the value whole.
+    mark = speech.mark()
+    check.said(["alt+g", "l"], r"Level of difficulty", "the level's field is named")
+    heard = speech.settle(mark, 0.5, 3)
+    named = next(i for i, line in enumerate(heard) if "Level of difficulty" in line) if any(
+        "Level of difficulty" in line for line in heard) else len(heard)
+    if any(re.search(r"\b5\b", line) for line in heard[:named]):
+        check.fail(f"the level is said before its name: {heard}")
+    if not any(re.search(r"\b5\b", line) for line in heard[named:]):
+        check.fail(f"the level's value is not read: {heard}")
+    key("Escape")
     return finish(check, world, log)
 
 
