@@ -14,6 +14,7 @@
 #include "scores/ScoreKeys.h"
 #include "ui/BuiltInImage.h"
 #include "ui/DialogUnits.h"
+#include "ui/LineEditAccessible.h"
 
 namespace tilora {
 namespace {
@@ -65,6 +66,7 @@ constexpr int kLevelX = 161;
 
 CBestScoresDlg::CBestScoresDlg(const ProfileStore& scores, QWidget* parent) : QDialog(parent), m_scores(scores)
 {
+    InstallLineEditAccessibility(*this);
     setObjectName(QStringLiteral("bestScoresDialog"));
     setWindowTitle(tr("Tilora:  Best Scores"));
     setFont(DialogFont());

@@ -11,6 +11,7 @@
 
 #include "scores/ScoreValues.h"
 #include "ui/DialogUnits.h"
+#include "ui/LineEditAccessible.h"
 
 namespace tilora {
 namespace {
@@ -36,6 +37,7 @@ public:
 
 CHighScoreDlg::CHighScoreDlg(QWidget* parent) : QDialog(parent)
 {
+    InstallLineEditAccessibility(*this);
     setObjectName(QStringLiteral("highScoreDialog"));
     setWindowTitle(tr("Tilora : High Score!"));
     setFont(DialogFont());

@@ -2,11 +2,13 @@
 #include "app/boardview/BoardView.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QTimer>
 
 #include <cmath>
 
@@ -136,6 +138,7 @@ void BoardView::TellFocus()
 void BoardView::Announce(const QString& text)
 {
     m_news = text;
+    ++m_newsCount;
     NotifyAnnouncement(*this);
 }
 
@@ -179,8 +182,17 @@ void BoardView::focusInEvent(QFocusEvent* event)
     // window: where the player is on the board is said in one phrase, where the cell's
     // focus would bring the table and its whole row. The reading cursor takes a cell
     // again at its first step.
-    if (ReturnText(event->reason())) {
-        Announce(*ReturnText(event->reason()));
+    // It is said a moment later: a closing dialog floods a screen reader with events,
+    // among which Orca drops news, and a menu command that opens a dialog gives the board
+    // the keys for that moment only. Nothing is said if other news came in between or a
+    // dialog or a menu has the keys.
+    if (const auto text = ReturnText(event->reason())) {
+        QTimer::singleShot(kReturnDelay, this, [this, said = *text, count = m_newsCount] {
+            const QWidget* modal = QApplication::activeModalWidget();
+            if (count == m_newsCount && hasFocus() && QApplication::activePopupWidget() == nullptr &&
+                (modal == nullptr || modal == window()))
+                Announce(said);
+        });
         return;
     }
     // Qt tells a screen reader of the view's own focus after this handler; the cell's

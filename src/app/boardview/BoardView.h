@@ -62,6 +62,9 @@ public:
     void RedrawMove(CellPos from, CellPos to);
     // The next move's news starts with `lead` ("Hint").
     void LeadNextMove(const QString& lead) { m_lead = lead; }
+    // How long after the keys come back from a dialog or a menu the board's place is
+    // told, in milliseconds.
+    static constexpr int kReturnDelay = 300;
     // Tells a screen reader `text`, news that belongs to no cell (a new game, a pause).
     void Announce(const QString& text);
     QString Announcement() const { return m_news; }
@@ -127,8 +130,9 @@ private:
     // Starts off the board, so that a release with no press before it moves nothing.
     QPoint m_ptDragStart{-1, -1};
     std::optional<CellPos> m_cursor;
-    // The latest news, and what the next move's news starts with.
+    // The latest news, how many there were, and what the next move's news starts with.
     QString m_news;
+    int m_newsCount = 0;
     QString m_lead;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/StatisticsDlg.h"
 
+#include <QAccessible>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -99,13 +100,28 @@ CStatisticsDlg::CStatisticsDlg(PlayerRecord& record, Prompter& prompter, QWidget
 
 bool CStatisticsDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    // The table opens on its first figure once it has the keys, so that a screen reader
-    // says the figure at once; it is made current without being selected, as the table
-    // was shown before.
-    if (watched == m_table && event->type() == QEvent::FocusIn && !m_table->currentIndex().isValid() &&
-        m_table->columnCount() > 0)
-        m_table->selectionModel()->setCurrentIndex(m_table->model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    // The table takes its first figure as current when it gets the keys, and Qt tells a
+    // screen reader of that cell before it tells of the table: Orca then reads the table
+    // alone. The current cell is told once more after the table, so that the figure it
+    // opens on is said.
+    if (watched == m_table && event->type() == QEvent::FocusIn)
+        QMetaObject::invokeMethod(this, &CStatisticsDlg::TellCurrentFigure, Qt::QueuedConnection);
     return QDialog::eventFilter(watched, event);
+}
+
+void CStatisticsDlg::TellCurrentFigure()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (!QAccessible::isActive() || !m_table->hasFocus() || !current.isValid())
+        return;
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(m_table);
+    QAccessibleInterface* cell = table && table->tableInterface()
+                                     ? table->tableInterface()->cellAt(current.row(), current.column())
+                                     : nullptr;
+    if (!cell)
+        return;
+    QAccessibleEvent focus(cell, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }
 
 void CStatisticsDlg::OnReset()

@@ -26,6 +26,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Tells a screen reader the table's current figure again, when the table has the keys.
+    void TellCurrentFigure();
     void Refresh();
     void FillColumn(int column, const SizeStatistics& figures);
     QString LastGameLine() const;

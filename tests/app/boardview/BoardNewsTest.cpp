@@ -44,8 +44,9 @@ TEST(CommandNewsTest, ACommandWithNothingToDoSaysWhyAndOneThatActsSaysNothing)
     for (const Case& c : cases) {
         const auto said = RefusalText(c.command, c.state);
         EXPECT_EQ(said.has_value(), c.said.has_value()) << static_cast<int>(c.command) << " " << c.state.playing;
-        if (said && c.said)
+        if (said && c.said) {
             EXPECT_EQ(said->toStdString(), *c.said);
+        }
     }
 }
 
@@ -168,6 +169,10 @@ TEST_F(BoardNewsTest, WhenTheKeysComeBackFromADialogOrAMenuTheBlanksCellIsToldAs
 {
     window->OnNew();
     SetRows({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 16, 11}, {13, 14, 15, 12}});  // blank at (2, 2)
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->ClientArea()->setFocus();
     struct Case {
         Qt::FocusReason reason;
         bool told;
@@ -183,8 +188,24 @@ TEST_F(BoardNewsTest, WhenTheKeysComeBackFromADialogOrAMenuTheBlanksCellIsToldAs
         window->ClientArea()->Announce(QStringLiteral("-"));
         QFocusEvent in(QEvent::FocusIn, c.reason);
         QApplication::sendEvent(window->ClientArea(), &in);
+        QTest::qWait(BoardView::kReturnDelay + 100);
         EXPECT_EQ(Told().toStdString(), c.told ? "Blank, row 3, column 3" : "-") << c.reason;
     }
+    // Other news in between is newer than the board's place.
+    QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(window->ClientArea(), &back);
+    window->ClientArea()->Announce(QStringLiteral("Game paused"));
+    QTest::qWait(BoardView::kReturnDelay + 100);
+    EXPECT_EQ(Told().toStdString(), "Game paused");
+    // A menu command that opens a dialog gave the board the keys for a moment only.
+    QDialog dialog(window.get());
+    dialog.setModal(true);
+    dialog.show();
+    window->ClientArea()->Announce(QStringLiteral("-"));
+    QFocusEvent in(QEvent::FocusIn, Qt::PopupFocusReason);
+    QApplication::sendEvent(window->ClientArea(), &in);
+    QTest::qWait(BoardView::kReturnDelay + 100);
+    EXPECT_EQ(Told().toStdString(), "-") << "a dialog has the keys";
 }
 
 TEST_F(BoardNewsTest, AHintsMoveSaysItWasTheHintsAndOnlyThatMove)

@@ -241,6 +241,20 @@ def read_board(check):
     return [t if t else n * n for r in rows for t in r], n
 
 
+def back_on_board(check, dialog):
+    """Closes `dialog` with Escape: the board's place is said, in ten words at most."""
+    mark = check.speech.mark()
+    key("Escape")
+    if not check.speech.wait_for(mark, r"^Blank, row \d+, column \d+"):
+        check.fail(f"back from {dialog}, the board's place is not said: {check.speech.settle(mark, 0.3, 1)}")
+        return
+    heard = [line for line in check.speech.settle(mark, 0.5, 3) if line != "escape"]
+    if words(heard) > MAX_WORDS:
+        check.fail(f"back from {dialog}: {words(heard)} words: {heard}")
+    else:
+        check.ok(f"back from {dialog} in {words(heard)} words: {heard}")
+
+
 def play(check, cells, n):
     """Plays the solution; True when the win was heard."""
     speech = check.speech
@@ -347,7 +361,7 @@ def run(world):
     check.said(["Tab"], r"Name, 4 x 4", "Tab goes to the first row's name")
     check.said(["Tab"], r"Score in seconds, 4 x 4", "the time is read with its unit")
     check.said(["Tab"], r"Level, 4 x 4", "the level follows in its row")
-    check.said(["Escape"], r"^Blank, row \d+, column \d+|^Tilora", "back on the board")
+    back_on_board(check, "Best Scores")
 
     check.said(["ctrl+s"], r"^Nothing saved: no game is running", "Save Game after a win says why")
     check.said(["ctrl+z"], r"^Nothing to undo: no game is running", "Undo after a win says why")
@@ -362,8 +376,7 @@ def run(world):
         check.said(["Down"], pattern, f"Statistics reads {row} with its row and column")
     check.said(["Tab"], r"Reset", "Tab reaches Reset...")
     check.said(["Tab"], r"Close", "Tab reaches Close")
-    key("Escape")
-    time.sleep(0.5)
+    back_on_board(check, "Statistics")
 
     # Difficulty Level names its field before the value, and reads the value whole.
     mark = speech.mark()

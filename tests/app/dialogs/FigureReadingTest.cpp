@@ -86,6 +86,7 @@ TEST_F(StatisticsReadingTest, TheTableOpensOnItsFirstFigureUnselectedAndTabLeave
 {
     CStatisticsDlg dialog(window->Record(), prompter);
     auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("statisticsTable"));
+    // That the figure is then told after the table is Orca's to hear (orca_play).
     QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
     QApplication::sendEvent(table, &in);
     EXPECT_EQ(table->currentIndex(), table->model()->index(0, 0));
