@@ -4,15 +4,20 @@
 // buttons, and every field named; nothing of it shows on screen.
 #include <QAccessible>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <cstring>
+
 #include "PuzzleFixture.h"
 #include "app/dialogs/FigureReading.h"
+#include "app/dialogs/LevelDlg.h"
 #include "app/dialogs/StatisticsDlg.h"
 #include "app/record/PlayerRecord.h"
 #include "scores/BestScoresDlg.h"
 #include "scores/HighScoreDlg.h"
+#include "ui/LineEditAccessible.h"
 
 namespace tilora::test {
 namespace {
@@ -121,6 +126,69 @@ TEST_F(StatisticsReadingTest, BestScoresAndHighScoreNameTheirFieldsWithUnitAndPr
         auto* field = c.dialog->findChild<QLineEdit*>(QString::fromLatin1(c.field));
         ASSERT_NE(field, nullptr) << c.field;
         EXPECT_EQ(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name).toStdString(), c.name);
+    }
+}
+
+}  // namespace
+}  // namespace tilora::test
+
+namespace tilora::test {
+namespace {
+
+TEST(LineEditAccessibleTest, AFieldOfAMarkedDialogIsOneRunOfTextReadWholeAndNamedByItsLabel)
+{
+    for (const char* text : {"Blin", "5", "10", "Maximili"}) {
+        QDialog dialog;
+        InstallLineEditAccessibility(dialog);
+        auto* label = new QLabel(QStringLiteral("Please enter your name below"), &dialog);
+        auto* edit = new QLineEdit(QString::fromLatin1(text), &dialog);
+        label->setBuddy(edit);
+        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(edit);
+        ASSERT_NE(field->textInterface(), nullptr);
+        const int count = field->textInterface()->characterCount();
+        EXPECT_EQ(count, static_cast<int>(std::strlen(text)));
+        EXPECT_EQ(field->textInterface()->text(0, count).toStdString(), text);
+        for (int offset = 0; offset <= count; ++offset) {
+            int start = -1;
+            int end = -1;
+            field->textInterface()->attributes(offset, &start, &end);
+            EXPECT_EQ(start, 0) << text << " at " << offset;
+            EXPECT_EQ(end, count) << text << " at " << offset;
+        }
+        EXPECT_EQ(field->role(), QAccessible::EditableText);
+        EXPECT_EQ(field->text(QAccessible::Name), "Please enter your name below");
+        EXPECT_EQ(field->text(QAccessible::Value).toStdString(), text);
+    }
+    // A line edit elsewhere keeps Qt's own reading.
+    QDialog other;
+    QLineEdit plain(QStringLiteral("42"), &other);
+    EXPECT_EQ(dynamic_cast<LineEditAccessible*>(QAccessible::queryAccessibleInterface(&plain)), nullptr);
+}
+
+class LevelSelectionTest : public PuzzleFixture {};
+
+TEST_F(LevelSelectionTest, TheLevelIsSelectedOnlyOnceTheDialogIsActiveAndNotOverWhatWasTyped)
+{
+    struct Case {
+        const char* typed;
+        const char* selected;
+    };
+    for (const Case& c : {Case{"", "10"}, Case{"7", ""}}) {
+        CLevelDlg dialog(Scores(), prompter);
+        auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("levelEdit"));
+        // The dialog's own focus at its show.
+        QFocusEvent shown(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(edit, &shown);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(edit->selectedText(), "") << "nothing selected before the dialog is active";
+        QFocusEvent active(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(edit, &active);
+        if (*c.typed) {
+            edit->setCursorPosition(edit->text().size());
+            QTest::keyClicks(edit, QString::fromLatin1(c.typed));
+        }
+        QTest::qWait(500);
+        EXPECT_EQ(edit->selectedText().toStdString(), c.selected) << c.typed;
     }
 }
 
