@@ -188,9 +188,7 @@ void BoardView::focusInEvent(QFocusEvent* event)
     // dialog or a menu has the keys.
     if (const auto text = ReturnText(event->reason())) {
         QTimer::singleShot(kReturnDelay, this, [this, said = *text, count = m_newsCount] {
-            const QWidget* modal = QApplication::activeModalWidget();
-            if (count == m_newsCount && hasFocus() && QApplication::activePopupWidget() == nullptr &&
-                (modal == nullptr || modal == window()))
+            if (count == m_newsCount && hasFocus() && QApplication::activePopupWidget() == nullptr)
                 Announce(said);
         });
         return;
