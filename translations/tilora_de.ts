@@ -130,6 +130,10 @@
         <source>Game saved</source>
         <translation>Spiel gespeichert</translation>
     </message>
+    <message>
+        <source>Game opened. %1</source>
+        <translation>Spiel geöffnet. %1</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -130,6 +130,10 @@
         <source>Game saved</source>
         <translation>Partie enregistrée</translation>
     </message>
+    <message>
+        <source>Game opened. %1</source>
+        <translation>Partie ouverte. %1</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

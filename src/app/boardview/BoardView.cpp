@@ -129,6 +129,11 @@ CellPos BoardView::FocusCell() const
     return State().board->Blank().value_or(CellPos{0, 0});
 }
 
+QString BoardView::FocusCellName() const
+{
+    return CellName(State(), FocusCell());
+}
+
 void BoardView::TellFocus()
 {
     if (hasFocus())
@@ -202,7 +207,7 @@ std::optional<QString> BoardView::ReturnText(Qt::FocusReason reason) const
 {
     if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason)
         return std::nullopt;
-    return CellName(State(), FocusCell());
+    return FocusCellName();
 }
 
 void BoardView::childEvent(QChildEvent* event)

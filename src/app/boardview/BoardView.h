@@ -72,8 +72,9 @@ public:
     void FocusBlank();
 
     // The cell a screen reader has the focus on while the view has the keys: the reading
-    // cursor's, else the blank's.
+    // cursor's, else the blank's; and its name.
     CellPos FocusCell() const;
+    QString FocusCellName() const;
     // The reading cursor, while the player uses it; it is drawn as a thin frame.
     std::optional<CellPos> Cursor() const { return m_cursor; }
 

@@ -50,4 +50,9 @@ QString SavedText()
     return Text::tr("Game saved");
 }
 
+QString OpenedText(const QString& place)
+{
+    return Text::tr("Game opened. %1").arg(place);
+}
+
 }  // namespace tilora

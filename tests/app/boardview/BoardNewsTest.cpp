@@ -150,12 +150,19 @@ TEST_F(BoardNewsTest, EachCommandWithNothingToDoTellsWhyAndNothingElseChanges)
     EXPECT_TRUE(prompter.Log().isEmpty()) << "no message box";
 }
 
-TEST_F(BoardNewsTest, ASaveThatSucceededIsToldAndOneThatFailedIsNot)
+TEST_F(BoardNewsTest, ASaveThatSucceededAndAnOpenedGameAreToldAndASaveThatFailedIsNot)
 {
     window->OnNew();
     prompter.ChooseFileAnswer(QString::fromStdString((dir / "game.tlr").string()));
     window->OnSaveGame();
     EXPECT_EQ(Told().toStdString(), "Game saved");
+
+    prompter.Answer(QMessageBox::Yes);  // quit the game for the saved one
+    prompter.ChooseFileAnswer(QString::fromStdString((dir / "game.tlr").string()));
+    window->OnOpenGame();
+    const Board& opened = window->GetBoard();
+    const CellPos blank = *opened.Blank();
+    EXPECT_EQ(Told(), QStringLiteral("Game opened. Blank, row %1, column %2").arg(blank.row + 1).arg(blank.column + 1));
 
     prompter.Answer(QMessageBox::Yes);  // quit the game for a new one
     window->OnNew();

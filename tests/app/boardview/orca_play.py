@@ -200,6 +200,10 @@ class Check:
         for k in keys:
             key(k)
             time.sleep(0.3)
+        return self.expect(mark, pattern, what, timeout)
+
+    def expect(self, mark, pattern, what, timeout=6.0):
+        """Expects a line matching `pattern` since `mark`; the line, or None."""
         line = self.speech.wait_for(mark, pattern, timeout)
         if line is None:
             self.fail(f"{what}: Orca said {self.speech.settle(mark, 0.3, 1)}")
@@ -239,6 +243,49 @@ def read_board(check):
             return None
     n = len(rows)
     return [t if t else n * n for r in rows for t in r], n
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "40", text], check=False)
+
+
+def save_and_open(check, path):
+    """Saves the game under `path` and opens it again, by keys; True when both were said."""
+    if not check.said(["ctrl+s"], r"Save Game Progress", "Save Game opens its dialog", 10):
+        return False
+    time.sleep(0.5)
+    type_text(path)
+    if not check.said(["Return"], r"^Game saved", "a save that succeeded says so", 10):
+        return False
+    if not check.said(["ctrl+o"], r"quit the present game", "Open Game asks first", 10):
+        return False
+    if not check.said(["y"], r"Load Game Progress", "Open Game opens its dialog", 10):
+        return False
+    time.sleep(0.5)
+    type_text(path)
+    mark = check.speech.mark()
+    key("Return")
+    opened = check.speech.wait_for(mark, r"^Game opened\. Blank, row \d+, column \d+", 10)
+    if opened:
+        check.ok(f"the open is said: {opened!r}")
+        return True
+    check.fail(f"the open is silent: {check.speech.settle(mark, 0.3, 1)}")
+    return False
+
+
+def open_from_menu(check, letter):
+    """Opens the Game menu, waiting until its first item is said, and presses `letter`;
+    the speech mark from before the letter."""
+    for _ in range(3):
+        mark = check.speech.mark()
+        key("alt+g")
+        if check.speech.wait_for(mark, r"^New\b", 3):
+            break
+        key("Escape")
+        time.sleep(1)
+    mark = check.speech.mark()
+    key(letter)
+    return mark
 
 
 def back_on_board(check, dialog):
@@ -349,6 +396,9 @@ def run(world):
 
     check.said(["ctrl+n"], r"^New game", "a new game is told")
     board = read_board(check)
+    # The game is saved and opened again, so that every slide comes after the open.
+    if board is not None and not save_and_open(check, f"{scratch}/game.tlr"):
+        board = None
     if board is None or not play(check, *board):
         return finish(check, world, log)
 
@@ -367,7 +417,7 @@ def run(world):
     check.said(["ctrl+z"], r"^Nothing to undo: no game is running", "Undo after a win says why")
 
     # Statistics opens on its first figure; the arrows read each figure with its row.
-    check.said(["alt+g", "t"], r"^Games played, 4 x 4: 1\b", "Statistics opens on its first figure")
+    check.expect(open_from_menu(check, "t"), r"^Games played, 4 x 4: \d+", "Statistics opens on its first figure")
     rows = ["Games won", "Best time", "Mean time", "Fewest moves", "Mean efficiency"]
     for row in rows:
         pattern = rf"{row}, 4 x 4: "
@@ -379,8 +429,8 @@ def run(world):
     back_on_board(check, "Statistics")
 
     # Difficulty Level names its field before the value, and reads the value whole.
-    mark = speech.mark()
-    check.said(["alt+g", "l"], r"Level of difficulty", "the level's field is named")
+    mark = open_from_menu(check, "l")
+    check.expect(mark, r"Level of difficulty", "the level's field is named")
     heard = speech.settle(mark, 0.5, 3)
     named = next(i for i, line in enumerate(heard) if "Level of difficulty" in line) if any(
         "Level of difficulty" in line for line in heard) else len(heard)
