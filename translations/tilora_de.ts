@@ -131,8 +131,8 @@
         <translation>Spiel gespeichert</translation>
     </message>
     <message>
-        <source>Game opened. %1</source>
-        <translation>Spiel geöffnet. %1</translation>
+        <source>Game opened</source>
+        <translation>Spiel geöffnet</translation>
     </message>
 </context>
 <context>

@@ -131,8 +131,8 @@
         <translation>Partie enregistrée</translation>
     </message>
     <message>
-        <source>Game opened. %1</source>
-        <translation>Partie ouverte. %1</translation>
+        <source>Game opened</source>
+        <translation>Partie ouverte</translation>
     </message>
 </context>
 <context>

@@ -144,6 +144,14 @@ void BoardView::Announce(const QString& text)
 {
     m_news = text;
     ++m_newsCount;
+    // News while a dialog is closing (a save, an opened game) would come to a screen
+    // reader amid the dialog's own events, among which Orca drops it: it waits for the
+    // keys to come back, and is said with the board's place.
+    if (isVisible() && !window()->isActiveWindow()) {
+        m_held = text;
+        return;
+    }
+    m_held.clear();
     NotifyAnnouncement(*this);
 }
 
@@ -194,7 +202,7 @@ void BoardView::focusInEvent(QFocusEvent* event)
     if (const auto text = ReturnText(event->reason())) {
         QTimer::singleShot(kReturnDelay, this, [this, said = *text, count = m_newsCount] {
             if (count == m_newsCount && hasFocus() && QApplication::activePopupWidget() == nullptr)
-                Announce(said);
+                Announce(m_held.isEmpty() ? said : m_held + QStringLiteral(". ") + said);
         });
         return;
     }

@@ -134,6 +134,8 @@ private:
     // The latest news, how many there were, and what the next move's news starts with.
     QString m_news;
     int m_newsCount = 0;
+    // News told while the window was not active, said when the keys come back.
+    QString m_held;
     QString m_lead;
 };
 

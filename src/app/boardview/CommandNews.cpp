@@ -50,9 +50,9 @@ QString SavedText()
     return Text::tr("Game saved");
 }
 
-QString OpenedText(const QString& place)
+QString OpenedText()
 {
-    return Text::tr("Game opened. %1").arg(place);
+    return Text::tr("Game opened");
 }
 
 }  // namespace tilora

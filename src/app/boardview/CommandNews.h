@@ -29,9 +29,8 @@ std::optional<QString> RefusalText(Command command, const CommandState& state);
 // it does nothing, so that the caller stops there.
 bool TellRefusal(BoardView& view, Command command, const CommandState& state);
 
-// What is said after a save that succeeded, and after a saved game was opened, with
-// where the blank is (`place`).
+// What is said after a save that succeeded, and after a saved game was opened.
 QString SavedText();
-QString OpenedText(const QString& place);
+QString OpenedText();
 
 }  // namespace tilora

@@ -93,7 +93,7 @@ void CPuzzleDlg::RestoreGame(const SavedGame& game)
     m_bPlaying = true;
     Invalidate();
     m_client->FocusBlank();
-    m_client->Announce(OpenedText(m_client->FocusCellName()));
+    m_client->Announce(OpenedText());
 }
 
 void CPuzzleDlg::KeepGameForNextStart(const std::filesystem::path& file)
