@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <utility>
 
 #include "app/boardview/BoardAccessible.h"
 #include "app/boardview/BoardTexts.h"
@@ -143,11 +144,10 @@ void BoardView::TellFocus()
 void BoardView::Announce(const QString& text)
 {
     m_news = text;
-    ++m_newsCount;
     // News while a dialog is closing (a save, an opened game) would come to a screen
-    // reader amid the dialog's own events, among which Orca drops it: it waits for the
-    // keys to come back, and is said with the board's place.
-    if (isVisible() && !window()->isActiveWindow()) {
+    // reader amid the dialog's own events, among which Orca drops it: it waits until the
+    // keys are back and the board's place is said, and is said with it.
+    if (m_bReturning || (isVisible() && !window()->isActiveWindow())) {
         m_held = text;
         return;
     }
@@ -197,12 +197,18 @@ void BoardView::focusInEvent(QFocusEvent* event)
     // again at its first step.
     // It is said a moment later: a closing dialog floods a screen reader with events,
     // among which Orca drops news, and a menu command that opens a dialog gives the board
-    // the keys for that moment only. Nothing is said if other news came in between or a
-    // dialog or a menu has the keys.
-    if (const auto text = ReturnText(event->reason())) {
-        QTimer::singleShot(kReturnDelay, this, [this, said = *text, count = m_newsCount] {
-            if (count == m_newsCount && hasFocus() && QApplication::activePopupWidget() == nullptr)
-                Announce(m_held.isEmpty() ? said : m_held + QStringLiteral(". ") + said);
+    // the keys for that moment only. News told meanwhile comes first; nothing is said
+    // while a dialog or a menu has the keys.
+    if (BackFromElsewhere(event->reason())) {
+        m_bReturning = true;
+        QTimer::singleShot(kReturnDelay, this, [this] {
+            m_bReturning = false;
+            if (!hasFocus() || QApplication::activePopupWidget() != nullptr)
+                return;
+            const QString place = FocusCellName();
+            const QString held = std::exchange(m_held, QString());
+            Announce(held.isEmpty() || held.contains(place) ? (held.isEmpty() ? place : held)
+                                                            : held + QStringLiteral(". ") + place);
         });
         return;
     }
@@ -211,11 +217,9 @@ void BoardView::focusInEvent(QFocusEvent* event)
     QMetaObject::invokeMethod(this, &BoardView::TellFocus, Qt::QueuedConnection);
 }
 
-std::optional<QString> BoardView::ReturnText(Qt::FocusReason reason) const
+bool BoardView::BackFromElsewhere(Qt::FocusReason reason)
 {
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason)
-        return std::nullopt;
-    return FocusCellName();
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
 }
 
 void BoardView::childEvent(QChildEvent* event)

@@ -111,9 +111,9 @@ private:
     void ChooseFocusCell();
     // Sends the focus cell to a screen reader, when the view has the keys.
     void TellFocus();
-    // What is said when the keys come back to the board for `reason`: the focus cell's
-    // name after a dialog or a menu; nothing when a cell's focus tells it.
-    std::optional<QString> ReturnText(Qt::FocusReason reason) const;
+    // The keys come back to the board for `reason` from a dialog or a menu (or at the
+    // start): the board's place is then told as news, not by a cell's focus.
+    static bool BackFromElsewhere(Qt::FocusReason reason);
     // The reading cursor's frame, drawn over the board in device pixels.
     void PaintCursor(QPainter& device, const PaintState& state) const;
     QRegion CellRegion(CellPos cell) const;
@@ -131,11 +131,12 @@ private:
     // Starts off the board, so that a release with no press before it moves nothing.
     QPoint m_ptDragStart{-1, -1};
     std::optional<CellPos> m_cursor;
-    // The latest news, how many there were, and what the next move's news starts with.
+    // The latest news, and what the next move's news starts with.
     QString m_news;
-    int m_newsCount = 0;
-    // News told while the window was not active, said when the keys come back.
+    // News told while the window was not active or the keys were coming back, said with
+    // the board's place once they are back.
     QString m_held;
+    bool m_bReturning = false;
     QString m_lead;
 };
 
