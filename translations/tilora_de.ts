@@ -118,6 +118,38 @@
         <source>Block %1 cannot slide: it is not beside the blank</source>
         <translation>Teil %1 lässt sich nicht schieben: Es liegt nicht neben der Lücke</translation>
     </message>
+    <message>
+        <source>Nothing saved: no game is running</source>
+        <translation>Nichts gespeichert: kein Spiel läuft</translation>
+    </message>
+    <message>
+        <source>Nothing to undo: no game is running</source>
+        <translation>Nichts rückgängig zu machen: kein Spiel läuft</translation>
+    </message>
+    <message>
+        <source>Nothing to redo: no game is running</source>
+        <translation>Nichts zu wiederholen: kein Spiel läuft</translation>
+    </message>
+    <message>
+        <source>No hint: no game is running</source>
+        <translation>Kein Tipp: kein Spiel läuft</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Nichts rückgängig zu machen</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>Nichts zu wiederholen</translation>
+    </message>
+    <message>
+        <source>Game saved</source>
+        <translation>Spiel gespeichert</translation>
+    </message>
+    <message>
+        <source>Game opened</source>
+        <translation>Spiel geöffnet</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -598,6 +630,10 @@ Tilora-Team</translation>
         <source>Level</source>
         <translation>Stufe</translation>
     </message>
+    <message>
+        <source>Score in seconds</source>
+        <translation>Ergebnis in Sekunden</translation>
+    </message>
 </context>
 <context>
     <name>tilora::CBlocksDlg</name>
@@ -859,6 +895,18 @@ Das Schiebepuzzle mit Pfiff. Setzen Sie das unten gezeigte Bild zusammen, indem 
     <message>
         <source>Last game (helped by a hint): %1 moves, shortest %2, efficiency %3, time %4 s</source>
         <translation>Letztes Spiel (mit Hilfe eines Tipps): %1 Züge, kürzester Weg %2, Effizienz %3, Zeit %4 s</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
     </message>
 </context>
 <context>

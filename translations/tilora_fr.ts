@@ -118,6 +118,38 @@
         <source>Block %1 cannot slide: it is not beside the blank</source>
         <translation>La pièce %1 ne peut pas glisser : elle n&apos;est pas à côté de la case vide</translation>
     </message>
+    <message>
+        <source>Nothing saved: no game is running</source>
+        <translation>Rien n&apos;est enregistré&#xa0;: aucune partie en cours</translation>
+    </message>
+    <message>
+        <source>Nothing to undo: no game is running</source>
+        <translation>Rien à annuler&#xa0;: aucune partie en cours</translation>
+    </message>
+    <message>
+        <source>Nothing to redo: no game is running</source>
+        <translation>Rien à rétablir&#xa0;: aucune partie en cours</translation>
+    </message>
+    <message>
+        <source>No hint: no game is running</source>
+        <translation>Pas d&apos;indice&#xa0;: aucune partie en cours</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Rien à annuler</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>Rien à rétablir</translation>
+    </message>
+    <message>
+        <source>Game saved</source>
+        <translation>Partie enregistrée</translation>
+    </message>
+    <message>
+        <source>Game opened</source>
+        <translation>Partie ouverte</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -598,6 +630,10 @@ l&apos;équipe Tilora</translation>
         <source>Level</source>
         <translation>Niveau</translation>
     </message>
+    <message>
+        <source>Score in seconds</source>
+        <translation>Score en secondes</translation>
+    </message>
 </context>
 <context>
     <name>tilora::CBlocksDlg</name>
@@ -859,6 +895,18 @@ Un taquin pas comme les autres. Reconstituez l&apos;image ci-dessous en faisant 
     <message>
         <source>Last game (helped by a hint): %1 moves, shortest %2, efficiency %3, time %4 s</source>
         <translation>Dernière partie (aidée par un indice)&#xa0;: %1 coups, plus court %2, efficacité %3, temps %4&#xa0;s</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include "scores/ScoreKeys.h"
 #include "ui/BuiltInImage.h"
 #include "ui/DialogUnits.h"
+#include "ui/LineEditAccessible.h"
 
 namespace tilora {
 namespace {
@@ -65,6 +66,7 @@ constexpr int kLevelX = 161;
 
 CBestScoresDlg::CBestScoresDlg(const ProfileStore& scores, QWidget* parent) : QDialog(parent), m_scores(scores)
 {
+    InstallLineEditAccessibility(*this);
     setObjectName(QStringLiteral("bestScoresDialog"));
     setWindowTitle(tr("Tilora:  Best Scores"));
     setFont(DialogFont());
@@ -139,9 +141,18 @@ void CBestScoresDlg::BuildTable()
     for (std::size_t row = 0; row < rows.size(); ++row) {
         const auto name = [&](const QString& heading) { return QStringLiteral("%1, %2").arg(heading, rows[row]); };
         m_names[row]->setAccessibleName(name(tr("Name")));
-        m_scoresShown[row]->setAccessibleName(name(tr("Score")));
+        m_scoresShown[row]->setAccessibleName(name(tr("Score in seconds")));
         m_levels[row]->setAccessibleName(name(tr("Level")));
     }
+    // Tab goes along the table row by row, each row's name, score and level, then to the
+    // buttons; the template's own order put the levels after Reset Scores.
+    QWidget* previous = findChild<QPushButton*>(QStringLiteral("okButton"));
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        for (QWidget* field : {m_names[row], m_scoresShown[row], m_levels[row]}) {
+            setTabOrder(previous, field);
+            previous = field;
+        }
+    setTabOrder(previous, reset);
 }
 
 // A read-only field of the table: centred text, a sunken frame, and a tab stop, so that a

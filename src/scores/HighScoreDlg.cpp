@@ -11,6 +11,7 @@
 
 #include "scores/ScoreValues.h"
 #include "ui/DialogUnits.h"
+#include "ui/LineEditAccessible.h"
 
 namespace tilora {
 namespace {
@@ -36,6 +37,7 @@ public:
 
 CHighScoreDlg::CHighScoreDlg(QWidget* parent) : QDialog(parent)
 {
+    InstallLineEditAccessibility(*this);
     setObjectName(QStringLiteral("highScoreDialog"));
     setWindowTitle(tr("Tilora : High Score!"));
     setFont(DialogFont());
@@ -62,6 +64,8 @@ CHighScoreDlg::CHighScoreDlg(QWidget* parent) : QDialog(parent)
     auto* prompt = new QLabel(tr("Please enter your name below"), this);
     prompt->setObjectName(QStringLiteral("promptText"));
     prompt->setGeometry(DluRect(30, 51, 96, 8));
+    // The prompt names the name box for a screen reader.
+    prompt->setBuddy(m_nameEdit);
 
     m_nameEdit->setFocus();
 }

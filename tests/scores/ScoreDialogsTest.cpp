@@ -87,7 +87,7 @@ TEST_F(BestScoresDlgTest, ShowsEachValueAsTheFileHoldsIt)
     EXPECT_EQ(Row(dialog, "10"), "Maximilia|19999|123456789");  // cut to nine characters
 }
 
-TEST_F(BestScoresDlgTest, TabOrderFollowsTheTemplate)
+TEST_F(BestScoresDlgTest, TabOrderGoesAlongEachRowThenToTheButtons)
 {
     CBestScoresDlg dialog(m_store);
     QStringList order;
@@ -98,8 +98,8 @@ TEST_F(BestScoresDlgTest, TabOrderFollowsTheTemplate)
             order << widget->objectName();
         widget = widget->nextInFocusChain();
     } while (widget != dialog.findChild<QWidget*>(QStringLiteral("okButton")));
-    EXPECT_EQ(order, QStringList({"okButton", "name4", "score4", "name5", "score5", "name8", "score8", "resetButton",
-                                  "level4", "level5", "level8", "name10", "score10", "level10"}));
+    EXPECT_EQ(order, QStringList({"okButton", "name4", "score4", "level4", "name5", "score5", "level5", "name8", "score8",
+                                  "level8", "name10", "score10", "level10", "resetButton"}));
 }
 
 TEST_F(BestScoresDlgTest, ResetWritesTheDefaultsAtOnceAndShowsThemReadBack)

@@ -8,26 +8,62 @@
 namespace tilora {
 namespace {
 
-constexpr int kOwnChildren = 2;  // the table and the news
+constexpr int kOwnChildren = 2;  // the table and the status line with the news
 
 QAccessibleInterface* ViewInterface(BoardView* view)
 {
     return QAccessible::queryAccessibleInterface(view);
 }
 
-// News that belongs to no cell (a new game, a pause, what the player asked to hear). A
-// screen reader speaks an object of this role when it is shown, whether or not it has
-// the focus.
+// News that belongs to no cell (a move, a new game, a pause, what the player asked to
+// hear). A screen reader speaks an object of this role when it is shown, whether or not
+// it has the focus; inside a status line Orca speaks its text alone, without calling it
+// a notification first, so that a move's news starts with the block that moved.
 class NewsAccessible final : public BoardPart {
 public:
-    using BoardPart::BoardPart;
-    QAccessibleInterface* parent() const override { return ViewInterface(m_view); }
+    NewsAccessible(BoardView* view, QAccessible::Id status) : BoardPart(view), m_status(status) {}
+    QAccessibleInterface* parent() const override { return QAccessible::accessibleInterface(m_status); }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name ? m_view->Announcement() : QString();
     }
     QRect rect() const override { return {}; }
     QAccessible::Role role() const override { return QAccessible::Notification; }
+
+private:
+    QAccessible::Id m_status;
+};
+
+// The status line that holds the news: shown nowhere, read only through its news.
+class StatusAccessible final : public BoardPart {
+public:
+    explicit StatusAccessible(BoardView* view) : BoardPart(view) {}
+    ~StatusAccessible() override
+    {
+        if (m_news != 0)
+            QAccessible::deleteAccessibleInterface(m_news);
+    }
+    QAccessibleInterface* parent() const override { return ViewInterface(m_view); }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index != 0)
+            return nullptr;
+        if (m_news == 0)
+            m_news = QAccessible::registerAccessibleInterface(
+                new NewsAccessible(m_view, QAccessible::uniqueId(const_cast<StatusAccessible*>(this))));
+        return QAccessible::accessibleInterface(m_news);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return m_news != 0 && QAccessible::uniqueId(const_cast<QAccessibleInterface*>(child)) == m_news ? 0 : -1;
+    }
+    QString text(QAccessible::Text) const override { return {}; }
+    QRect rect() const override { return {}; }
+    QAccessible::Role role() const override { return QAccessible::StatusBar; }
+
+private:
+    mutable QAccessible::Id m_news = 0;
 };
 
 // The drawing surface: the board's table and the status line, then the controls of the
@@ -37,7 +73,7 @@ public:
     explicit BoardViewAccessible(BoardView* view)
         : QAccessibleWidget(view, QAccessible::Client),
           m_table(QAccessible::registerAccessibleInterface(NewBoardTable(view))),
-          m_status(QAccessible::registerAccessibleInterface(new NewsAccessible(view)))
+          m_status(QAccessible::registerAccessibleInterface(new StatusAccessible(view)))
     {
     }
     ~BoardViewAccessible() override
@@ -87,15 +123,6 @@ QAccessibleInterface* Factory(const QString& className, QObject* object)
     return nullptr;
 }
 
-// Sends `type` for the view's accessible child `index`, when a screen reader listens.
-[[maybe_unused]] void Notify(BoardView& view, int index, QAccessible::Event type)
-{
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent event(ViewInterface(&view)->child(index), type);
-    QAccessible::updateAccessibility(&event);
-}
-
 }  // namespace
 
 void InstallBoardAccessibility()
@@ -113,7 +140,10 @@ void NotifyAnnouncement(BoardView& view)
         QAccessible::updateAccessibility(&event);
     }
 #else
-    Notify(view, kStatusIndex, QAccessible::ObjectShow);
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(ViewInterface(&view)->child(kStatusIndex)->child(0), QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&event);
 #endif
 }
 

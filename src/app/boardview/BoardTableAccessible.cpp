@@ -37,8 +37,6 @@ public:
     QAccessibleInterface* parent() const override { return ViewInterface(m_view)->child(kTableIndex); }
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Description)
-            return m_view->CellDescription(m_cell);
         return t == QAccessible::Name ? CellName(m_view->State(), m_cell) : QString();
     }
     // A screen reader follows only an object that says it has the focus.

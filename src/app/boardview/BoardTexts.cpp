@@ -53,6 +53,17 @@ QString SolvedAnnouncement()
     return Text::tr("The picture is complete");
 }
 
+QString AfterMoveText(const Board& board, CellPos blank)
+{
+    return board.IsSolved() ? SolvedAnnouncement()
+                            : Text::tr("Blank, row %1, column %2").arg(blank.row + 1).arg(blank.column + 1);
+}
+
+QString MoveNews(const Board& board, CellPos from, CellPos to)
+{
+    return MoveAnnouncement(board, from, to) + QStringLiteral(". ") + AfterMoveText(board, from);
+}
+
 namespace {
 
 // On the title and pause screens every request says the screen's state, as the cells do.

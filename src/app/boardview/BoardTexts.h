@@ -18,6 +18,12 @@ QString CellName(const PaintState& state, CellPos cell);
 QString MoveAnnouncement(const Board& board, CellPos from, CellPos to);
 // The text said after the solving move.
 QString SolvedAnnouncement();
+// The news of a slide from `from` into `to` on `board` as it is after it: the move first,
+// then where the blank is, or that the picture is complete.
+QString MoveNews(const Board& board, CellPos from, CellPos to);
+// What the news of a move says after the move: where the blank now is, on `blank`, or
+// that the picture is complete.
+QString AfterMoveText(const Board& board, CellPos blank);
 
 // What the player asks to hear: the blocks of a row from left to right, the blocks
 // around the blank, the time and moves so far; and why the block on `cell` cannot slide.

@@ -2,16 +2,19 @@
 #include "app/boardview/BoardView.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <utility>
 
 #include "app/boardview/BoardAccessible.h"
 #include "app/boardview/BoardTexts.h"
@@ -92,8 +95,6 @@ void BoardView::SizeChanged()
     EndSlide();
     m_step.clear();
     m_cursor.reset();
-    m_moveText.clear();
-    m_movedInto = {-1, -1};
 }
 
 void BoardView::paintEvent(QPaintEvent* event)
@@ -197,25 +198,20 @@ void BoardView::RedrawMove(CellPos from, CellPos to)
 
 void BoardView::TellStep()
 {
-    // The blank's cell tells the move; the solving move tells the victory with it, before
-    // its message opens.
-    const Board& board = *State().board;
-    const QString moved = StepAnnouncement(board, m_step);
-    m_moveText = board.IsSolved() ? moved + QStringLiteral(". ") + SolvedAnnouncement() : moved;
-    m_movedInto = m_step.back().from;
+    // The move's news, told at once and before the slide ends: the block or blocks that
+    // moved where, then where the blank is now or that the picture is complete. The focus
+    // stays where it was: a screen reader would read a whole row for a blank that changed
+    // rows.
+    const QString news = StepNews(*State().board, m_step);
     m_step.clear();
-    TellFocus();
-    // The victory's message takes the focus at once, and a screen reader drops the
-    // focus of a window no longer active: the win is told as news too.
-    if (board.IsSolved())
-        Announce(m_moveText);
+    Announce(m_lead.isEmpty() ? news : m_lead + QStringLiteral(": ") + news);
+    m_lead.clear();
 }
 
 void BoardView::FocusBlank()
 {
     EndSlide();
     m_cursor.reset();
-    m_moveText.clear();
     update();
     TellFocus();
 }
@@ -227,9 +223,9 @@ CellPos BoardView::FocusCell() const
     return State().board->Blank().value_or(CellPos{0, 0});
 }
 
-QString BoardView::CellDescription(CellPos cell) const
+QString BoardView::FocusCellName() const
 {
-    return !m_cursor && cell == m_movedInto ? m_moveText : QString();
+    return CellName(State(), FocusCell());
 }
 
 void BoardView::TellFocus()
@@ -241,6 +237,14 @@ void BoardView::TellFocus()
 void BoardView::Announce(const QString& text)
 {
     m_news = text;
+    // News while a dialog is closing (a save, an opened game) would come to a screen
+    // reader amid the dialog's own events, among which Orca drops it: it waits until the
+    // keys are back and the board's place is said, and is said with it.
+    if (m_bReturning || (isVisible() && !window()->isActiveWindow())) {
+        m_held = text;
+        return;
+    }
+    m_held.clear();
     NotifyAnnouncement(*this);
 }
 
@@ -280,6 +284,27 @@ void BoardView::mouseDoubleClickEvent(QMouseEvent* event)
 void BoardView::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
+    // Back from a dialog or a menu (and at the start), a screen reader has just named the
+    // window: where the player is on the board is said in one phrase, where the cell's
+    // focus would bring the table and its whole row. The reading cursor takes a cell
+    // again at its first step.
+    // It is said a moment later: a closing dialog floods a screen reader with events,
+    // among which Orca drops news, and a menu command that opens a dialog gives the board
+    // the keys for that moment only. News told meanwhile comes first; nothing is said
+    // while a dialog or a menu has the keys.
+    if (BackFromElsewhere(event->reason())) {
+        m_bReturning = true;
+        QTimer::singleShot(kReturnDelay, this, [this] {
+            m_bReturning = false;
+            if (!hasFocus() || QApplication::activePopupWidget() != nullptr)
+                return;
+            const QString place = FocusCellName();
+            const QString held = std::exchange(m_held, QString());
+            Announce(held.isEmpty() || held.contains(place) ? (held.isEmpty() ? place : held)
+                                                            : held + QStringLiteral(". ") + place);
+        });
+        return;
+    }
     // Qt tells a screen reader of the view's own focus after this handler; the cell's
     // focus follows it, so that the cell, not the nameless view, is what is read.
     QMetaObject::invokeMethod(this, &BoardView::TellFocus, Qt::QueuedConnection);
@@ -287,11 +312,14 @@ void BoardView::focusInEvent(QFocusEvent* event)
 
 void BoardView::focusOutEvent(QFocusEvent* event)
 {
-    // The last move is old news once the keys have been elsewhere (a menu, a dialog); a
-    // dialog shows the board as it is behind it.
+    // A dialog shows the board as it is behind it.
     EndSlide();
-    m_moveText.clear();
     QWidget::focusOutEvent(event);
+}
+
+bool BoardView::BackFromElsewhere(Qt::FocusReason reason)
+{
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
 }
 
 void BoardView::childEvent(QChildEvent* event)

@@ -57,10 +57,16 @@ public:
     PaintState State() const;
     // The quick redraw after a slide from `from` into `to`: only the two cells (and the
     // reading cursor's, which the slide puts away), at once, or the slide of the block
-    // across them; then a screen reader is taken to the blank's cell, which tells which
-    // block moved where, and when it solved the board. The blocks of a whole line are one
-    // slide and are told once, after the last of them.
+    // across them; then a screen reader is told which block moved where, where the blank
+    // is now, and when it solved the board. The blocks of a whole line are one slide and
+    // are told once, after the last of them. The focus stays where it was: a screen
+    // reader would read a whole row for a blank that changed rows before the move.
     void RedrawMove(CellPos from, CellPos to);
+    // The next move's news starts with `lead` ("Hint").
+    void LeadNextMove(const QString& lead) { m_lead = lead; }
+    // How long after the keys come back from a dialog or a menu the board's place is
+    // told, in milliseconds.
+    static constexpr int kReturnDelay = 300;
     // Tells a screen reader `text`, news that belongs to no cell (a new game, a pause).
     void Announce(const QString& text);
     QString Announcement() const { return m_news; }
@@ -68,17 +74,15 @@ public:
     void FocusBlank();
 
     // The cell a screen reader has the focus on while the view has the keys: the reading
-    // cursor's, else the blank's.
+    // cursor's, else the blank's; and its name.
     CellPos FocusCell() const;
+    QString FocusCellName() const;
     // The reading cursor, while the player uses it; it is drawn as a thin frame.
     std::optional<CellPos> Cursor() const { return m_cursor; }
-    // What a screen reader says after the name of `cell`: the blank's cell tells the last
-    // move until the reading cursor moves or the keys go elsewhere.
-    QString CellDescription(CellPos cell) const;
 
     // The block on `cell` may slide now, by the game's rule.
     bool CanSlide(CellPos cell) const;
-    // The board has a new size: the reading cursor and the last move's cell, which
+    // The board has a new size: the reading cursor and the step being told, which
     // belonged to the old one, go. Nothing is repainted: the next game shows the size.
     void SizeChanged();
 
@@ -114,6 +118,9 @@ private:
     void ChooseFocusCell();
     // Sends the focus cell to a screen reader, when the view has the keys.
     void TellFocus();
+    // The keys come back to the board for `reason` from a dialog or a menu (or at the
+    // start): the board's place is then told as news, not by a cell's focus.
+    static bool BackFromElsewhere(Qt::FocusReason reason);
     // The reading cursor's frame, drawn over the board in device pixels.
     void PaintCursor(QPainter& device, const PaintState& state) const;
     QRegion CellRegion(CellPos cell) const;
@@ -137,14 +144,17 @@ private:
     // Starts off the board, so that a release with no press before it moves nothing.
     QPoint m_ptDragStart{-1, -1};
     std::optional<CellPos> m_cursor;
-    // The last move, told by the blank's cell `m_movedInto`; and the latest news.
-    QString m_moveText;
-    CellPos m_movedInto{-1, -1};
+    // The latest news, and what the next move's news starts with.
     QString m_news;
     SlideAnimation* m_slides = nullptr;
     bool m_bAnimate = false;
     // The blocks of the step being told, in the order they moved.
     std::vector<SlideFrame::Block> m_step;
+    // News told while the window was not active or the keys were coming back, said with
+    // the board's place once they are back.
+    QString m_held;
+    bool m_bReturning = false;
+    QString m_lead;
 };
 
 }  // namespace tilora

@@ -89,7 +89,6 @@ void BoardView::MoveCursor(int dRow, int dColumn)
     if (!State().board->Contains(to))
         return Announce(CellName(State(), from));
     m_cursor = to;
-    m_moveText.clear();
     update();
     TellFocus();
 }

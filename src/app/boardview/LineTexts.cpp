@@ -38,4 +38,12 @@ QString StepAnnouncement(const Board& board, const std::vector<SlideFrame::Block
     return Text::tr("Blocks %1 and %2 moved down").arg(list, last);
 }
 
+QString StepNews(const Board& board, const std::vector<SlideFrame::Block>& blocks)
+{
+    if (blocks.empty())
+        return {};
+    // The last block to move left the blank where it is now.
+    return StepAnnouncement(board, blocks) + QStringLiteral(". ") + AfterMoveText(board, blocks.back().from);
+}
+
 }  // namespace tilora

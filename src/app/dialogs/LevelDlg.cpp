@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/LevelDlg.h"
 
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <optional>
 
@@ -13,12 +15,15 @@
 #include "scores/ProfileStore.h"
 #include "scores/ScoreKeys.h"
 #include "ui/DialogUnits.h"
+#include "ui/LineEditAccessible.h"
 
 namespace tilora {
 namespace {
 
 constexpr int kLowest = 1;
 constexpr int kHighest = 100;
+// Milliseconds from the field's focus to its value's selection.
+constexpr int kSelectDelay = 300;
 
 // An integer entry as the dialog accepts it: blanks around an optional sign and digits.
 std::optional<long long> ParseEntry(const QString& text)
@@ -40,6 +45,7 @@ std::optional<long long> ParseEntry(const QString& text)
 CLevelDlg::CLevelDlg(const ProfileStore& scores, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_scores(scores), m_prompter(prompter)
 {
+    InstallLineEditAccessibility(*this);
     setObjectName(QStringLiteral("levelDialog"));
     setWindowTitle(tr("Tilora : Level of Difficulty"));
     setFont(DialogFont());
@@ -48,7 +54,10 @@ CLevelDlg::CLevelDlg(const ProfileStore& scores, Prompter& prompter, QWidget* pa
     auto* group = new QGroupBox(tr("Please Choose Level of Difficulty(1 - 100)"), this);
     group->setGeometry(DluRect(7, 7, 153, 39));
 
-    m_edit = new QLineEdit(this);
+    // The field is made with its value: setting it afterwards would tell a screen reader
+    // of a change that it reads out late, before the dialog's name.
+    m_nLevel = m_scores.GetInt(keys::kLevelSection, keys::kLevelKey, keys::kLevelDefault);
+    m_edit = new QLineEdit(QString::number(m_nLevel), this);
     m_edit->setObjectName(QStringLiteral("levelEdit"));
     m_edit->setGeometry(DluRect(34, 24, 100, 12));
     // The group's prompt frames the field on screen; a screen reader is given a name and
@@ -62,10 +71,30 @@ CLevelDlg::CLevelDlg(const ProfileStore& scores, Prompter& prompter, QWidget* pa
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CLevelDlg::accept);
 
-    m_nLevel = m_scores.GetInt(keys::kLevelSection, keys::kLevelKey, keys::kLevelDefault);
-    m_edit->setText(QString::number(m_nLevel));
-    m_edit->selectAll();
     m_edit->setFocus();
+    m_edit->installEventFilter(this);
+}
+
+bool CLevelDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // The value is selected, so that typing replaces it, a moment after the dialog is
+    // active rather than when it shows: a screen reader handles a new selection ahead of
+    // the dialog's opening, and would say the value before the dialog's and the field's
+    // names. The dialog's own focus at its show selects the field at once: that selection
+    // is undone before a screen reader asks for it. A value the player has begun to
+    // type is left as it is.
+    if (watched == m_edit && event->type() == QEvent::FocusIn && !m_bSelected) {
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::TabFocusReason) {
+            QMetaObject::invokeMethod(m_edit, &QLineEdit::deselect, Qt::QueuedConnection);
+        } else {
+            m_bSelected = true;
+            QTimer::singleShot(kSelectDelay, m_edit, [edit = m_edit] {
+                if (!edit->isModified())
+                    edit->selectAll();
+            });
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CLevelDlg::accept()

@@ -23,11 +23,15 @@ public:
 
     void accept() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     const ProfileStore& m_scores;
     Prompter& m_prompter;
     QLineEdit* m_edit = nullptr;
     int m_nLevel = 0;
+    bool m_bSelected = false;
 };
 
 }  // namespace tilora

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dialogs/StatisticsDlg.h"
 
+#include <QAccessible>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,6 +12,7 @@
 
 #include <optional>
 
+#include "app/dialogs/FigureReading.h"
 #include "app/prompts/Prompter.h"
 #include "app/prompts/RecordMessages.h"
 #include "app/record/PlayerRecord.h"
@@ -45,6 +47,12 @@ QString Seconds(std::optional<double> seconds)
     return seconds ? CStatisticsDlg::tr("%1 s").arg(Decimal(*seconds)) : QStringLiteral("-");
 }
 
+// A time as a screen reader says it, its unit in full.
+QString SpokenSeconds(std::optional<double> seconds)
+{
+    return seconds ? CStatisticsDlg::tr("%1 seconds").arg(Decimal(*seconds)) : QString();
+}
+
 QString Percent(double ratio)
 {
     return CStatisticsDlg::tr("%1 %").arg(QLocale().toString(100 * ratio, 'f', 0));
@@ -66,6 +74,8 @@ CStatisticsDlg::CStatisticsDlg(PlayerRecord& record, Prompter& prompter, QWidget
                                       tr("Best streak"), tr("Best average of 5"), tr("Best average of 12"),
                                       tr("Moves per second (best game)"), tr("Helped games (won)")});
     m_table->setAccessibleName(windowTitle());
+    // Tab leaves the table for Reset... and Close; the arrows move over the figures.
+    m_table->setTabKeyNavigation(false);
     layout->addWidget(m_table);
     m_lastGame = new QLabel(this);
     m_lastGame->setObjectName(QStringLiteral("lastGame"));
@@ -84,6 +94,34 @@ CStatisticsDlg::CStatisticsDlg(PlayerRecord& record, Prompter& prompter, QWidget
     layout->addWidget(buttons);
     Refresh();
     resize(560, 460);
+    m_table->setFocus();
+    m_table->installEventFilter(this);
+}
+
+bool CStatisticsDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    // The table takes its first figure as current when it gets the keys, and Qt tells a
+    // screen reader of that cell before it tells of the table: Orca then reads the table
+    // alone. The current cell is told once more after the table, so that the figure it
+    // opens on is said.
+    if (watched == m_table && event->type() == QEvent::FocusIn)
+        QMetaObject::invokeMethod(this, &CStatisticsDlg::TellCurrentFigure, Qt::QueuedConnection);
+    return QDialog::eventFilter(watched, event);
+}
+
+void CStatisticsDlg::TellCurrentFigure()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (!QAccessible::isActive() || !m_table->hasFocus() || !current.isValid())
+        return;
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(m_table);
+    QAccessibleInterface* cell = table && table->tableInterface()
+                                     ? table->tableInterface()->cellAt(current.row(), current.column())
+                                     : nullptr;
+    if (!cell)
+        return;
+    QAccessibleEvent focus(cell, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }
 
 void CStatisticsDlg::OnReset()
@@ -115,19 +153,27 @@ void CStatisticsDlg::Refresh()
 
 void CStatisticsDlg::FillColumn(int column, const SizeStatistics& f)
 {
-    const auto set = [&](Row row, const QString& text) { m_table->setItem(row, column, new QTableWidgetItem(text)); };
+    // Each figure is read with its row and column, as the eye finds them on the headers.
+    const auto set = [&](Row row, const QString& text, const QString& spoken = {}) {
+        auto* item = new QTableWidgetItem(text);
+        item->setData(Qt::AccessibleTextRole,
+                      FigureReading(m_table->verticalHeaderItem(row)->text(), m_table->horizontalHeaderItem(column)->text(),
+                                    spoken.isEmpty() ? text : spoken));
+        m_table->setItem(row, column, item);
+    };
     set(kPlayed, QString::number(f.played));
     set(kWon, QString::number(f.won));
-    set(kBestTime, Seconds(f.bestSeconds ? std::optional<double>(*f.bestSeconds) : std::nullopt));
-    set(kMeanTime, Seconds(f.meanSeconds));
+    const auto best = f.bestSeconds ? std::optional<double>(*f.bestSeconds) : std::nullopt;
+    set(kBestTime, Seconds(best), SpokenSeconds(best));
+    set(kMeanTime, Seconds(f.meanSeconds), SpokenSeconds(f.meanSeconds));
     set(kFewestMoves, f.fewestMoves ? QString::number(*f.fewestMoves) : QStringLiteral("-"));
     set(kEfficiency, !f.meanEfficiency         ? QStringLiteral("-")
                      : f.efficiencyAtLeast ? tr("at least %1").arg(Percent(*f.meanEfficiency))
                                            : Percent(*f.meanEfficiency));
     set(kStreak, QString::number(f.currentStreak));
     set(kBestStreak, QString::number(f.bestStreak));
-    set(kAverage5, Seconds(f.bestAverageOf5));
-    set(kAverage12, Seconds(f.bestAverageOf12));
+    set(kAverage5, Seconds(f.bestAverageOf5), SpokenSeconds(f.bestAverageOf5));
+    set(kAverage12, Seconds(f.bestAverageOf12), SpokenSeconds(f.bestAverageOf12));
     set(kMovesPerSecond, f.bestMovesPerSecond ? Decimal(*f.bestMovesPerSecond) : QStringLiteral("-"));
     set(kHelped, tr("%1 (%2)").arg(f.helpedPlayed).arg(f.helpedWon));
 }

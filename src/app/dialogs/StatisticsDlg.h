@@ -22,7 +22,12 @@ public:
     // Asks first; then forgets every kept game and shows the empty figures.
     void OnReset();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // Tells a screen reader the table's current figure again, when the table has the keys.
+    void TellCurrentFigure();
     void Refresh();
     void FillColumn(int column, const SizeStatistics& figures);
     QString LastGameLine() const;

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "app/boardview/BoardView.h"
+#include "app/boardview/CommandNews.h"
 #include "app/dialogs/AboutDlg.h"
 #include "app/dialogs/BlocksDlg.h"
 #include "app/dialogs/InstructionsDlg.h"
@@ -148,9 +149,22 @@ void CPuzzleDlg::MoveBlockAt(int x, int y)
         m_game.MoveLine(*cell, Game::MoveKind::Player);
 }
 
+// A command with nothing to do changes nothing on screen; a screen reader hears why.
+void CPuzzleDlg::OnUndo()
+{
+    if (!TellRefusal(*m_client, Command::Undo))
+        m_game.Undo();
+}
+
+void CPuzzleDlg::OnRedo()
+{
+    if (!TellRefusal(*m_client, Command::Redo))
+        m_game.Redo();
+}
+
 void CPuzzleDlg::OnHint()
 {
-    if (m_game.MayMove())
+    if (!TellRefusal(*m_client, Command::Hint) && m_game.MayMove())
         m_hints->Ask(m_game.GetBoard());
 }
 
@@ -160,8 +174,8 @@ void CPuzzleDlg::OnHintMove(const Board& board, CellPos cell)
         m_hints->Declined();
         return;
     }
-    // The hint is said first; the blank's cell then tells its move.
-    m_client->Announce(tr("Hint"));
+    // The move's news says it was the hint's.
+    m_client->LeadNextMove(tr("Hint"));
     m_game.MoveBlock(cell, Game::MoveKind::Hint);
 }
 

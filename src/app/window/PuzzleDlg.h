@@ -51,8 +51,8 @@ public:
     void OnSaveGame();
     void OnOpenGame();
     void OnBestScores();
-    void OnUndo() { m_game.Undo(); }
-    void OnRedo() { m_game.Redo(); }
+    void OnUndo();
+    void OnRedo();
     void OnHint();
     void OnStatistics();
     void OnTimer() { m_game.Tick(); }

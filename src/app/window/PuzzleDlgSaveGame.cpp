@@ -3,6 +3,8 @@
 // game kept when the program is ended during it, offered at the next start.
 #include "app/window/PuzzleDlg.h"
 
+#include "app/boardview/BoardView.h"
+#include "app/boardview/CommandNews.h"
 #include "app/hint/Hinter.h"
 #include "app/prompts/Prompter.h"
 #include "app/prompts/SaveGameMessages.h"
@@ -14,16 +16,17 @@ namespace tilora {
 
 void CPuzzleDlg::OnSaveGame()
 {
-    if (!m_game.Playing())
+    if (TellRefusal(*m_client, Command::Save))
         return;
     // The count does not advance while the player picks a name.
     m_game.StopTimer();
     const std::filesystem::path file = ChooseSaveGameFile(m_env.prompter, this);
     // The board and count are written as they are when the dialog closes.
     if (!file.empty()) {
-        if (WriteSavedGame(file, m_game.GetBoard(), m_game.Seconds()))
+        if (WriteSavedGame(file, m_game.GetBoard(), m_game.Seconds())) {
             m_hints->Saved(m_game.GetBoard(), m_game.Seconds(), m_game.Helped());
-        else
+            m_client->Announce(SavedText());
+        } else
             m_env.prompter.Ask(this, messages::SavingError());
     }
     m_game.Resume();
@@ -58,6 +61,7 @@ void CPuzzleDlg::RestoreGame(const SavedGame& game, bool helped)
     m_game.Restore(game, helped);
     Invalidate();
     m_client->FocusBlank();
+    m_client->Announce(OpenedText());
 }
 
 void CPuzzleDlg::KeepGameForNextStart(const std::filesystem::path& file)

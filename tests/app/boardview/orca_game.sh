@@ -94,7 +94,7 @@ fi
 
 m=$(mark)
 key ctrl+n
-if heard "$m" "^notification New game"; then
+if heard "$m" "^New game"; then
   echo "ok: a new game is told"
 else
   fail "a new game is not told"
