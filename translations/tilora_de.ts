@@ -280,6 +280,10 @@ Bitte klicken Sie auf OK, um fortzufahren.</translation>
         <translation>Das Spiel konnte nicht in die Spielchronik „%1“ eingetragen werden (%2). Die Spiele dieser Sitzung werden nur bis zum Beenden von Tilora aufbewahrt.</translation>
     </message>
     <message>
+        <source>The game record &quot;%1&quot; holds lines that Tilora cannot read. They are kept in the file as they are and left out of the statistics.</source>
+        <translation>Die Spielchronik „%1“ enthält Zeilen, die Tilora nicht lesen kann. Sie bleiben unverändert in der Datei und werden in der Statistik nicht berücksichtigt.</translation>
+    </message>
+    <message>
         <source>Are you sure you want to delete every kept game and all statistics?</source>
         <translation>Möchten Sie wirklich alle aufbewahrten Spiele und die gesamte Statistik löschen?</translation>
     </message>

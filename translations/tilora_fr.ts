@@ -280,6 +280,10 @@ Cliquez sur OK pour continuer.</translation>
         <translation>La partie n&apos;a pas pu être ajoutée au journal des parties «&#xa0;%1&#xa0;» (%2). Les parties de cette session ne sont conservées que jusqu&apos;à la fermeture de Tilora.</translation>
     </message>
     <message>
+        <source>The game record &quot;%1&quot; holds lines that Tilora cannot read. They are kept in the file as they are and left out of the statistics.</source>
+        <translation>Le journal des parties «&#xa0;%1&#xa0;» contient des lignes que Tilora ne sait pas lire. Elles sont gardées telles quelles dans le fichier et laissées hors des statistiques.</translation>
+    </message>
+    <message>
         <source>Are you sure you want to delete every kept game and all statistics?</source>
         <translation>Voulez-vous vraiment effacer toutes les parties conservées et toutes les statistiques&#xa0;?</translation>
     </message>

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -49,6 +50,8 @@ enum class OpenStatus {
 struct OpenedFile {
     OpenStatus status = OpenStatus::CannotOpen;
     UniqueFd fd;
+    std::uint64_t size = 0;  // of the file opened, as it was at the open
+    int error = 0;           // the system's error number when it could not be opened
 };
 
 // Opens a file that the program reads from outside. Only a regular file is accepted, and
@@ -65,5 +68,25 @@ bool IsRegularFile(int fd);
 // Returns false on a read error. A file longer than the limit is cut there, so nothing
 // the program reads can run on without end.
 bool ReadAtMost(int fd, std::size_t limit, std::string& content);
+
+// A whole file from the player's folders, read as OpenRegularFile opens it.
+struct WholeFile {
+    enum class Status {
+        Read,
+        Missing,
+        NotAFile,
+        TooLarge,  // larger than the limit: not a byte of it was read
+        CannotRead,
+    };
+    Status status = Status::CannotRead;
+    std::string bytes;
+    std::uint64_t size = 0;  // the file's size, also when it was too large to read
+    int error = 0;           // the system's error number, for CannotRead and TooLarge
+};
+
+// Reads a whole regular file of at most `limit` bytes. The size is checked before the
+// first read, so a file of any size costs no memory beyond the limit; one that grows past
+// the limit while it is read is TooLarge as well.
+WholeFile ReadWholeRegularFile(const std::filesystem::path& file, std::uint64_t limit);
 
 }  // namespace tilora

@@ -47,6 +47,28 @@ bool KeptGameHelped(const std::filesystem::path& file)
     return std::string_view(bytes).substr(savegame::FileSize(decoded.game->gridSize)) == kHelpedMark;
 }
 
+KeptGameRead ReadKeptGame(const std::filesystem::path& file)
+{
+    KeptGameRead read;
+    if (file.empty())
+        return read;
+    // The program writes exactly one saved game there, with its helped mark: anything larger
+    // is not its own.
+    WholeFile whole = ReadWholeRegularFile(file, savegame::kLargestFileSize + kHelpedMark.size());
+    if (whole.status == WholeFile::Status::Missing)
+        return read;
+    DecodeResult decoded;
+    if (whole.status == WholeFile::Status::Read)
+        decoded = DecodeSavedGame(whole.bytes);
+    if (!decoded.game) {
+        read.status = KeptGameRead::Status::Refused;
+        return read;
+    }
+    read.status = KeptGameRead::Status::Loaded;
+    read.game = std::move(*decoded.game);
+    return read;
+}
+
 void ForgetKeptGame(const std::filesystem::path& file)
 {
     std::error_code error;

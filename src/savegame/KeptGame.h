@@ -22,6 +22,21 @@ bool KeepGame(const std::filesystem::path& file, const Board& board, int seconds
 // The kept game in `file` carries the helped mark.
 bool KeptGameHelped(const std::filesystem::path& file);
 
+// The kept game as the next start finds it. It is read as every file from the player's
+// folders is: opened without waiting, a regular file only, and its size checked before a
+// byte is read, so that a FIFO, a device or a huge file there can neither hold up nor
+// abort the start.
+struct KeptGameRead {
+    enum class Status {
+        None,     // no kept game
+        Loaded,
+        Refused,  // not a kept game of this program's: to be forgotten
+    };
+    Status status = Status::None;
+    SavedGame game;  // meaningful only when Loaded
+};
+KeptGameRead ReadKeptGame(const std::filesystem::path& file);
+
 // Removes the kept game, once the player has answered for it or it cannot be read.
 void ForgetKeptGame(const std::filesystem::path& file);
 

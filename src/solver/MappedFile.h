@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -12,9 +11,10 @@ namespace tilora::solver {
 // them between processes and drops them under memory pressure instead of swapping them.
 class MappedFile {
 public:
-    // The mapping, or nothing with the reason in `why` when the file cannot be opened,
-    // is empty or cannot be mapped.
-    static std::unique_ptr<const MappedFile> Open(const std::filesystem::path& file, std::string& why);
+    // The first `size` bytes of the open regular file `fd`, mapped; nothing, with the
+    // reason in `why`, when they cannot be. The caller has checked the size and keeps
+    // the descriptor: the mapping needs it no longer.
+    static std::unique_ptr<const MappedFile> Map(int fd, std::size_t size, std::string& why);
 
     // Only Open makes one: the key is its own.
     class Key {

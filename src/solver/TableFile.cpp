@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "common/AtomicFile.h"
+#include "common/ReadOnlyFile.h"
 #include "common/UserFolders.h"
 #include "solver/MappedFile.h"
 
@@ -108,16 +109,34 @@ TableFolders DefaultTableFolders()
 
 std::shared_ptr<const PatternDatabases> MapTableFile(const std::filesystem::path& file, std::string& why)
 {
-    std::shared_ptr<const MappedFile> mapped = MappedFile::Open(file, why);
-    if (!mapped)
+    // Opened without waiting and only as a regular file: a FIFO or a device in the
+    // tables' place is passed over, never waited on or read.
+    const OpenedFile opened = OpenRegularFile(file);
+    switch (opened.status) {
+    case OpenStatus::Opened:
+        break;
+    case OpenStatus::Missing:
+        why = "missing";
         return nullptr;
+    case OpenStatus::NotAFile:
+        why = "not a regular file";
+        return nullptr;
+    case OpenStatus::CannotOpen:
+        why = std::strerror(opened.error);
+        return nullptr;
+    }
+    // The header and the size are checked before anything is mapped, so that a file of
+    // any size costs no more than the header's read.
     const Header expected = ExpectedHeader();
     Header header;
-    if (mapped->Size() < sizeof header) {
+    if (opened.size < sizeof header) {
         why = "too short for its header";
         return nullptr;
     }
-    std::memcpy(&header, mapped->Data(), sizeof header);
+    if (::pread(opened.fd.Get(), &header, sizeof header, 0) != static_cast<ssize_t>(sizeof header)) {
+        why = "its header cannot be read";
+        return nullptr;
+    }
     if (header.magic != kMagic) {
         why = "not a table file of this game";
         return nullptr;
@@ -127,11 +146,14 @@ std::shared_ptr<const PatternDatabases> MapTableFile(const std::filesystem::path
         why = "tables of another version or layout";
         return nullptr;
     }
-    if (mapped->Size() != kPayloadOffset + header.payloadBytes) {
-        why = "cut short or grown: " + std::to_string(mapped->Size()) + " bytes, not "
+    if (opened.size != kPayloadOffset + header.payloadBytes) {
+        why = "cut short or grown: " + std::to_string(opened.size) + " bytes, not "
               + std::to_string(kPayloadOffset + header.payloadBytes);
         return nullptr;
     }
+    std::shared_ptr<const MappedFile> mapped = MappedFile::Map(opened.fd.Get(), opened.size, why);
+    if (!mapped)
+        return nullptr;
     const std::span<const unsigned char> payload(mapped->Data() + kPayloadOffset, header.payloadBytes);
     if (Checksum(payload) != header.checksum) {
         why = "damaged: the checksum does not match";

@@ -5,6 +5,7 @@
 
 #include <fstream>
 
+#include "savegame/KeptGame.h"
 #include "support/RefusedFiles.h"
 #include "support/TempDir.h"
 
@@ -81,6 +82,28 @@ TEST(SavedGameFileTest, AHugeFileIsReadOnlyAsFarAsItsFields)
     const ReadResult read = ReadSavedGame(file);
     ASSERT_EQ(read.status, ReadStatus::Loaded);
     EXPECT_EQ(read.game.seconds, 99);
+}
+
+// The game kept for the next start is read as every file from the player's folders: a
+// FIFO, a folder, a device or a file larger than any saved game is refused without being
+// waited on or read, and none there is no kept game.
+TEST(SavedGameFileTest, AKeptGameIsReadOnlyFromAFileOfASavedGamesSize)
+{
+    test::TempDir dir;
+    Board board;
+    board.FillSolved();
+    EXPECT_EQ(ReadKeptGame(dir / "none.tlr").status, KeptGameRead::Status::None);
+    ASSERT_TRUE(KeepGame(dir / "state" / "kept.tlr", board, -40));
+    const KeptGameRead kept = ReadKeptGame(dir / "state" / "kept.tlr");
+    ASSERT_EQ(kept.status, KeptGameRead::Status::Loaded);
+    EXPECT_EQ(kept.game.seconds, -40);
+    for (const test::RefusedFile& refused : test::MakeRefusedFiles(dir.Path(), "kept"))
+        EXPECT_EQ(ReadKeptGame(refused.path).status, KeptGameRead::Status::Refused) << refused.what;
+    WriteBytes(dir / "huge.tlr", "");
+    fs::resize_file(dir / "huge.tlr", 64ULL << 30);
+    EXPECT_EQ(ReadKeptGame(dir / "huge.tlr").status, KeptGameRead::Status::Refused);
+    WriteBytes(dir / "short.tlr", EncodeSavedGame(board, 1).substr(0, 50));
+    EXPECT_EQ(ReadKeptGame(dir / "short.tlr").status, KeptGameRead::Status::Refused);
 }
 
 }  // namespace

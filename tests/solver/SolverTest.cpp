@@ -167,6 +167,24 @@ TEST(SolverTest, FiveByFiveBoardsAreSolvedNearTheShortest)
     }
 }
 
+// Each try of the 5 x 5 search has a budget of its own, counted from where it begins: a
+// try after one that spent its budget still searches, and one past its budget stops.
+TEST(SolverTest, EachFiveByFiveTryHasItsOwnBudget)
+{
+    const Board dealt = Dealt(5, 11, 100);
+    std::array<int, kFiveCells> tiles{};
+    for (int p = 0; p < kFiveCells; ++p)
+        tiles[p] = dealt.Cell(p / 5, p % 5);
+    FiveSolver five(Databases());
+    EXPECT_FALSE(five.Solve(tiles, 4, 200'000)) << "an unweighted search of a dealt board within 200,000 positions";
+    EXPECT_GT(five.Nodes(), 200'000u);
+    const std::uint64_t spent = five.Nodes();
+    const auto found = five.Solve(tiles, 12, 100'000);
+    ASSERT_TRUE(found) << "a search weighted by 3 within 100,000 positions";
+    EXPECT_LE(five.Nodes() - spent, 100'001u);
+    EXPECT_FALSE(five.Solve(tiles, 12, (five.Nodes() - spent) / 2)) << "the same search within half its positions";
+}
+
 // Every size the game deals is solved, from many deals, by legal slides alone.
 TEST(SolverTest, DealtBoardsOfEverySizeAreSolved)
 {

@@ -7,8 +7,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <future>
+#include <iterator>
 #include <string>
 #include <thread>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "SharedTables.h"
@@ -94,6 +97,67 @@ TEST(TableFileTest, ADamagedFileIsRefusedAndRebuilt)
             EXPECT_NE(MapTableFile(cache.path / kTableFileName, why), nullptr) << c.what << ": " << why;
         }
     }
+}
+
+// A FIFO, a device, a folder or a file far too large where the tables belong is passed
+// over with a note, neither waited on nor mapped, and the tables are still obtained:
+// built and written over it in the cache, or kept in memory when it cannot be replaced.
+TEST(TableFileTest, WhatIsNoTableFileIsPassedOverAndTheTablesStillCome)
+{
+    struct Case {
+        const char* what;
+        std::function<void(const fs::path&)> make;
+    };
+    const std::vector<Case> cases{
+        {"a FIFO", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }},
+        {"a link to a device", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); }},
+        {"a folder", [](const fs::path& f) { fs::create_directory(f); }},
+        {"a sparse file of 64 GB",
+         [](const fs::path& f) {
+             std::ofstream(f).close();
+             fs::resize_file(f, 64ULL << 30);
+         }},
+    };
+    for (const bool installed : {false, true}) {
+        for (const Case& c : cases) {
+            const Scratch data;
+            const Scratch cache;
+            const fs::path file = (installed ? data.path : cache.path) / kTableFileName;
+            c.make(file);
+            CountedBuild build;
+            bool mapped = true;
+            auto obtaining = std::async(std::launch::async, [&] {
+                std::string why;
+                mapped = MapTableFile(file, why) != nullptr;
+                return ObtainTables({{data.path}, cache.path}, {}, build.Function());
+            });
+            // A FIFO that held the open would hold the test too: it fails here first, and
+            // ctest's time limit ends it.
+            ASSERT_EQ(obtaining.wait_for(std::chrono::seconds(20)), std::future_status::ready) << c.what << " held it";
+            const ObtainedTables obtained = obtaining.get();
+            EXPECT_FALSE(mapped) << c.what;
+            EXPECT_TRUE(obtained.tables) << c.what;
+            EXPECT_NE(obtained.note.find("refused"), std::string::npos) << c.what << ": " << obtained.note;
+            EXPECT_EQ(build.calls, 1) << c.what;
+        }
+    }
+}
+
+// The file is replaced whole in one step, never written where it lies: whoever has the
+// old file open (another running copy maps it) keeps reading it as it was.
+TEST(TableFileTest, AWriteReplacesTheFileInOneStep)
+{
+    const Scratch cache;
+    const fs::path file = cache.path / kTableFileName;
+    std::ofstream(file) << "an old file";
+    fs::create_hard_link(file, cache.path / "old");
+    std::string why;
+    ASSERT_TRUE(WriteTableFile(file, *SharedTables(), why)) << why;
+    std::ifstream old(cache.path / "old");
+    const std::string kept(std::istreambuf_iterator<char>(old), {});
+    EXPECT_TRUE(kept == "an old file") << "the old file was written over: now " << kept.size() << " bytes";
+    EXPECT_EQ(fs::file_size(file), TableFileBytes());
+    EXPECT_EQ(std::distance(fs::directory_iterator(cache.path), fs::directory_iterator()), 2) << "a temporary file left";
 }
 
 // A good file is mapped at once, with nothing to say, and its tables are the built ones.

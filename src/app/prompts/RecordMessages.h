@@ -51,6 +51,14 @@ inline Message RecordCannotWrite(const QString& file, const QString& reason)
             RecordCaption(), QMessageBox::Ok, QMessageBox::Warning};
 }
 
+inline Message RecordLinesKept(const QString& file)
+{
+    return {Text::tr("The game record \"%1\" holds lines that Tilora cannot read. They are kept in the file as they "
+                     "are and left out of the statistics.")
+                .arg(file),
+            RecordCaption(), QMessageBox::Ok, QMessageBox::Information};
+}
+
 inline Message ConfirmResetStatistics()
 {
     return {Text::tr("Are you sure you want to delete every kept game and all statistics?"),

@@ -101,6 +101,9 @@ void PlayerRecord::Load()
         break;
     case record_file::State::Fine:
         m_games = std::move(contents.games);
+        m_unreadLines = static_cast<int>(contents.unread.size());
+        if (m_unreadLines > 0)
+            emit unreadLinesFound();
         TakeUpWaitingGames();
         break;
     case record_file::State::Damaged:

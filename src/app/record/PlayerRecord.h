@@ -76,6 +76,9 @@ public:
     // The game won last in this session.
     const std::optional<KeptGame>& LastWon() const { return m_lastWon; }
     const RecordProblem& Problem() const { return m_problem; }
+    // The lines of the record file that are no game, found when it was read: kept in the
+    // file as they are and left out of every figure.
+    int UnreadLines() const { return m_unreadLines; }
     // Forgets every kept game, in the file too. False when the file could not be written.
     bool Reset();
     // Starts the next length still to work out when the tables are at hand.
@@ -83,6 +86,9 @@ public:
 
 signals:
     void problemFound();
+    // The record file holds lines that are no game (UnreadLines); said once, when the
+    // file is read.
+    void unreadLinesFound();
     void movesChanged(int moves);
     // A shortest length was worked out.
     void lengthFound();
@@ -120,6 +126,7 @@ private:
     std::uint64_t m_nextId = 1;
     std::optional<KeptGame> m_lastWon;
     RecordProblem m_problem;
+    int m_unreadLines = 0;
     // The starts whose length is still to work out, and the finished games waiting for it.
     std::deque<Pending> m_pending;
     std::vector<std::pair<std::uint64_t, KeptGame>> m_awaiting;

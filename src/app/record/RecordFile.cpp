@@ -2,6 +2,7 @@
 #include "app/record/RecordFile.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 #include <system_error>
 
 #include "common/AtomicFile.h"
+#include "common/ReadOnlyFile.h"
 #include "common/UserFolders.h"
 
 namespace tilora::record_file {
@@ -101,9 +103,14 @@ off_t WholeLinesEnd(int fd, off_t size)
 std::string AppendToFile(const fs::path& file, std::string_view line)
 {
     const FileLock lock(file);
-    const int fd = ::open(file.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
+    // Never waits at the open: a FIFO put in the record's place is refused, not written.
+    const int fd = ::open(file.c_str(), O_RDWR | O_APPEND | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return Why(errno);
+    if (!IsRegularFile(fd)) {
+        ::close(fd);
+        return Why(EINVAL);
+    }
     std::string error;
     const off_t size = ::lseek(fd, 0, SEEK_END);
     const off_t whole = size > 0 ? WholeLinesEnd(fd, size) : -1;
@@ -127,36 +134,6 @@ std::string AppendToFile(const fs::path& file, std::string_view line)
         (void)!::ftruncate(fd, whole);
     if (::close(fd) != 0 && error.empty())
         error = Why(errno);
-    return error;
-}
-
-// The whole file in one read where it can: a record of years is tens of megabytes.
-// Returns 0 or the error number.
-int ReadAll(const fs::path& file, std::string& text)
-{
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0)
-        return errno;
-    struct stat status {};
-    int error = ::fstat(fd, &status) != 0 ? errno : S_ISREG(status.st_mode) ? 0 : EINVAL;
-    std::size_t size = 0;
-    if (error == 0) {
-        text.resize(static_cast<std::size_t>(status.st_size) + 1);
-        for (;;) {
-            if (size == text.size())
-                text.resize(2 * size);
-            const ssize_t n = ::read(fd, text.data() + size, text.size() - size);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                error = errno;
-            if (n <= 0)
-                break;
-            size += static_cast<std::size_t>(n);
-        }
-    }
-    ::close(fd);
-    text.resize(size);
     return error;
 }
 
@@ -208,7 +185,7 @@ bool ParseLine(std::string_view rest, KeptGame& game)
 {
     return ReadNumber(rest, game.finished) && Comma(rest) && ReadNumber(rest, game.size) && game.size > 0 &&
            Comma(rest) && ReadNumber(rest, game.level) && Comma(rest) && ReadNumber(rest, game.seconds) &&
-           game.seconds >= 0 && Comma(rest) && ReadNumber(rest, game.moves) && game.moves >= 0 && Comma(rest) &&
+           Comma(rest) && ReadNumber(rest, game.moves) && game.moves >= 0 && Comma(rest) &&
            ReadShortest(rest, game) && Comma(rest) && ReadResult(rest, game) && ReadStart(rest, game);
 }
 
@@ -232,32 +209,57 @@ Contents Parse(std::string_view text)
         const std::size_t end = text.find('\n', at);
         if (end == std::string_view::npos)
             break;  // torn by a crash while it was appended: no game
+        const std::string_view line = text.substr(at, end - at);
         KeptGame game;
-        if (ParseLine(text.substr(at, end - at), game))
+        if (ParseLine(line, game))
             contents.games.push_back(game);
-        else if (contents.state == State::Fine) {
-            contents.state = State::Damaged;
-            contents.games.clear();
-            return contents;
-        }
+        else
+            contents.unread.push_back({contents.games.size(), std::string(line)});
         at = end + 1;
-        }
+    }
     return contents;
+}
+
+std::string Format(const std::vector<KeptGame>& games, const std::vector<UnreadLine>& unread)
+{
+    std::string text = Header();
+    text.reserve(text.size() + games.size() * 32);
+    auto next = unread.begin();
+    const auto unreadUpTo = [&](std::size_t gamesBefore) {
+        for (; next != unread.end() && next->gamesBefore <= gamesBefore; ++next) {
+            text += next->text;
+            text += '\n';
+        }
+    };
+    for (std::size_t i = 0; i < games.size(); ++i) {
+        unreadUpTo(i);
+        AppendLine(text, games[i]);
+    }
+    // Those after the last game, and those whose games are gone (a reset).
+    unreadUpTo(SIZE_MAX);
+    return text;
 }
 
 Contents Read(const fs::path& file)
 {
-    std::string text;
-    if (const int error = ReadAll(file, text); error != 0) {
-        Contents contents;
+    const WholeFile whole = ReadWholeRegularFile(file, kSizeLimit);
+    Contents contents;
+    switch (whole.status) {
+    case WholeFile::Status::Read:
+        return Parse(whole.bytes);
+    case WholeFile::Status::Missing:
         // No file there, nor a folder for one: a record not yet begun.
-        if (error != ENOENT && error != ENOTDIR) {
-            contents.state = State::Unreadable;
-            contents.error = Why(error);
-        }
         return contents;
+    case WholeFile::Status::NotAFile:
+        contents.error = Why(EINVAL);
+        break;
+    case WholeFile::Status::TooLarge:
+    case WholeFile::Status::CannotRead:
+        contents.error = Why(whole.error != 0 ? whole.error : EIO);
+        break;
     }
-    return Parse(text);
+    contents.state = State::Unreadable;
+    return contents;
 }
 
 std::string Append(const fs::path& file, const KeptGame& game)
@@ -279,18 +281,20 @@ std::string Rewrite(const fs::path& file, const std::function<void(std::vector<K
     fs::create_directories(file.parent_path(), ec);
     const FileLock lock(file);
     Contents contents = Read(file);
-    if (contents.state == State::Unreadable)
+    switch (contents.state) {
+    case State::Missing:
+    case State::Fine:
+        break;
+    case State::Unreadable:
         return contents.error;
-    if (contents.state == State::Newer)
+    case State::Newer:
         return "written by a newer version";
-    if (contents.state == State::Damaged)
-        contents.games.clear();
+    case State::Damaged:
+        // Set aside at the start; one that turned bad since is left for the next start.
+        return "not a game record";
+    }
     change(contents.games);
-    std::string text = Header();
-    text.reserve(text.size() + contents.games.size() * 32);
-    for (const KeptGame& game : contents.games)
-        AppendLine(text, game);
-    if (!WriteFileAtomically(file, text))
+    if (!WriteFileAtomically(file, Format(contents.games, contents.unread)))
         return Why(errno != 0 ? errno : EIO);
     return {};
 }
@@ -300,8 +304,16 @@ fs::path SetAside(const fs::path& file)
     for (int n = 1; n < 100; ++n) {
         fs::path aside = file;
         aside += n == 1 ? std::string(".damaged") : ".damaged-" + std::to_string(n);
+        // Never over a record set aside before: the move fails where the name is taken.
+        if (::renameat2(AT_FDCWD, file.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0)
+            return aside;
+        if (errno == EEXIST)
+            continue;
+        if (errno != EINVAL && errno != ENOSYS)
+            return {};
+        // A file system that cannot refuse to replace: the name is looked at first.
         std::error_code ec;
-        if (fs::exists(aside, ec))
+        if (fs::exists(fs::symlink_status(aside, ec)))
             continue;
         fs::rename(file, aside, ec);
         return ec ? fs::path() : aside;

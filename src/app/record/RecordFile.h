@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -20,24 +21,38 @@ namespace tilora {
 // finished (seconds since 1970 UTC), size, level, seconds, moves, shortest ("" unknown,
 // "N" exact, ">=N" a lower bound), and the result: "w" won or "a" abandoned, followed by
 // "h" when a hint helped; a 4 x 4 game whose length is still to work out has its start
-// board as a last field of 16 hexadecimal digits. About 30 bytes a game. A game is added by appending its line,
-// so that a record of years is not rewritten for each game; a line cut short by a crash
-// (no line end) is no game and is cut off before the next one is added.
+// board as a last field of 16 hexadecimal digits. About 30 bytes a game. The seconds are
+// any whole number a saved game can carry, negative ones too. A game is added by appending
+// its line, so that a record of years is not rewritten for each game; a line cut short by
+// a crash (no line end) is no game and is cut off before the next one is added. A whole
+// line that is no game (edited by hand, or of a later kind) is kept byte for byte in its
+// place through every rewrite, and left out of the games.
 namespace record_file {
 
 inline constexpr int kVersion = 1;
+// A record larger than this is left unread and untouched: about two million games.
+inline constexpr std::uint64_t kSizeLimit = 64ULL << 20;
 
 enum class State {
     Missing,  // no file yet (or an empty one)
     Fine,
-    Damaged,  // not a record, or a line that is no game
+    Damaged,  // not a record: its first line is not the version line
     Newer,    // a later version's: its games read as far as they are understood
-    Unreadable,
+    Unreadable,  // not a regular file, larger than kSizeLimit, or a read failed
+};
+
+// A whole line that is no game, without its line end, and how many games come before it.
+struct UnreadLine {
+    std::size_t gamesBefore = 0;
+    std::string text;
+
+    friend bool operator==(const UnreadLine&, const UnreadLine&) = default;
 };
 
 struct Contents {
     State state = State::Missing;
     std::vector<KeptGame> games;
+    std::vector<UnreadLine> unread;
     std::string error;  // why it could not be read
 };
 
@@ -48,6 +63,8 @@ void AppendLine(std::string& out, const KeptGame& game);
 // Reads the first fields of a line; false when they are not a game.
 bool ParseLine(std::string_view line, KeptGame& game);
 Contents Parse(std::string_view text);
+// The file's text for `games` with the `unread` lines in their places.
+std::string Format(const std::vector<KeptGame>& games, const std::vector<UnreadLine>& unread);
 Contents Read(const std::filesystem::path& file);
 
 // Adds one game at the end of the file, under the file's lock, first cutting off a torn
@@ -56,7 +73,9 @@ Contents Read(const std::filesystem::path& file);
 std::string Append(const std::filesystem::path& file, const KeptGame& game);
 // Replaces the whole file in one step (reset, a length filled in later). Under the file's
 // lock, `change` receives the games the file holds now, so that games another running
-// copy added are kept. Returns an empty text, or why it failed.
+// copy added are kept; the lines that are no game stay as they are, each after the games
+// that came before it. A file that is no record, or one that cannot be read, is never
+// replaced. Returns an empty text, or why it failed.
 std::string Rewrite(const std::filesystem::path& file, const std::function<void(std::vector<KeptGame>&)>& change);
 // Moves a damaged file aside to a free name beside it ("games.damaged", "games.damaged-2",
 // ...); returns that name, or an empty path when it could not be moved.

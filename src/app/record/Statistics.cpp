@@ -11,6 +11,7 @@ namespace {
 // Everything needed of one size while the games are read, oldest first.
 struct Tally {
     SizeStatistics figures;
+    int ownWins = 0;  // won without a hint
     long long wonSeconds = 0;
     double efficiencies = 0;
     int efficiencyGames = 0;
@@ -20,18 +21,19 @@ struct Tally {
     void Add(const KeptGame& game)
     {
         SizeStatistics& f = figures;
+        ++f.played;
+        f.won += game.won ? 1 : 0;
         if (game.helped) {
             ++f.helpedPlayed;
             f.helpedWon += game.won ? 1 : 0;
             return;
         }
-        ++f.played;
         times.push_back(game.won ? std::optional<int>(game.seconds) : std::nullopt);
         if (!game.won) {
             f.currentStreak = 0;
             return;
         }
-        ++f.won;
+        ++ownWins;
         f.bestStreak = std::max(f.bestStreak, ++f.currentStreak);
         wonSeconds += game.seconds;
         f.fewestMoves = std::min(f.fewestMoves.value_or(game.moves), game.moves);
@@ -49,7 +51,7 @@ struct Tally {
         SizeStatistics f = figures;
         if (fastest) {
             f.bestSeconds = fastest->seconds;
-            f.meanSeconds = static_cast<double>(wonSeconds) / f.won;
+            f.meanSeconds = static_cast<double>(wonSeconds) / ownWins;
             f.bestMovesPerSecond = static_cast<double>(fastest->moves) / std::max(1, fastest->seconds);
         }
         if (efficiencyGames > 0)

@@ -8,14 +8,15 @@
 
 namespace tilora {
 
-// The figures of one grid size. A game a hint helped is counted only in `helpedPlayed`
-// and `helpedWon`: it neither sets a figure below nor breaks or extends a streak.
+// The figures of one grid size. Every game counts in `played` and `won`, and a game a hint
+// helped also in `helpedPlayed` and `helpedWon`; the figures below are the player's own:
+// a helped game sets none of them, and neither breaks nor extends a streak.
 struct SizeStatistics {
     int size = 0;
     int played = 0;
     int won = 0;
-    int helpedPlayed = 0;
-    int helpedWon = 0;
+    int helpedPlayed = 0;  // of `played`
+    int helpedWon = 0;     // of `won`
     std::optional<int> bestSeconds;
     std::optional<double> meanSeconds;
     std::optional<int> fewestMoves;
