@@ -93,7 +93,7 @@ TEST(SavedGameFileTest, AKeptGameIsReadOnlyFromAFileOfASavedGamesSize)
     Board board;
     board.FillSolved();
     EXPECT_EQ(ReadKeptGame(dir / "none.tlr").status, KeptGameRead::Status::None);
-    ASSERT_TRUE(KeepGame(dir / "state" / "kept.tlr", board, -40));
+    ASSERT_TRUE(KeepGame(dir / "state" / "kept.tlr", board, -40, false));
     const KeptGameRead kept = ReadKeptGame(dir / "state" / "kept.tlr");
     ASSERT_EQ(kept.status, KeptGameRead::Status::Loaded);
     EXPECT_EQ(kept.game.seconds, -40);
