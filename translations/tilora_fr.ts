@@ -297,6 +297,30 @@ Cliquez sur OK pour continuer.</translation>
         <translation>Tilora a été fermé pendant une partie. Voulez-vous reprendre cette partie ?
 (Cliquez sur Non pour l&apos;abandonner)</translation>
     </message>
+    <message>
+        <source>Tilora: Paste Deal</source>
+        <translation>Tilora&#xa0;: Coller la donne</translation>
+    </message>
+    <message>
+        <source>The text on the clipboard is not a deal. A deal reads as rows of numbers, 0 for the blank, such as &quot;1 2 3 4/5 6 7 8/9 10 11 12/13 14 0 15&quot;, or as &quot;4x4:1,2,3,...,0&quot;.</source>
+        <translation>Le texte du presse-papiers n&apos;est pas une donne. Une donne s&apos;écrit en rangées de nombres, 0 pour la case vide, comme «&#xa0;1 2 3 4/5 6 7 8/9 10 11 12/13 14 0 15&#xa0;», ou sous la forme «&#xa0;4x4:1,2,3,...,0&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The deal on the clipboard has the wrong count of numbers: each row must hold as many numbers as there are rows, 16, 25, 64 or 100 in all.</source>
+        <translation>La donne du presse-papiers n&apos;a pas le bon nombre de nombres&#xa0;: chaque rangée doit en compter autant qu&apos;il y a de rangées, 16, 25, 64 ou 100 en tout.</translation>
+    </message>
+    <message>
+        <source>The deal on the clipboard has a number twice or lacks one: each number from 0 (the blank) to the count of blocks must appear once.</source>
+        <translation>La donne du presse-papiers contient un nombre deux fois ou il lui en manque un&#xa0;: chaque nombre de 0 (la case vide) au nombre de pièces doit y figurer une fois.</translation>
+    </message>
+    <message>
+        <source>The deal on the clipboard cannot be solved: no sequence of slides leads from it to the complete picture.</source>
+        <translation>La donne du presse-papiers est insoluble&#xa0;: aucune suite de glissements ne mène à l&apos;image complète.</translation>
+    </message>
+    <message>
+        <source>The deal on the clipboard is of another size: Tilora plays boards of 4, 5, 8 or 10 blocks a side.</source>
+        <translation>La donne du presse-papiers est d&apos;une autre taille&#xa0;: Tilora joue sur des plateaux de 4, 5, 8 ou 10 pièces de côté.</translation>
+    </message>
 </context>
 <context>
     <name>OpenPicture</name>
@@ -458,6 +482,14 @@ Tilora ouvre les fichiers PNG, JPEG, GIF et bitmap, ainsi que les autres formats
     <message>
         <source>Show &amp;Moves</source>
         <translation>Afficher les &amp;coups</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Deal</source>
+        <translation>Copier la d&amp;onne</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Deal</source>
+        <translation>Co&amp;ller la donne</translation>
     </message>
 </context>
 <context>

@@ -24,6 +24,9 @@ struct KeptGame {
     // a later session fills it in: tile - 1 in each 4-bit place, the top-left cell lowest.
     // 0 (no board has it) for none.
     std::uint64_t start = 0;
+    // The game began on a deal pasted from elsewhere (not one this program dealt on this
+    // machine): it counts as played and won, but sets no best.
+    bool pasted = false;
 
     friend bool operator==(const KeptGame&, const KeptGame&) = default;
 };

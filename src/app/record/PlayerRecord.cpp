@@ -15,7 +15,11 @@ constexpr int kLookAgainMs = 2000;
 }  // namespace
 
 PlayerRecord::PlayerRecord(std::filesystem::path file, TablesAtHand tables, Clock now, QObject* parent)
-    : QObject(parent), m_file(std::move(file)), m_tables(std::move(tables)), m_now(std::move(now))
+    : QObject(parent),
+      m_file(std::move(file)),
+      // The fingerprints of the boards dealt here live beside the record.
+      m_dealt(m_file.empty() ? std::filesystem::path() : m_file.parent_path() / "dealt"),
+      m_tables(std::move(tables)), m_now(std::move(now))
 {
     m_lookAgain.setInterval(kLookAgainMs);
     connect(&m_lookAgain, &QTimer::timeout, this, &PlayerRecord::LookForTables);
@@ -53,6 +57,14 @@ void PlayerRecord::Moved()
     emit movesChanged(m_moves);
 }
 
+bool PlayerRecord::MarkPasted(const Board& start)
+{
+    if (!m_open || m_dealt.Dealt(start))
+        return false;
+    m_open->pasted = true;
+    return true;
+}
+
 void PlayerRecord::Won(int seconds, bool helped)
 {
     End(seconds, helped, true);
@@ -76,6 +88,7 @@ void PlayerRecord::End(int seconds, bool helped, bool won)
     const Open open = *m_open;
     m_open.reset();
     KeptGame game{m_now(), open.size, open.level, seconds, m_moves, open.shortest, open.atLeast, helped, won};
+    game.pasted = open.pasted;
     const bool waiting = m_solving == open.id ||
                          std::any_of(m_pending.begin(), m_pending.end(), [&](const Pending& p) { return p.id == open.id; });
     if (waiting) {

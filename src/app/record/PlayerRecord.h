@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/record/DealtBoards.h"
 #include "app/record/KeptGame.h"
 #include "board/Board.h"
 
@@ -61,6 +62,11 @@ public:
     // A game begins on `start` (dealt or opened).
     void Begin(const Board& start, int level);
     void Moved();
+    // The board was just dealt by this program: a later paste of it is the player's own.
+    void NoteDealt(const Board& board) { m_dealt.Note(board); }
+    // The game in progress began on a pasted deal: unless this program dealt that board on
+    // this machine, the game is marked as pasted and sets no best. True when marked.
+    bool MarkPasted(const Board& start);
     // The game in progress ends; Abandon does nothing when no game runs.
     void Won(int seconds, bool helped);
     void Abandon(int seconds, bool helped);
@@ -101,6 +107,7 @@ private:
         int shortest = KeptGame::kUnknown;
         bool atLeast = false;
         std::uint64_t start = 0;
+        bool pasted = false;
     };
     struct Pending {
         std::uint64_t id = 0;
@@ -116,6 +123,7 @@ private:
     void FillIn(const KeptGame& game, int length);
 
     std::filesystem::path m_file;
+    DealtBoards m_dealt;
     TablesAtHand m_tables;
     Clock m_now;
     bool m_loaded = false;

@@ -62,6 +62,9 @@ bool ReadResult(std::string_view& rest, KeptGame& game)
     game.helped = !rest.empty() && rest.front() == 'h';
     if (game.helped)
         rest.remove_prefix(1);
+    game.pasted = !rest.empty() && rest.front() == 'p';
+    if (game.pasted)
+        rest.remove_prefix(1);
     return true;
 }
 
@@ -166,6 +169,8 @@ void AppendLine(std::string& out, const KeptGame& game)
     out += game.won ? ",w" : ",a";
     if (game.helped)
         out += 'h';
+    if (game.pasted)
+        out += 'p';
     if (game.start != 0) {
         out += ',';
         // Always 16 digits, so that a line is read back the same whatever its board.

@@ -20,7 +20,7 @@ namespace tilora {
 //
 // finished (seconds since 1970 UTC), size, level, seconds, moves, shortest ("" unknown,
 // "N" exact, ">=N" a lower bound), and the result: "w" won or "a" abandoned, followed by
-// "h" when a hint helped; a 4 x 4 game whose length is still to work out has its start
+// "h" when a hint helped and "p" when the deal was pasted from elsewhere; a 4 x 4 game whose length is still to work out has its start
 // board as a last field of 16 hexadecimal digits. About 30 bytes a game. The seconds are
 // any whole number a saved game can carry, negative ones too. A game is added by appending
 // its line, so that a record of years is not rewritten for each game; a line cut short by

@@ -64,6 +64,8 @@ void CPuzzleDlg::ConnectMenu()
     connect(m_menu.openPicture, &QAction::triggered, this, &CPuzzleDlg::OnOpenPicture);
     connect(m_menu.saveGame, &QAction::triggered, this, &CPuzzleDlg::OnSaveGame);
     connect(m_menu.openGame, &QAction::triggered, this, &CPuzzleDlg::OnOpenGame);
+    connect(m_menu.copyDeal, &QAction::triggered, this, &CPuzzleDlg::OnCopyDeal);
+    connect(m_menu.pasteDeal, &QAction::triggered, this, &CPuzzleDlg::OnPasteDeal);
     connect(m_menu.bestScores, &QAction::triggered, this, &CPuzzleDlg::OnBestScores);
     connect(m_menu.undo, &QAction::triggered, this, &CPuzzleDlg::OnUndo);
     connect(m_menu.redo, &QAction::triggered, this, &CPuzzleDlg::OnRedo);
@@ -194,6 +196,7 @@ void CPuzzleDlg::OnNew()
 void CPuzzleDlg::Deal()
 {
     m_game.Deal(m_env.random, static_cast<std::uint32_t>(m_env.now()));
+    m_record->NoteDealt(m_game.StartBoard());
     m_client->Announce(tr("New game"));
     m_client->FocusBlank();
 }

@@ -67,6 +67,9 @@ public:
     void OnSysCommand(unsigned id);
     void OnSaveGame();
     void OnOpenGame();
+    // Copy Deal and Paste Deal: the deal as text on the system clipboard.
+    void OnCopyDeal();
+    void OnPasteDeal();
     // When the program is told to end (logout, Ctrl+C): the game in progress, if any and
     // not solved, is written to `file` with its helped mark, without a question, to be
     // offered at the next start.

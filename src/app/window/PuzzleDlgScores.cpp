@@ -4,6 +4,7 @@
 #include "app/window/PuzzleDlg.h"
 
 #include "app/prompts/Prompter.h"
+#include "app/record/PlayerRecord.h"
 #include "scores/BestScores.h"
 #include "scores/BestScoresDlg.h"
 #include "scores/HighScoreDlg.h"
@@ -12,8 +13,9 @@ namespace tilora {
 
 void CPuzzleDlg::RecordBestScore()
 {
-    // A game a hint helped shows its table as usual but enters no best.
-    if (Helped())
+    // A game a hint helped, or one on a deal pasted from elsewhere, shows its table as
+    // usual but enters no best.
+    if (Helped() || (m_record->LastWon() && m_record->LastWon()->pasted))
         return;
     // The name dialog runs only for a new best; however it closes, its name is taken:
     // empty after Esc or the close box.
