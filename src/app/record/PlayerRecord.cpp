@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "app/record/GameTrace.h"
 #include "app/record/RecordFile.h"
 #include "app/record/ShortestLength.h"
 
@@ -36,6 +37,7 @@ void PlayerRecord::Begin(const Board& start, int level)
 {
     Load();
     m_open = Open{m_nextId++, start.GridSize(), level};
+    m_open->board = game_trace::FormatBoard(start);
     m_moves = 0;
     if (start.GridSize() == 4) {
         m_open->start = PackStart(start);
@@ -49,10 +51,20 @@ void PlayerRecord::Begin(const Board& start, int level)
     emit movesChanged(m_moves);
 }
 
+void PlayerRecord::Moved(CellPos from, CellPos to, int second, bool hint)
+{
+    if (!m_open)
+        return;
+    game_trace::AppendMove(m_open->moves, m_open->lastSecond, {from, to, second, hint});
+    ++m_moves;
+    emit movesChanged(m_moves);
+}
+
 void PlayerRecord::Moved()
 {
     if (!m_open)
         return;
+    m_open->traced = false;
     ++m_moves;
     emit movesChanged(m_moves);
 }
@@ -89,6 +101,10 @@ void PlayerRecord::End(int seconds, bool helped, bool won)
     m_open.reset();
     KeptGame game{m_now(), open.size, open.level, seconds, m_moves, open.shortest, open.atLeast, helped, won};
     game.pasted = open.pasted;
+    if (open.traced && !open.board.empty()) {
+        game.board = open.board;
+        game.played = open.moves;
+    }
     const bool waiting = m_solving == open.id ||
                          std::any_of(m_pending.begin(), m_pending.end(), [&](const Pending& p) { return p.id == open.id; });
     if (waiting) {

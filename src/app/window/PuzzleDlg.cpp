@@ -114,7 +114,7 @@ void CPuzzleDlg::ConnectGame()
     // A move: the record counts it, the hint follows its plan or drops it, the view
     // redraws the two cells and tells a screen reader.
     connect(&m_game, &Game::moved, this, [this](CellPos from, CellPos to, Game::MoveKind kind) {
-        m_record->Moved();
+        m_record->Moved(from, to, m_game.Seconds(), kind == Game::MoveKind::Hint);
         if (kind == Game::MoveKind::Hint)
             m_hints->Followed(m_game.GetBoard());
         else

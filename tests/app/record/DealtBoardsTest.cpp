@@ -126,8 +126,8 @@ TEST(PastedGameTest, MarkedInTheFileAndLeftOutOfTheBestFigures)
     pasted.pasted = true;
     KeptGame pastedHelped = pasted;
     pastedHelped.helped = true;
-    EXPECT_EQ(record_file::FormatLine(pasted), "1800000000,4,10,3,90,50,wp\n");
-    EXPECT_EQ(record_file::FormatLine(pastedHelped), "1800000000,4,10,3,90,50,whp\n");
+    EXPECT_EQ(record_file::FormatLine(pasted), "1800000000,4,10,3,90,50,wp,,,\n");
+    EXPECT_EQ(record_file::FormatLine(pastedHelped), "1800000000,4,10,3,90,50,whp,,,\n");
     const auto contents = record_file::Parse(record_file::Format({own, pasted, pastedHelped}, {}));
     ASSERT_EQ(contents.state, record_file::State::Fine);
     EXPECT_EQ(contents.games, (std::vector<KeptGame>{own, pasted, pastedHelped}));

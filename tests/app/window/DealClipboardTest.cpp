@@ -7,7 +7,10 @@
 #include "PuzzleFixture.h"
 #include "app/prompts/DealMessages.h"
 #include "app/prompts/Messages.h"
+#include "app/record/GameTrace.h"
+#include "app/record/GamesCsv.h"
 #include "app/record/PlayerRecord.h"
+#include "app/record/RecordFile.h"
 
 namespace tilora::test {
 namespace {
@@ -194,6 +197,40 @@ TEST_F(PastedDealRecordTest, ADealDealtHereIsThePlayersOwnAfterARestart)
     EXPECT_EQ(prompter.Log(),
               QStringList({"message: Victory", "dialog: Tilora : High Score!", "dialog: Tilora:  Best Scores"}));
     EXPECT_FALSE(window->Record().Games().back().pasted);
+}
+
+// Every game is kept whole: after two games the export shows both with their start and
+// moves, and the moves played from the start end on the solved board.
+TEST_F(PastedDealRecordTest, TwoGamesAreKeptWholeAndReplayToTheSolvedBoard)
+{
+    const QString deals[] = {NearlySolved(), QStringLiteral("1 2 3 4/5 6 7 8/9 10 0 12/13 14 11 15")};
+    for (const QString& deal : deals) {
+        SetClipboard(deal);
+        Trigger("actionPasteDeal");
+        prompter.Answer(QMessageBox::Ok);  // Victory
+        prompter.OnDialog(PressOk());      // Best Scores
+        if (deal != NearlySolved())
+            window->MoveBlockAt(200, 280);  // 11 up
+        window->MoveBlockAt(300, 300);      // 15 left
+        ASSERT_FALSE(window->Playing()) << deal.toStdString();
+    }
+    Open();
+    std::vector<KeptGame> games = window->Record().Games();
+    record_file::ReadPlayed(recordFile, games);
+    ASSERT_EQ(games.size(), 2u);
+    const std::string csv = GamesCsv(games);
+    EXPECT_NE(csv.find(",won,1 2 3 4/5 6 7 8/9 10 11 12/13 14 0 15,L\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",won,1 2 3 4/5 6 7 8/9 10 0 12/13 14 11 15,UL\n"), std::string::npos) << csv;
+    for (const KeptGame& game : games) {
+        auto board = game_trace::ParseBoard(game.size, game.board);
+        ASSERT_TRUE(board);
+        const auto moves = game_trace::ParseMoves(*board, game.played);
+        ASSERT_TRUE(moves);
+        EXPECT_EQ(static_cast<int>(moves->size()), game.moves);
+        for (const auto& move : *moves)
+            board->Slide(move.from, move.to);
+        EXPECT_TRUE(board->IsSolved()) << game.played;
+    }
 }
 
 }  // namespace
