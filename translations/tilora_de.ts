@@ -857,4 +857,67 @@ Das Schiebepuzzle mit Pfiff. Setzen Sie das unten gezeigte Bild zusammen, indem 
         <translation>Letztes Spiel: %1 Züge, kürzester Weg %2, Effizienz %3, Zeit %4 s</translation>
     </message>
 </context>
+<context>
+    <name>tilora::TimesChart</name>
+    <message>
+        <source>Chart of times</source>
+        <translation>Zeitendiagramm</translation>
+    </message>
+    <message>
+        <source>The same data is in the table below the chart.</source>
+        <translation>Dieselben Daten stehen in der Tabelle unter dem Diagramm.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Average of 5</source>
+        <translation>Durchschnitt aus 5</translation>
+    </message>
+    <message>
+        <source>Average of 12</source>
+        <translation>Durchschnitt aus 12</translation>
+    </message>
+    <message>
+        <source>Best so far</source>
+        <translation>Bisher beste</translation>
+    </message>
+    <message>
+        <source>Helped (not in the lines)</source>
+        <translation>Mit Tipp (nicht in den Linien)</translation>
+    </message>
+    <message>
+        <source>Abandoned (the slowest)</source>
+        <translation>Abgebrochen (zählt als langsamste)</translation>
+    </message>
+    <message>
+        <source>No games of this size yet.</source>
+        <translation>Noch keine Spiele dieser Größe.</translation>
+    </message>
+    <message>
+        <source>Chart of times for:</source>
+        <translation>Zeitendiagramm für:</translation>
+    </message>
+    <message>
+        <source>Times, game by game</source>
+        <translation>Zeiten, Spiel für Spiel</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>abandoned</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1 (helped)</source>
+        <translation>%1 (mit Tipp)</translation>
+    </message>
+</context>
 </TS>

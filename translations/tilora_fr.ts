@@ -857,4 +857,67 @@ Un taquin pas comme les autres. Reconstituez l&apos;image ci-dessous en faisant 
         <translation>Dernière partie&#xa0;: %1 coups, plus court %2, efficacité %3, temps %4&#xa0;s</translation>
     </message>
 </context>
+<context>
+    <name>tilora::TimesChart</name>
+    <message>
+        <source>Chart of times</source>
+        <translation>Graphique des temps</translation>
+    </message>
+    <message>
+        <source>The same data is in the table below the chart.</source>
+        <translation>Les mêmes données figurent dans le tableau sous le graphique.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Average of 5</source>
+        <translation>Moyenne sur 5</translation>
+    </message>
+    <message>
+        <source>Average of 12</source>
+        <translation>Moyenne sur 12</translation>
+    </message>
+    <message>
+        <source>Best so far</source>
+        <translation>Meilleur jusqu&apos;ici</translation>
+    </message>
+    <message>
+        <source>Helped (not in the lines)</source>
+        <translation>Avec indice (hors des courbes)</translation>
+    </message>
+    <message>
+        <source>Abandoned (the slowest)</source>
+        <translation>Abandonnée (la plus lente)</translation>
+    </message>
+    <message>
+        <source>No games of this size yet.</source>
+        <translation>Aucune partie de cette taille pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Chart of times for:</source>
+        <translation>Graphique des temps pour&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Times, game by game</source>
+        <translation>Temps, partie par partie</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>abandoned</source>
+        <translation>abandonnée</translation>
+    </message>
+    <message>
+        <source>%1 (helped)</source>
+        <translation>%1 (avec indice)</translation>
+    </message>
+</context>
 </TS>

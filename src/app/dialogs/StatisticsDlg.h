@@ -32,6 +32,7 @@ private:
     QTableWidget* m_table = nullptr;
     QLabel* m_lastGame = nullptr;
     QLabel* m_problem = nullptr;
+    class TimesChart* m_chart = nullptr;
 };
 
 }  // namespace tilora
