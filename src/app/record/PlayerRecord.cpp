@@ -193,6 +193,9 @@ bool PlayerRecord::Reset()
             Report({RecordProblem::Kind::CannotWrite, m_file, why});
             return false;
         }
+        // No game names a move any longer: the moves go with them.
+        std::error_code ignored;
+        std::filesystem::remove(record_file::MovesPath(m_file), ignored);
     }
     m_writable = true;
     m_games.clear();

@@ -154,6 +154,9 @@ TEST(GameTraceTest, TheRecordKeepsEachGameWholeAndExportsIt)
     EXPECT_TRUE(csv.starts_with("finished,size,level,seconds,moves,shortest,helped,result,start,moves\n")) << csv;
     EXPECT_NE(csv.find(",won,1 2 3 4/5 6 7 8/9 10 0 12/13 14 11 15,1U3l\n"), std::string::npos) << csv;
     EXPECT_NE(csv.find(",abandoned,,\n"), std::string::npos) << csv;
+    // A reset forgets the moves with the games.
+    ASSERT_TRUE(record.Reset());
+    EXPECT_FALSE(fs::exists(record_file::MovesPath(file)));
 }
 
 // A record of the first version is converted at its first write without losing a game or a
