@@ -345,6 +345,30 @@ Bitte klicken Sie auf OK, um fortzufahren.</translation>
         <translation>Tilora wurde während eines Spiels beendet. Möchten Sie dieses Spiel fortsetzen?
 (Klicken Sie auf Nein, um es zu verwerfen)</translation>
     </message>
+    <message>
+        <source>Tilora: Paste Deal</source>
+        <translation>Tilora: Stellung einfügen</translation>
+    </message>
+    <message>
+        <source>The text on the clipboard is not a deal. A deal reads as rows of numbers, 0 for the blank, such as &quot;1 2 3 4/5 6 7 8/9 10 11 12/13 14 0 15&quot;, or as &quot;4x4:1,2,3,...,0&quot;.</source>
+        <translation>Der Text in der Zwischenablage ist keine Stellung. Eine Stellung besteht aus Zeilen von Zahlen, 0 für die Lücke, etwa „1 2 3 4/5 6 7 8/9 10 11 12/13 14 0 15“, oder lautet „4x4:1,2,3,...,0“.</translation>
+    </message>
+    <message>
+        <source>The deal on the clipboard has the wrong count of numbers: each row must hold as many numbers as there are rows, 16, 25, 64 or 100 in all.</source>
+        <translation>Die Stellung in der Zwischenablage hat die falsche Anzahl von Zahlen: Jede Zeile muss so viele Zahlen enthalten, wie es Zeilen gibt, insgesamt 16, 25, 64 oder 100.</translation>
+    </message>
+    <message>
+        <source>The deal on the clipboard has a number twice or lacks one: each number from 0 (the blank) to the count of blocks must appear once.</source>
+        <translation>In der Stellung in der Zwischenablage kommt eine Zahl doppelt vor oder eine fehlt: Jede Zahl von 0 (die Lücke) bis zur Anzahl der Teile muss genau einmal vorkommen.</translation>
+    </message>
+    <message>
+        <source>The deal on the clipboard cannot be solved: no sequence of slides leads from it to the complete picture.</source>
+        <translation>Die Stellung in der Zwischenablage ist nicht lösbar: Keine Folge von Zügen führt von ihr zum vollständigen Bild.</translation>
+    </message>
+    <message>
+        <source>The deal on the clipboard is of another size: Tilora plays boards of 4, 5, 8 or 10 blocks a side.</source>
+        <translation>Die Stellung in der Zwischenablage hat eine andere Größe: Tilora spielt mit 4, 5, 8 oder 10 Teilen pro Seite.</translation>
+    </message>
 </context>
 <context>
     <name>OpenPicture</name>
@@ -506,6 +530,14 @@ Tilora öffnet PNG-, JPEG-, GIF- und Bitmap-Dateien sowie die anderen Formate de
     <message>
         <source>Show &amp;Moves</source>
         <translation>&amp;Züge anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Deal</source>
+        <translation>Stellung &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Deal</source>
+        <translation>Stellung ein&amp;fügen</translation>
     </message>
 </context>
 <context>
@@ -926,6 +958,69 @@ Das Schiebepuzzle mit Pfiff. Setzen Sie das unten gezeigte Bild zusammen, indem 
     <message>
         <source>&amp;Never</source>
         <translation>&amp;Nie</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::TimesChart</name>
+    <message>
+        <source>Chart of times</source>
+        <translation>Zeitendiagramm</translation>
+    </message>
+    <message>
+        <source>The same data is in the table below the chart.</source>
+        <translation>Dieselben Daten stehen in der Tabelle unter dem Diagramm.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Average of 5</source>
+        <translation>Durchschnitt aus 5</translation>
+    </message>
+    <message>
+        <source>Average of 12</source>
+        <translation>Durchschnitt aus 12</translation>
+    </message>
+    <message>
+        <source>Best so far</source>
+        <translation>Bisher beste</translation>
+    </message>
+    <message>
+        <source>Helped (not in the lines)</source>
+        <translation>Mit Tipp (nicht in den Linien)</translation>
+    </message>
+    <message>
+        <source>Abandoned (the slowest)</source>
+        <translation>Abgebrochen (zählt als langsamste)</translation>
+    </message>
+    <message>
+        <source>No games of this size yet.</source>
+        <translation>Noch keine Spiele dieser Größe.</translation>
+    </message>
+    <message>
+        <source>Chart of times for:</source>
+        <translation>Zeitendiagramm für:</translation>
+    </message>
+    <message>
+        <source>Times, game by game</source>
+        <translation>Zeiten, Spiel für Spiel</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>abandoned</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1 (helped)</source>
+        <translation>%1 (mit Tipp)</translation>
     </message>
 </context>
 </TS>

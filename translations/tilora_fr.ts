@@ -345,6 +345,30 @@ Cliquez sur OK pour continuer.</translation>
         <translation>Tilora a été fermé pendant une partie. Voulez-vous reprendre cette partie ?
 (Cliquez sur Non pour l&apos;abandonner)</translation>
     </message>
+    <message>
+        <source>Tilora: Paste Deal</source>
+        <translation>Tilora&#xa0;: Coller la donne</translation>
+    </message>
+    <message>
+        <source>The text on the clipboard is not a deal. A deal reads as rows of numbers, 0 for the blank, such as &quot;1 2 3 4/5 6 7 8/9 10 11 12/13 14 0 15&quot;, or as &quot;4x4:1,2,3,...,0&quot;.</source>
+        <translation>Le texte du presse-papiers n&apos;est pas une donne. Une donne s&apos;écrit en rangées de nombres, 0 pour la case vide, comme «&#xa0;1 2 3 4/5 6 7 8/9 10 11 12/13 14 0 15&#xa0;», ou sous la forme «&#xa0;4x4:1,2,3,...,0&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The deal on the clipboard has the wrong count of numbers: each row must hold as many numbers as there are rows, 16, 25, 64 or 100 in all.</source>
+        <translation>La donne du presse-papiers n&apos;a pas le bon nombre de nombres&#xa0;: chaque rangée doit en compter autant qu&apos;il y a de rangées, 16, 25, 64 ou 100 en tout.</translation>
+    </message>
+    <message>
+        <source>The deal on the clipboard has a number twice or lacks one: each number from 0 (the blank) to the count of blocks must appear once.</source>
+        <translation>La donne du presse-papiers contient un nombre deux fois ou il lui en manque un&#xa0;: chaque nombre de 0 (la case vide) au nombre de pièces doit y figurer une fois.</translation>
+    </message>
+    <message>
+        <source>The deal on the clipboard cannot be solved: no sequence of slides leads from it to the complete picture.</source>
+        <translation>La donne du presse-papiers est insoluble&#xa0;: aucune suite de glissements ne mène à l&apos;image complète.</translation>
+    </message>
+    <message>
+        <source>The deal on the clipboard is of another size: Tilora plays boards of 4, 5, 8 or 10 blocks a side.</source>
+        <translation>La donne du presse-papiers est d&apos;une autre taille&#xa0;: Tilora joue sur des plateaux de 4, 5, 8 ou 10 pièces de côté.</translation>
+    </message>
 </context>
 <context>
     <name>OpenPicture</name>
@@ -506,6 +530,14 @@ Tilora ouvre les fichiers PNG, JPEG, GIF et bitmap, ainsi que les autres formats
     <message>
         <source>Show &amp;Moves</source>
         <translation>Afficher les &amp;coups</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Deal</source>
+        <translation>Copier la d&amp;onne</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Deal</source>
+        <translation>Co&amp;ller la donne</translation>
     </message>
 </context>
 <context>
@@ -926,6 +958,69 @@ Un taquin pas comme les autres. Reconstituez l&apos;image ci-dessous en faisant 
     <message>
         <source>&amp;Never</source>
         <translation>&amp;Jamais</translation>
+    </message>
+</context>
+<context>
+    <name>tilora::TimesChart</name>
+    <message>
+        <source>Chart of times</source>
+        <translation>Graphique des temps</translation>
+    </message>
+    <message>
+        <source>The same data is in the table below the chart.</source>
+        <translation>Les mêmes données figurent dans le tableau sous le graphique.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Average of 5</source>
+        <translation>Moyenne sur 5</translation>
+    </message>
+    <message>
+        <source>Average of 12</source>
+        <translation>Moyenne sur 12</translation>
+    </message>
+    <message>
+        <source>Best so far</source>
+        <translation>Meilleur jusqu&apos;ici</translation>
+    </message>
+    <message>
+        <source>Helped (not in the lines)</source>
+        <translation>Avec indice (hors des courbes)</translation>
+    </message>
+    <message>
+        <source>Abandoned (the slowest)</source>
+        <translation>Abandonnée (la plus lente)</translation>
+    </message>
+    <message>
+        <source>No games of this size yet.</source>
+        <translation>Aucune partie de cette taille pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Chart of times for:</source>
+        <translation>Graphique des temps pour&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Times, game by game</source>
+        <translation>Temps, partie par partie</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>%1 x %2</source>
+        <translation>%1 x %2</translation>
+    </message>
+    <message>
+        <source>abandoned</source>
+        <translation>abandonnée</translation>
+    </message>
+    <message>
+        <source>%1 (helped)</source>
+        <translation>%1 (avec indice)</translation>
     </message>
 </context>
 </TS>

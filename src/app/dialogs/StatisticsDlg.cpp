@@ -16,6 +16,7 @@
 #include "app/prompts/Prompter.h"
 #include "app/prompts/RecordMessages.h"
 #include "app/record/PlayerRecord.h"
+#include "app/dialogs/TimesChart.h"
 #include "app/record/Statistics.h"
 
 namespace tilora {
@@ -85,6 +86,8 @@ CStatisticsDlg::CStatisticsDlg(PlayerRecord& record, Prompter& prompter, QWidget
     m_problem->setObjectName(QStringLiteral("recordProblem"));
     m_problem->setWordWrap(true);
     layout->addWidget(m_problem);
+    m_chart = new TimesChart(this);
+    layout->addWidget(m_chart, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* reset = buttons->addButton(tr("&Reset..."), QDialogButtonBox::ResetRole);
@@ -93,7 +96,7 @@ CStatisticsDlg::CStatisticsDlg(PlayerRecord& record, Prompter& prompter, QWidget
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     Refresh();
-    resize(560, 460);
+    resize(560, 760);
     m_table->setFocus();
     m_table->installEventFilter(this);
 }
@@ -142,6 +145,7 @@ void CStatisticsDlg::Refresh()
     }
     m_table->resizeColumnsToContents();
     m_lastGame->setText(LastGameLine());
+    m_chart->SetGames(m_record.Games());
     const RecordProblem& problem = m_record.Problem();
     m_problem->setVisible(problem.kind != RecordProblem::Kind::None);
     m_problem->setText(problem.kind == RecordProblem::Kind::CannotWrite

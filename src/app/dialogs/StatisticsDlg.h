@@ -11,6 +11,7 @@ namespace tilora {
 class PlayerRecord;
 class Prompter;
 struct SizeStatistics;
+class TimesChart;
 
 // "Statistics": the figures of each grid size from the player's record, the numbers of
 // the game won last, and a way to forget every kept game after a question.
@@ -37,6 +38,7 @@ private:
     QTableWidget* m_table = nullptr;
     QLabel* m_lastGame = nullptr;
     QLabel* m_problem = nullptr;
+    TimesChart* m_chart = nullptr;
 };
 
 }  // namespace tilora

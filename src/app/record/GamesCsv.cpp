@@ -3,6 +3,9 @@
 
 #include <ctime>
 
+#include "app/record/GameTrace.h"
+#include "board/DealText.h"
+
 namespace tilora {
 
 std::string IsoUtc(std::int64_t secondsSince1970)
@@ -17,7 +20,7 @@ std::string IsoUtc(std::int64_t secondsSince1970)
 
 std::string GamesCsv(const std::vector<KeptGame>& games)
 {
-    std::string csv = "finished,size,level,seconds,moves,shortest,helped,result\n";
+    std::string csv = "finished,size,level,seconds,moves,shortest,helped,result,start,moves\n";
     csv.reserve(csv.size() + games.size() * 48);
     for (const KeptGame& game : games) {
         csv += IsoUtc(game.finished);
@@ -27,7 +30,13 @@ std::string GamesCsv(const std::vector<KeptGame>& games)
         if (game.shortest != KeptGame::kUnknown)
             csv += (game.atLeast ? ">=" : "") + std::to_string(game.shortest);
         csv += game.helped ? ",1," : ",0,";
-        csv += game.won ? "won\n" : "abandoned\n";
+        csv += game.won ? "won," : "abandoned,";
+        // The start as Paste Deal reads it, and the moves in the record's own text.
+        if (const auto start = game_trace::ParseBoard(game.size, game.board))
+            csv += deal_text::Format(*start);
+        csv += ',';
+        csv += game.played;
+        csv += '\n';
     }
     return csv;
 }

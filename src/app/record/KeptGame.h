@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace tilora {
 
@@ -24,6 +25,19 @@ struct KeptGame {
     // a later session fills it in: tile - 1 in each 4-bit place, the top-left cell lowest.
     // 0 (no board has it) for none.
     std::uint64_t start = 0;
+    // The game began on a deal pasted from elsewhere (not one this program dealt on this
+    // machine): it counts as played and won, but sets no best.
+    bool pasted = false;
+    // The game kept whole, in the record's compact text (see GameTrace.h): the board it
+    // began on and its moves with their seconds. Empty for a game kept before the record
+    // held them, or one whose moves were not all told. The moves live in a file of their
+    // own beside the record, at `movesAt` for `movesLength` bytes, so that reading the
+    // record reads none of them; `played` holds them once they are read (ReadPlayed) or
+    // while the game is new.
+    std::string board{};
+    std::string played{};
+    std::uint64_t movesAt = 0;
+    std::uint32_t movesLength = 0;
 
     friend bool operator==(const KeptGame&, const KeptGame&) = default;
 };

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "app/record/GameTrace.h"
 #include "app/record/RecordFile.h"
 #include "app/record/ShortestLength.h"
 
@@ -15,7 +16,11 @@ constexpr int kLookAgainMs = 2000;
 }  // namespace
 
 PlayerRecord::PlayerRecord(std::filesystem::path file, TablesAtHand tables, Clock now, QObject* parent)
-    : QObject(parent), m_file(std::move(file)), m_tables(std::move(tables)), m_now(std::move(now))
+    : QObject(parent),
+      m_file(std::move(file)),
+      // The fingerprints of the boards dealt here live beside the record.
+      m_dealt(m_file.empty() ? std::filesystem::path() : m_file.parent_path() / "dealt"),
+      m_tables(std::move(tables)), m_now(std::move(now))
 {
     m_lookAgain.setInterval(kLookAgainMs);
     connect(&m_lookAgain, &QTimer::timeout, this, &PlayerRecord::LookForTables);
@@ -32,6 +37,7 @@ void PlayerRecord::Begin(const Board& start, int level)
 {
     Load();
     m_open = Open{m_nextId++, start.GridSize(), level};
+    m_open->board = game_trace::FormatBoard(start);
     m_moves = 0;
     if (start.GridSize() == 4) {
         m_open->start = PackStart(start);
@@ -45,12 +51,30 @@ void PlayerRecord::Begin(const Board& start, int level)
     emit movesChanged(m_moves);
 }
 
+void PlayerRecord::Moved(CellPos from, CellPos to, int second, bool hint)
+{
+    if (!m_open)
+        return;
+    game_trace::AppendMove(m_open->moves, m_open->lastSecond, {from, to, second, hint});
+    ++m_moves;
+    emit movesChanged(m_moves);
+}
+
 void PlayerRecord::Moved()
 {
     if (!m_open)
         return;
+    m_open->traced = false;
     ++m_moves;
     emit movesChanged(m_moves);
+}
+
+bool PlayerRecord::MarkPasted(const Board& start)
+{
+    if (!m_open || m_dealt.Dealt(start))
+        return false;
+    m_open->pasted = true;
+    return true;
 }
 
 void PlayerRecord::Won(int seconds, bool helped)
@@ -76,6 +100,11 @@ void PlayerRecord::End(int seconds, bool helped, bool won)
     const Open open = *m_open;
     m_open.reset();
     KeptGame game{m_now(), open.size, open.level, seconds, m_moves, open.shortest, open.atLeast, helped, won};
+    game.pasted = open.pasted;
+    if (open.traced && !open.board.empty()) {
+        game.board = open.board;
+        game.played = open.moves;
+    }
     const bool waiting = m_solving == open.id ||
                          std::any_of(m_pending.begin(), m_pending.end(), [&](const Pending& p) { return p.id == open.id; });
     if (waiting) {
@@ -164,6 +193,9 @@ bool PlayerRecord::Reset()
             Report({RecordProblem::Kind::CannotWrite, m_file, why});
             return false;
         }
+        // No game names a move any longer: the moves go with them.
+        std::error_code ignored;
+        std::filesystem::remove(record_file::MovesPath(m_file), ignored);
     }
     m_writable = true;
     m_games.clear();

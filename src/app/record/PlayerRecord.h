@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/record/DealtBoards.h"
 #include "app/record/KeptGame.h"
 #include "board/Board.h"
 
@@ -60,7 +61,17 @@ public:
 
     // A game begins on `start` (dealt or opened).
     void Begin(const Board& start, int level);
+    // A move whose cells are not told: counted, and the game is kept without its start and
+    // moves.
     void Moved();
+    // A move of the game in progress: the block on `from` went into the blank on `to` at
+    // the clock's `second`; `hint` when the hint made it. The game is kept whole.
+    void Moved(CellPos from, CellPos to, int second, bool hint);
+    // The board was just dealt by this program: a later paste of it is the player's own.
+    void NoteDealt(const Board& board) { m_dealt.Note(board); }
+    // The game in progress began on a pasted deal: unless this program dealt that board on
+    // this machine, the game is marked as pasted and sets no best. True when marked.
+    bool MarkPasted(const Board& start);
     // The game in progress ends; Abandon does nothing when no game runs.
     void Won(int seconds, bool helped);
     void Abandon(int seconds, bool helped);
@@ -102,6 +113,12 @@ private:
         int shortest = KeptGame::kUnknown;
         bool atLeast = false;
         std::uint64_t start = 0;
+        bool pasted = false;
+        // The game so far, in the record's text; `traced` while every move was told.
+        std::string board{};
+        std::string moves{};
+        int lastSecond = 0;
+        bool traced = true;
     };
     struct Pending {
         std::uint64_t id = 0;
@@ -117,6 +134,7 @@ private:
     void FillIn(const KeptGame& game, int length);
 
     std::filesystem::path m_file;
+    DealtBoards m_dealt;
     TablesAtHand m_tables;
     Clock m_now;
     bool m_loaded = false;

@@ -10,8 +10,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <optional>
 #include <system_error>
 
+#include "app/record/GameTrace.h"
 #include "common/AtomicFile.h"
 #include "common/ReadOnlyFile.h"
 #include "common/UserFolders.h"
@@ -62,10 +64,53 @@ bool ReadResult(std::string_view& rest, KeptGame& game)
     game.helped = !rest.empty() && rest.front() == 'h';
     if (game.helped)
         rest.remove_prefix(1);
+    game.pasted = !rest.empty() && rest.front() == 'p';
+    if (game.pasted)
+        rest.remove_prefix(1);
     return true;
 }
 
-// The optional start board.
+// A field of the game's trace, up to the next comma or the line's end.
+bool ReadTrace(std::string_view& rest, std::string& field)
+{
+    const std::size_t end = std::min(rest.find(','), rest.size());
+    const std::string_view text = rest.substr(0, end);
+    if (!game_trace::IsTraceText(text))
+        return false;
+    field.assign(text);
+    rest.remove_prefix(end);
+    return true;
+}
+
+// The start field, empty or 16 hexadecimal digits, then the board and the moves; what
+// follows is left to the caller.
+bool ReadWhole(std::string_view& rest, KeptGame& game)
+{
+    game.start = 0;
+    if (!Comma(rest))
+        return false;
+    if (!rest.empty() && rest.front() != ',') {
+        const char* end = rest.data() + std::min<std::size_t>(rest.size(), 16);
+        const auto [at, ec] = std::from_chars(rest.data(), end, game.start, 16);
+        if (ec != std::errc{} || at != rest.data() + 16)
+            return false;
+        rest.remove_prefix(16);
+    }
+    if (!Comma(rest) || !ReadTrace(rest, game.board) || !Comma(rest))
+        return false;
+    game.movesAt = 0;
+    game.movesLength = 0;
+    if (!rest.empty() && rest.front() != ',') {
+        if (!ReadNumber(rest, game.movesAt) || rest.empty() || rest.front() != '+')
+            return false;
+        rest.remove_prefix(1);
+        if (!ReadNumber(rest, game.movesLength))
+            return false;
+    }
+    return rest.empty() || rest.front() == ',';
+}
+
+// Version 1's optional start board.
 bool ReadStart(std::string_view& rest, KeptGame& game)
 {
     game.start = 0;
@@ -79,6 +124,57 @@ bool ReadStart(std::string_view& rest, KeptGame& game)
         return false;
     rest.remove_prefix(16);
     return true;
+}
+
+// The version its first line names; 0 when that line cannot be read as a record's.
+int FileVersion(const fs::path& file)
+{
+    const OpenedFile opened = OpenRegularFile(file);
+    if (opened.status != OpenStatus::Opened)
+        return 0;
+    char head[64];
+    const ssize_t n = ::pread(opened.fd.Get(), head, sizeof head, 0);
+    std::string_view line(head, n > 0 ? static_cast<std::size_t>(n) : 0);
+    line = line.substr(0, line.find('\n'));
+    int version = 0;
+    if (!line.starts_with(kMagic))
+        return 0;
+    line.remove_prefix(kMagic.size());
+    return ReadNumber(line, version) ? version : 0;
+}
+
+// Adds the moves on a line of their own at the end of the moves file, under its own lock;
+// returns where they begin.
+std::optional<std::uint64_t> AppendMoves(const fs::path& file, std::string_view moves)
+{
+    const FileLock lock(file);
+    const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0644);
+    if (fd < 0)
+        return std::nullopt;
+    const off_t at = IsRegularFile(fd) ? ::lseek(fd, 0, SEEK_END) : -1;
+    std::string line(moves);
+    line += '\n';
+    std::size_t written = 0;
+    bool ok = at >= 0;
+    while (ok && written < line.size()) {
+        const ssize_t n = ::write(fd, line.data() + written, line.size() - written);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        written += ok ? static_cast<std::size_t>(n) : 0;
+    }
+    ok = ok && ::fdatasync(fd) == 0;
+    if (!ok && at >= 0)
+        (void)!::ftruncate(fd, at);
+    ::close(fd);
+    return ok ? std::optional<std::uint64_t>(static_cast<std::uint64_t>(at)) : std::nullopt;
+}
+
+// A copy of the whole file, written in one step.
+bool CopyFile(const fs::path& from, const fs::path& to)
+{
+    const WholeFile whole = ReadWholeRegularFile(from, kSizeLimit);
+    return whole.status == WholeFile::Status::Read && WriteFileAtomically(to, whole.bytes);
 }
 
 std::string Why(int error)
@@ -169,10 +265,19 @@ void AppendLine(std::string& out, const KeptGame& game)
     out += game.won ? ",w" : ",a";
     if (game.helped)
         out += 'h';
-    if (game.start != 0) {
-        out += ',';
-        // Always 16 digits, so that a line is read back the same whatever its board.
+    if (game.pasted)
+        out += 'p';
+    out += ',';
+    // Always 16 digits, so that a line is read back the same whatever its board.
+    if (game.start != 0)
         number(game.start, 16, 16);
+    out += ',';
+    out += game.board;
+    out += ',';
+    if (game.movesLength > 0) {
+        number(game.movesAt);
+        out += '+';
+        number(game.movesLength);
     }
     out += '\n';
 }
@@ -184,13 +289,17 @@ std::string FormatLine(const KeptGame& game)
     return line;
 }
 
-bool ParseLine(std::string_view rest, KeptGame& game, bool laterFields)
+bool ParseLine(std::string_view rest, KeptGame& game, int version, bool laterFields)
 {
+    game.board.clear();
+    game.played.clear();
+    game.movesAt = 0;
+    game.movesLength = 0;
     return ReadNumber(rest, game.finished) && Comma(rest) && ReadNumber(rest, game.size) && game.size > 0 &&
            Comma(rest) && ReadNumber(rest, game.level) && Comma(rest) && ReadNumber(rest, game.seconds) &&
            Comma(rest) && ReadNumber(rest, game.moves) && game.moves >= 0 && Comma(rest) &&
-           ReadShortest(rest, game) && Comma(rest) && ReadResult(rest, game) && ReadStart(rest, game) &&
-           (rest.empty() || laterFields);
+           ReadShortest(rest, game) && Comma(rest) && ReadResult(rest, game) &&
+           (version == 1 ? ReadStart(rest, game) : ReadWhole(rest, game)) && (rest.empty() || laterFields);
 }
 
 Contents Parse(std::string_view text)
@@ -207,6 +316,7 @@ Contents Parse(std::string_view text)
         return contents;
     }
     contents.state = version > kVersion ? State::Newer : State::Fine;
+    contents.version = version;
     contents.games.reserve(text.size() / 30);
     std::size_t at = headerEnd + 1;
     while (at < text.size()) {
@@ -215,7 +325,7 @@ Contents Parse(std::string_view text)
             break;  // torn by a crash while it was appended: no game
         const std::string_view line = text.substr(at, end - at);
         KeptGame game;
-        if (ParseLine(line, game, contents.state == State::Newer))
+        if (ParseLine(line, game, version, contents.state == State::Newer))
             contents.games.push_back(game);
         else
             contents.unread.push_back({contents.games.size(), std::string(line)});
@@ -266,12 +376,28 @@ Contents Read(const fs::path& file)
     return contents;
 }
 
-std::string Append(const fs::path& file, const KeptGame& game)
+std::string Append(const fs::path& file, const KeptGame& kept)
 {
+    KeptGame game = kept;
+    // The moves first: a crash between the two writes leaves moves that no game names,
+    // never a game whose moves are missing.
+    if (!game.played.empty() && game.movesLength == 0) {
+        std::error_code made;
+        fs::create_directories(file.parent_path(), made);
+        const auto at = AppendMoves(MovesPath(file), game.played);
+        if (!at)
+            return Why(errno != 0 ? errno : EIO);
+        game.movesAt = *at;
+        game.movesLength = static_cast<std::uint32_t>(game.played.size());
+    }
     const std::string line = FormatLine(game);
     std::error_code ec;
-    if (fs::file_size(file, ec) > 0 && !ec)
+    if (fs::file_size(file, ec) > 0 && !ec) {
+        // A file of an older version takes no line of this one: it is converted whole.
+        if (const int version = FileVersion(file); version > 0 && version < kVersion)
+            return Rewrite(file, [&game](std::vector<KeptGame>& games) { games.push_back(game); });
         return AppendToFile(file, line);
+    }
     fs::create_directories(file.parent_path(), ec);
     errno = 0;
     if (!WriteFileAtomically(file, Header() + line))
@@ -296,6 +422,12 @@ std::string Rewrite(const fs::path& file, const std::function<void(std::vector<K
     case State::Damaged:
         // Set aside at the start; one that turned bad since is left for the next start.
         return "not a game record";
+    }
+    // The older version's text is kept beside the new once, as it was.
+    if (contents.state == State::Fine && contents.version < kVersion) {
+        const fs::path old = OldVersionPath(file, contents.version);
+        if (!fs::exists(fs::symlink_status(old, ec)) && !CopyFile(file, old))
+            return "could not keep the older record as " + old.filename().string();
     }
     change(contents.games);
     if (!WriteFileAtomically(file, Format(contents.games, contents.unread)))
@@ -323,6 +455,40 @@ fs::path SetAside(const fs::path& file)
         return ec ? fs::path() : aside;
     }
     return {};
+}
+
+fs::path MovesPath(const fs::path& file)
+{
+    fs::path moves = file;
+    moves += ".moves";
+    return moves;
+}
+
+void ReadPlayed(const fs::path& file, std::vector<KeptGame>& games)
+{
+    const bool wanted = std::any_of(games.begin(), games.end(), [](const KeptGame& g) { return g.played.empty() && g.movesLength > 0; });
+    if (!wanted)
+        return;
+    const OpenedFile opened = OpenRegularFile(MovesPath(file));
+    if (opened.status != OpenStatus::Opened)
+        return;
+    for (KeptGame& game : games) {
+        if (!game.played.empty() || game.movesLength == 0 || game.movesAt + game.movesLength > opened.size)
+            continue;
+        std::string moves(game.movesLength, '\0');
+        const ssize_t n = ::pread(opened.fd.Get(), moves.data(), moves.size(), static_cast<off_t>(game.movesAt));
+        if (n == static_cast<ssize_t>(moves.size()) && game_trace::IsTraceText(moves))
+            game.played = std::move(moves);
+    }
+}
+
+fs::path OldVersionPath(const fs::path& file, int version)
+{
+    fs::path old = file;
+    // In two steps: "." + to_string(...) trips a false -Wrestrict of GCC 12.
+    old += '.';
+    old += std::to_string(version);
+    return old;
 }
 
 fs::path DefaultPath()

@@ -15,13 +15,20 @@ namespace tilora {
 
 // The file of kept games: a version line, then one line per game, oldest first:
 //
-//   tilora-games 1
-//   1796712345,4,50,123,87,52,w
+//   tilora-games 2
+//   1796712345,4,50,123,3,52,w,,0123456789abcdfe,2048+5
 //
 // finished (seconds since 1970 UTC), size, level, seconds, moves, shortest ("" unknown,
 // "N" exact, ">=N" a lower bound), and the result: "w" won or "a" abandoned, followed by
-// "h" when a hint helped; a 4 x 4 game whose length is still to work out has its start
-// board as a last field of 16 hexadecimal digits. About 30 bytes a game. The seconds are
+// "h" when a hint helped and "p" when the deal was pasted from elsewhere; a 4 x 4 game whose length is still to work out has its start
+// board in the next field of 16 hexadecimal digits (empty otherwise). Then the game kept
+// whole: its start board in GameTrace's text, and where its moves are in the moves file
+// beside the record ("games.moves": each game's moves in GameTrace's text on a line of
+// their own), as offset+length; both empty for a game of an older record. About 50 bytes
+// a game in the record, and a byte or two a move in the moves file, which only a replay
+// and the export read.
+// Version 1 had neither field, and its start field only when there was a board; a file of
+// version 1 is converted at its first write, its old text kept beside it once as "games.1". The seconds are
 // any whole number a saved game can carry, negative ones too. A game is added by appending
 // its line, so that a record of years is not rewritten for each game; a line cut short by
 // a crash (no line end) is no game and is cut off before the next one is added. A whole
@@ -29,9 +36,10 @@ namespace tilora {
 // place through every rewrite, and left out of the games.
 namespace record_file {
 
-inline constexpr int kVersion = 1;
-// A record larger than this is left unread and untouched: about two million games.
-inline constexpr std::uint64_t kSizeLimit = 64ULL << 20;
+inline constexpr int kVersion = 2;
+// A record larger than this is left unread and untouched: some three million games of
+// a hundred moves and more.
+inline constexpr std::uint64_t kSizeLimit = 512ULL << 20;
 
 enum class State {
     Missing,  // no file yet (or an empty one)
@@ -51,6 +59,7 @@ struct UnreadLine {
 
 struct Contents {
     State state = State::Missing;
+    int version = kVersion;  // of the file's first line
     std::vector<KeptGame> games;
     std::vector<UnreadLine> unread;
     std::string error;  // why it could not be read
@@ -60,10 +69,11 @@ std::string Header();
 std::string FormatLine(const KeptGame& game);
 // Appends the game's line to `out`.
 void AppendLine(std::string& out, const KeptGame& game);
-// Reads a game's line; false when it is not one. With `laterFields` (a newer version's
-// file, never written) fields after those this version knows are allowed and left unread;
-// without, such a line is no game, so that a rewrite keeps it whole.
-bool ParseLine(std::string_view line, KeptGame& game, bool laterFields = false);
+// Reads the fields of a line of a file of `version`; false when they are not a game. With
+// `laterFields` (a newer version's file, never written) fields after those this version
+// knows are allowed and left unread; without, such a line is no game, so that a rewrite
+// keeps it whole.
+bool ParseLine(std::string_view line, KeptGame& game, int version = kVersion, bool laterFields = false);
 Contents Parse(std::string_view text);
 // The file's text for `games` with the `unread` lines in their places.
 std::string Format(const std::vector<KeptGame>& games, const std::vector<UnreadLine>& unread);
@@ -82,6 +92,15 @@ std::string Rewrite(const std::filesystem::path& file, const std::function<void(
 // Moves a damaged file aside to a free name beside it ("games.damaged", "games.damaged-2",
 // ...); returns that name, or an empty path when it could not be moved.
 std::filesystem::path SetAside(const std::filesystem::path& file);
+
+// The moves file beside the record: "games.moves".
+std::filesystem::path MovesPath(const std::filesystem::path& file);
+// Fills in `played` of each game whose moves are in the moves file and not in memory;
+// a game whose moves cannot be read keeps none.
+void ReadPlayed(const std::filesystem::path& file, std::vector<KeptGame>& games);
+
+// Where a file of an older version is kept when it is converted: "games.1".
+std::filesystem::path OldVersionPath(const std::filesystem::path& file, int version);
 
 // $XDG_DATA_HOME/tilora/games, by default ~/.local/share/tilora/games.
 std::filesystem::path DefaultPath();

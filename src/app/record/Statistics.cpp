@@ -28,6 +28,9 @@ struct Tally {
             f.helpedWon += game.won ? 1 : 0;
             return;
         }
+        // A deal from elsewhere may be easier than any dealt here: none of the player's figures.
+        if (game.pasted)
+            return;
         times.push_back(game.won ? std::optional<int>(game.seconds) : std::nullopt);
         if (!game.won) {
             f.currentStreak = 0;

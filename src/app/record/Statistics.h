@@ -10,7 +10,8 @@ namespace tilora {
 
 // The figures of one grid size. Every game counts in `played` and `won`, and a game a hint
 // helped also in `helpedPlayed` and `helpedWon`; the figures below are the player's own:
-// a helped game sets none of them, and neither breaks nor extends a streak.
+// a helped game sets none of them, and neither breaks nor extends a streak; nor does a game
+// on a deal pasted from elsewhere, which counts only in `played` and `won`.
 struct SizeStatistics {
     int size = 0;
     int played = 0;

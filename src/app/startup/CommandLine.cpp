@@ -59,7 +59,8 @@ void Print(std::FILE* stream, const QString& text)
 // error, with what could be read of it still printed.
 int ExportGames(const std::filesystem::path& record)
 {
-    const record_file::Contents contents = record_file::Read(record);
+    record_file::Contents contents = record_file::Read(record);
+    record_file::ReadPlayed(record, contents.games);
     const std::string csv = GamesCsv(contents.games);
     std::fwrite(csv.data(), 1, csv.size(), stdout);
     std::fflush(stdout);

@@ -73,7 +73,8 @@ void CPuzzleDlg::ConnectMenu()
         {m_menu.bestScores, &CPuzzleDlg::OnBestScores}, {m_menu.undo, &CPuzzleDlg::OnUndo},
         {m_menu.redo, &CPuzzleDlg::OnRedo},             {m_menu.hint, &CPuzzleDlg::OnHint},
         {m_menu.statistics, &CPuzzleDlg::OnStatistics}, {m_menu.about, &CPuzzleDlg::OnAbout},
-        {m_menu.howToPlay, &CPuzzleDlg::OnHowToPlay}};
+        {m_menu.howToPlay, &CPuzzleDlg::OnHowToPlay},   {m_menu.copyDeal, &CPuzzleDlg::OnCopyDeal},
+        {m_menu.pasteDeal, &CPuzzleDlg::OnPasteDeal}};
     for (const auto& [action, command] : commands)
         connect(action, &QAction::triggered, this, command);
     connect(m_menu.zoomIn, &QAction::triggered, m_zoom, &WindowZoom::ZoomIn);
@@ -115,7 +116,7 @@ void CPuzzleDlg::ConnectGame()
     // A move: the record counts it, the hint follows its plan or drops it, the view
     // redraws the two cells and tells a screen reader.
     connect(&m_game, &Game::moved, this, [this](CellPos from, CellPos to, Game::MoveKind kind) {
-        m_record->Moved();
+        m_record->Moved(from, to, m_game.Seconds(), kind == Game::MoveKind::Hint);
         if (kind == Game::MoveKind::Hint)
             m_hints->Followed(m_game.GetBoard());
         else
@@ -200,6 +201,7 @@ void CPuzzleDlg::OnNew()
 void CPuzzleDlg::Deal()
 {
     m_game.Deal(m_env.random, static_cast<std::uint32_t>(m_env.now()));
+    m_record->NoteDealt(m_game.StartBoard());
     m_client->Announce(tr("New game"));
     m_client->FocusBlank();
 }

@@ -55,6 +55,9 @@ public:
     void OnRedo();
     void OnHint();
     void OnStatistics();
+    // Copy Deal and Paste Deal: the deal as text on the system clipboard.
+    void OnCopyDeal();
+    void OnPasteDeal();
     void OnTimer() { m_game.Tick(); }
     // When the program is told to end (logout, Ctrl+C): the game in progress, if open and
     // not solved, is written to `file` with its helped mark, to be offered at the next start.

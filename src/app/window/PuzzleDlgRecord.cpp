@@ -21,8 +21,9 @@ void CPuzzleDlg::OnStatistics()
 
 void CPuzzleDlg::RecordBestScore()
 {
-    // A game a hint helped shows its table as usual but enters no best.
-    if (Helped())
+    // A game a hint helped, or one on a deal pasted from elsewhere, shows its table as
+    // usual but enters no best.
+    if (Helped() || (m_record->LastWon() && m_record->LastWon()->pasted))
         return;
     // The name dialog runs only for a new best; however it closes, its name is taken:
     // empty after Esc or the close box.

@@ -40,6 +40,9 @@ PuzzleMenu BuildPuzzleMenu(QWidget* window)
     game->addSeparator();
     m.openGame = AddCommand(game, Menu::tr("&Open Game"), 32783, "actionOpenGame");
     m.saveGame = AddCommand(game, Menu::tr("&Save Game"), 32784, "actionSaveGame");
+    // A deal shared as text, through the system clipboard.
+    m.copyDeal = AddCommand(game, Menu::tr("&Copy Deal"), 32805, "actionCopyDeal");
+    m.pasteDeal = AddCommand(game, Menu::tr("&Paste Deal"), 32806, "actionPasteDeal");
     game->addSeparator();
     m.bestScores = AddCommand(game, Menu::tr("&Best Scores"), 32774, "actionBestScores");
     m.level = AddCommand(game, Menu::tr("Difficulty &Level"), 32775, "actionLevel");
@@ -60,6 +63,8 @@ PuzzleMenu BuildPuzzleMenu(QWidget* window)
     m.undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     m.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     m.hint->setShortcut(QKeySequence(Qt::Key_H));
+    m.copyDeal->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    m.pasteDeal->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
 
     // An entry without text between Game and Picture that does nothing when chosen.
     AddCommand(m.bar, QString(), 65535, "actionEmpty");

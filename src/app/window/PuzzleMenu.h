@@ -16,6 +16,8 @@ struct PuzzleMenu {
     QAction* newGame = nullptr;
     QAction* openGame = nullptr;
     QAction* saveGame = nullptr;
+    QAction* copyDeal = nullptr;
+    QAction* pasteDeal = nullptr;
     QAction* bestScores = nullptr;
     QAction* statistics = nullptr;
     QAction* level = nullptr;

@@ -119,10 +119,10 @@ TEST(RecordTest, GamesAreKeptAcrossARestartAndExported)
         {1'796'700'002, 4, 10, 5, 2, KeptGame::kUnknown, false, false, false, 0xFEDCBA9876543210},
     };
     EXPECT_EQ(f.record->Games(), expected);
-    EXPECT_EQ(GamesCsv(f.record->Games()), "finished,size,level,seconds,moves,shortest,helped,result\n"
-                                           "2026-12-08T03:20:00Z,5,10,40,3,>=1,0,won\n"
-                                           "2026-12-08T03:20:01Z,8,10,12,7,0,1,abandoned\n"
-                                           "2026-12-08T03:20:02Z,4,10,5,2,,0,abandoned\n");
+    EXPECT_EQ(GamesCsv(f.record->Games()), "finished,size,level,seconds,moves,shortest,helped,result,start,moves\n"
+                                           "2026-12-08T03:20:00Z,5,10,40,3,>=1,0,won,,\n"
+                                           "2026-12-08T03:20:01Z,8,10,12,7,0,1,abandoned,,\n"
+                                           "2026-12-08T03:20:02Z,4,10,5,2,,0,abandoned,,\n");
     EXPECT_EQ(f.record->Problem().kind, RecordProblem::Kind::None);
     // A reset forgets them, in the file too.
     EXPECT_TRUE(f.record->Reset());
@@ -178,7 +178,7 @@ TEST(RecordTest, LengthIsFilledInWhenTheTablesComeToHand)
 // written; a folder that cannot be written keeps the games for the session and says why.
 TEST(RecordTest, FilesThatCannotServeAreNeverLost)
 {
-    const std::string game = "1796700000,4,10,95,61,47,w\n";
+    const std::string game = "1796700000,4,10,95,61,47,w,,,\n";
     enum class After { Kept, Added, SetAside };
     struct Case {
         std::string text;
@@ -188,9 +188,9 @@ TEST(RecordTest, FilesThatCannotServeAreNeverLost)
     };
     const Case cases[] = {
         {"not a record\n", RecordProblem::Kind::SetAside, 0, After::SetAside},
-        {"tilora-games 1\n" + game + "17967,4,x\n", RecordProblem::Kind::None, 1, After::Added},
-        {"tilora-games 1\n" + game + "1796700100,4,1", RecordProblem::Kind::None, 1, After::Added},
-        {"tilora-games 2\n" + game + "a line of a later kind\n", RecordProblem::Kind::Newer, 1, After::Kept},
+        {"tilora-games 2\n" + game + "17967,4,x\n", RecordProblem::Kind::None, 1, After::Added},
+        {"tilora-games 2\n" + game + "1796700100,4,1", RecordProblem::Kind::None, 1, After::Added},
+        {"tilora-games 3\n" + game + "a line of a later kind\n", RecordProblem::Kind::Newer, 1, After::Kept},
     };
     for (const Case& c : cases) {
         Fixture f;
@@ -245,13 +245,13 @@ TEST(RecordTest, EveryTimeASavedGameCanCarryIsKept)
 TEST(RecordTest, UnreadLinesAreKeptInTheirPlaces)
 {
     Fixture f;
-    const std::string a = "1796700000,4,10,9,4,,w,efdcba9876543210\n";  // one move from solved, length waiting
-    const std::string b = "1796700001,5,10,40,3,>=1,w\n";
+    const std::string a = "1796700000,4,10,9,4,,w,efdcba9876543210,,\n";  // one move from solved, length waiting
+    const std::string b = "1796700001,5,10,40,3,>=1,w,,,\n";
     const std::string odd[] = {"a line of a later kind,\xff\r\n", "\n",
                                "1796700002,4,10,5\n"
-                               "1796700003,4,10,5,2,3,w,0123456789abcdef,a field of a later kind\n"};
+                               "1796700003,4,10,5,2,3,w,0123456789abcdef,,,a field of a later kind\n"};
     fs::create_directories(f.file.parent_path());
-    Write(f.file, "tilora-games 1\n" + odd[0] + a + odd[1] + b + odd[2]);
+    Write(f.file, "tilora-games 2\n" + odd[0] + a + odd[1] + b + odd[2]);
     int named = 0;
     QObject::connect(f.record.get(), &PlayerRecord::unreadLinesFound, [&] { ++named; });
     ASSERT_EQ(f.record->Games().size(), 2u);
@@ -260,12 +260,12 @@ TEST(RecordTest, UnreadLinesAreKeptInTheirPlaces)
     EXPECT_EQ(f.record->Problem().kind, RecordProblem::Kind::None);
 
     f.WaitForLength();
-    const std::string c = "1796700000,8,10,2,1,0,a\n";
-    EXPECT_EQ(Text(f.file), "tilora-games 1\n" + odd[0] + "1796700000,4,10,9,4,1,w\n" + odd[1] + b + odd[2] + c);
+    const std::string c = "1796700000,8,10,2,1,0,a,,,\n";
+    EXPECT_EQ(Text(f.file), "tilora-games 2\n" + odd[0] + "1796700000,4,10,9,4,1,w,,,\n" + odd[1] + b + odd[2] + c);
     EXPECT_EQ(f.record->Games().front().shortest, 1);
 
     EXPECT_TRUE(f.record->Reset());
-    EXPECT_EQ(Text(f.file), "tilora-games 1\n" + odd[0] + odd[1] + odd[2]);
+    EXPECT_EQ(Text(f.file), "tilora-games 2\n" + odd[0] + odd[1] + odd[2]);
     f.Reopen();
     EXPECT_TRUE(f.record->Games().empty());
 }

@@ -51,16 +51,16 @@ CASES
 mkdir -p "$scratch/data/tilora"
 printf 'tilora-games 1\n1796700000,4,10,95,61,47,w\n1796700100,5,20,30,12,>=40,ah\n1796700200,4,10,20,9,,a\n' \
   >"$scratch/data/tilora/games"
-header='finished,size,level,seconds,moves,shortest,helped,result'
+header='finished,size,level,seconds,moves,shortest,helped,result,start,moves'
 for data in "$scratch/data" "$scratch/none"; do
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$data" "$program" --export-games \
     >"$scratch/out" 2>"$scratch/err"
   got=$?
   want="$header"
   [ "$data" = "$scratch/data" ] && want="$header
-2026-12-08T03:20:00Z,4,10,95,61,47,0,won
-2026-12-08T03:21:40Z,5,20,30,12,>=40,1,abandoned
-2026-12-08T03:23:20Z,4,10,20,9,,0,abandoned"
+2026-12-08T03:20:00Z,4,10,95,61,47,0,won,,
+2026-12-08T03:21:40Z,5,20,30,12,>=40,1,abandoned,,
+2026-12-08T03:23:20Z,4,10,20,9,,0,abandoned,,"
   if [ "$got" -ne 0 ] || [ "$(cat "$scratch/out")" != "$want" ] || [ -s "$scratch/err" ]; then
     echo "FAIL: tilora --export-games (XDG_DATA_HOME=$data): status $got"
     sed 's/^/  out: /' "$scratch/out"

@@ -306,6 +306,8 @@ TEST_F(KeyboardHintTest, ShortcutsTriggerTheirCommands)
         {"actionRedo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
         {"actionRedo", QKeySequence(Qt::CTRL | Qt::Key_Y)},
         {"actionHint", QKeySequence(Qt::Key_H)},
+        {"actionCopyDeal", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        {"actionPasteDeal", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
     };
     for (const Case& c : cases) {
         auto* action = window->findChild<QAction*>(QString::fromLatin1(c.action));
@@ -322,6 +324,9 @@ TEST_F(KeyboardHintTest, ShortcutsTriggerTheirCommands)
         if (c.keys == QKeySequence(Qt::Key_F1))
             prompter.OnDialog(PressOk());
         if (c.keys == QKeySequence(Qt::CTRL | Qt::Key_N))
+            prompter.Answer(QMessageBox::No);
+        // The deal copied just before is pasted over the game in progress: New's question.
+        if (c.keys == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V))
             prompter.Answer(QMessageBox::No);
         QSignalSpy triggered(action, &QAction::triggered);
         QTest::keySequence(window.get(), c.keys);

@@ -120,6 +120,8 @@ TEST_F(MainWindowTest, MenuHasTheGamesEntriesInOrder)
                                "  -",
                                "  &Open Game 32783",
                                "  &Save Game 32784",
+                               "  &Copy Deal 32805",
+                               "  &Paste Deal 32806",
                                "  -",
                                "  &Best Scores 32774",
                                "  Difficulty &Level 32775",
