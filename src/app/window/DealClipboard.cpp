@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/window/DealClipboard.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include "app/game/Game.h"
 #include "app/prompts/DealMessages.h"
+#include "app/prompts/Messages.h"
 #include "board/DealText.h"
 
 namespace tilora {
@@ -45,6 +49,23 @@ PastedDeal ReadPastedDeal(const QString& text)
         for (int c = 0; c < board.GridSize(); ++c)
             game.cells.push_back(board.Cell(r, c));
     return {game, {}};
+}
+
+void CopyDeal(const Game& game)
+{
+    QGuiApplication::clipboard()->setText(DealTextToCopy(game));
+}
+
+std::optional<SavedGame> PasteDeal(const Game& game, Prompter& prompter, QWidget* owner)
+{
+    PastedDeal deal = ReadPastedDeal(QGuiApplication::clipboard()->text());
+    if (!deal.game) {
+        prompter.Ask(owner, deal.refusal);
+        return std::nullopt;
+    }
+    if (game.Playing() && prompter.Ask(owner, messages::ConfirmNewGame()) != QMessageBox::Yes)
+        return std::nullopt;
+    return deal.game;
 }
 
 }  // namespace tilora

@@ -8,6 +8,8 @@
 #include "app/prompts/Prompter.h"
 #include "savegame/SavedGame.h"
 
+class QWidget;
+
 namespace tilora {
 
 class Game;
@@ -23,5 +25,12 @@ struct PastedDeal {
     Message refusal;
 };
 PastedDeal ReadPastedDeal(const QString& text);
+
+// Copy Deal: the deal's text on the system clipboard.
+void CopyDeal(const Game& game);
+// Paste Deal up to its start: the clipboard's text is read whole before anything is asked
+// or changed, so that a refused text, told through `prompter`, leaves the game on show as
+// it was; a deal is taken once New's question, when a game runs, is answered Yes.
+std::optional<SavedGame> PasteDeal(const Game& game, Prompter& prompter, QWidget* owner);
 
 }  // namespace tilora

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QLineEdit>
 
-#include "app/boardview/BoardView.h"
 #include "app/boardview/CommandNews.h"
 #include "app/dialogs/AboutDlg.h"
 #include "app/dialogs/BlocksDlg.h"
@@ -18,12 +17,10 @@
 #include "app/record/PlayerRecord.h"
 #include "app/startup/AfterFirstPaint.h"
 #include "app/startup/AppIcon.h"
-#include "app/window/HintPreparation.h"
+#include "app/window/DealClipboard.h"
 #include "app/window/RecordProblemMessage.h"
-#include "app/window/SystemMenu.h"
 #include "app/window/ViewOptions.h"
 #include "app/window/WindowAccessible.h"
-#include "app/window/WindowZoom.h"
 #include "common/CrtNumbers.h"
 #include "scores/ScoreKeys.h"
 
@@ -32,12 +29,8 @@ namespace tilora {
 CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
     : QDialog(parent),
       m_prompts(environment.prompter, [this] { m_client->setFocus(Qt::OtherFocusReason); }),
-      m_env{m_prompts,
-            std::move(environment.scores),
-            environment.random,
-            std::move(environment.now),
-            std::move(environment.record),
-            environment.slides}
+      m_env{m_prompts, std::move(environment.scores), environment.random, std::move(environment.now),
+            std::move(environment.record), environment.slides}
 {
     InstallWindowAccessibility();
     BuildWindow();
@@ -73,10 +66,10 @@ void CPuzzleDlg::ConnectMenu()
         {m_menu.bestScores, &CPuzzleDlg::OnBestScores}, {m_menu.undo, &CPuzzleDlg::OnUndo},
         {m_menu.redo, &CPuzzleDlg::OnRedo},             {m_menu.hint, &CPuzzleDlg::OnHint},
         {m_menu.statistics, &CPuzzleDlg::OnStatistics}, {m_menu.about, &CPuzzleDlg::OnAbout},
-        {m_menu.howToPlay, &CPuzzleDlg::OnHowToPlay},   {m_menu.copyDeal, &CPuzzleDlg::OnCopyDeal},
-        {m_menu.pasteDeal, &CPuzzleDlg::OnPasteDeal}};
+        {m_menu.howToPlay, &CPuzzleDlg::OnHowToPlay},   {m_menu.pasteDeal, &CPuzzleDlg::OnPasteDeal}};
     for (const auto& [action, command] : commands)
         connect(action, &QAction::triggered, this, command);
+    connect(m_menu.copyDeal, &QAction::triggered, this, [this] { CopyDeal(m_game); });
     connect(m_menu.zoomIn, &QAction::triggered, m_zoom, &WindowZoom::ZoomIn);
     connect(m_menu.zoomOut, &QAction::triggered, m_zoom, &WindowZoom::ZoomOut);
     connect(m_menu.actualSize, &QAction::triggered, m_zoom, &WindowZoom::ActualSize);
@@ -87,15 +80,12 @@ void CPuzzleDlg::ConnectMenu()
 
 void CPuzzleDlg::ConnectGame()
 {
-    m_hints = new Hinter(this);
-    // Queued: the hint's move is made after the hinter has returned, never inside it.
-    connect(m_hints, &Hinter::moveFound, this, &CPuzzleDlg::OnHintMove, Qt::QueuedConnection);
+    m_hints = new HintControl(m_game, *m_client, *this);
     // The hint's tables serve the shortest lengths only when they are there already: the
     // record never has them built.
     m_record = new PlayerRecord(
         m_env.record, [] { return HintTables::Shared().AtHand(); }, [this] { return std::int64_t{m_env.now()}; }, this);
     TellRecordProblems(*m_record, m_env.prompter, this);
-    ShowHintPreparation(*m_hints, *m_client, *this);
 
     // No block moves behind a prompt of the window or any other modal dialog.
     m_game.SetDialogOpen([this] {
@@ -107,20 +97,14 @@ void CPuzzleDlg::ConnectGame()
             [this](CellPos cell) { m_game.MoveBlock(cell, Game::MoveKind::Player); });
     connect(&m_game, &Game::secondsChanged, this, &CPuzzleDlg::ShowCount);
 
-    // A game begins: the record notes its start, the hint forgets the last one.
+    // A game begins: the record notes its start (the hint hears it by itself).
     connect(&m_game, &Game::began, this, [this] {
         m_record->Begin(m_game.GetBoard(), m_game.DealtLevel());
-        m_hints->Forget();
         m_viewOptions->ShowMoves();
     });
-    // A move: the record counts it, the hint follows its plan or drops it, the view
-    // redraws the two cells and tells a screen reader.
+    // A move: the record keeps it, the view redraws the two cells and tells a screen reader.
     connect(&m_game, &Game::moved, this, [this](CellPos from, CellPos to, Game::MoveKind kind) {
         m_record->Moved(from, to, m_game.Seconds(), kind == Game::MoveKind::Hint);
-        if (kind == Game::MoveKind::Hint)
-            m_hints->Followed(m_game.GetBoard());
-        else
-            m_hints->PlayerMoved();
         m_client->RedrawMove(from, to);
         m_viewOptions->ShowMoves();
     });
@@ -163,23 +147,6 @@ void CPuzzleDlg::OnRedo()
         m_game.Redo();
 }
 
-void CPuzzleDlg::OnHint()
-{
-    if (!TellRefusal(*m_client, Command::Hint) && m_game.MayMove())
-        m_hints->Ask(m_game.GetBoard());
-}
-
-void CPuzzleDlg::OnHintMove(const Board& board, CellPos cell)
-{
-    if (!m_game.GetBoard().SameCells(board) || !m_game.CanSlide(cell)) {
-        m_hints->Declined();
-        return;
-    }
-    // The move's news says it was the hint's.
-    m_client->LeadNextMove(tr("Hint"));
-    m_game.MoveBlock(cell, Game::MoveKind::Hint);
-}
-
 void CPuzzleDlg::ShowCount()
 {
     m_secondsField->setText(QString::number(m_game.Seconds()));
@@ -204,6 +171,16 @@ void CPuzzleDlg::Deal()
     m_record->NoteDealt(m_game.StartBoard());
     m_client->Announce(tr("New game"));
     m_client->FocusBlank();
+}
+
+void CPuzzleDlg::OnPasteDeal()
+{
+    // A deal from elsewhere starts as a new game, marked as pasted in the record.
+    if (const auto deal = PasteDeal(m_game, m_env.prompter, this)) {
+        RestoreGame(*deal, false);
+        m_record->MarkPasted(m_game.StartBoard());
+        m_client->Announce(tr("New game"));
+    }
 }
 
 void CPuzzleDlg::OnPauseRestart()
@@ -235,7 +212,7 @@ void CPuzzleDlg::OnNoOfBlocks()
     if (m_game.Playing() && m_env.prompter.Ask(this, messages::ConfirmBlocks()) != QMessageBox::Yes)
         return;
     m_game.Quit();
-    m_hints->Forget();
+    Hints().Forget();
     CBlocksDlg dialog(this);
     m_env.prompter.Exec(dialog);
     // Neither a repaint nor the count: the next New deals and shows the new size.
@@ -279,11 +256,6 @@ void CPuzzleDlg::reject()
         return;
     m_game.Quit();
     QDialog::reject();
-}
-
-void CPuzzleDlg::OnSysCommand(unsigned id)
-{
-    RunSysCommand(id, *this, [this] { OnAbout(); });
 }
 
 void CPuzzleDlg::OnAbout()

@@ -8,6 +8,7 @@
 #include "app/game/Game.h"
 #include "app/prompts/TrackedPrompter.h"
 #include "app/window/PuzzleEnvironment.h"
+#include "app/window/HintControl.h"
 #include "app/window/PuzzleMenu.h"
 #include "app/window/SystemMenu.h"
 #include "app/window/WindowZoom.h"
@@ -47,16 +48,15 @@ public:
     void OpenPictureFile(const QString& path);
     void OnAbout();
     void OnHowToPlay();
-    void OnSysCommand(unsigned id);
+    void OnSysCommand(unsigned id) { RunSysCommand(id, *this, [this] { OnAbout(); }); }
     void OnSaveGame();
     void OnOpenGame();
     void OnBestScores();
     void OnUndo();
     void OnRedo();
-    void OnHint();
+    void OnHint() { m_hints->Ask(); }
     void OnStatistics();
-    // Copy Deal and Paste Deal: the deal as text on the system clipboard.
-    void OnCopyDeal();
+    // Paste Deal: a deal from the system clipboard starts as a new game.
     void OnPasteDeal();
     void OnTimer() { m_game.Tick(); }
     // When the program is told to end (logout, Ctrl+C): the game in progress, if open and
@@ -103,7 +103,7 @@ public:
     BoardView* ClientArea() const { return m_client; }
     WindowZoom& Zooming() const { return *m_zoom; }
     int Zoom() const { return m_zoom->Zoom(); }
-    Hinter& Hints() const { return *m_hints; }
+    Hinter& Hints() const { return m_hints->Hints(); }
     PlayerRecord& Record() const { return *m_record; }
     const PuzzleMenu& Menu() const { return m_menu; }
     QMenu* SystemMenu() const { return m_systemMenu->Menu(); }
@@ -123,9 +123,6 @@ private:
     void ReadChosenPicture(const QString& path, int seconds);
     void EndOpenPicture();
     void RestoreGame(const SavedGame& game, bool helped);
-    // The hint's move for `board`, made when the board is still that one and a block may
-    // move; the hint hears whether it was.
-    void OnHintMove(const Board& board, CellPos cell);
 
     // The environment's Prompter, tracked: no block moves while a prompt is open, and the
     // board has the keys back after every dialog.
@@ -138,7 +135,7 @@ private:
     // pictures decoded and scaled for drawing, so that paints only copy pixels.
     PictureRecord m_picture;
     PictureCache m_pictures;
-    Hinter* m_hints = nullptr;
+    HintControl* m_hints = nullptr;
     PlayerRecord* m_record = nullptr;
     PuzzleMenu m_menu;
     BoardView* m_client = nullptr;

@@ -24,7 +24,7 @@ void CPuzzleDlg::OnSaveGame()
     // The board and count are written as they are when the dialog closes.
     if (!file.empty()) {
         if (WriteSavedGame(file, m_game.GetBoard(), m_game.Seconds())) {
-            m_hints->Saved(m_game.GetBoard(), m_game.Seconds(), m_game.Helped());
+            Hints().Saved(m_game.GetBoard(), m_game.Seconds(), m_game.Helped());
             m_client->Announce(SavedText());
         } else
             m_env.prompter.Ask(this, messages::SavingError());
@@ -52,8 +52,8 @@ void CPuzzleDlg::OnOpenGame()
     // A game saved helped in this session is helped again.
     Board board;
     RestoreBoard(*game, board);
-    m_hints->Opened(board, game->seconds);
-    RestoreGame(*game, m_hints->Helped());
+    Hints().Opened(board, game->seconds);
+    RestoreGame(*game, Hints().Helped());
 }
 
 void CPuzzleDlg::RestoreGame(const SavedGame& game, bool helped)
