@@ -17,25 +17,10 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "common/ReadOnlyFile.h"
+
 namespace tilora {
 namespace {
-
-// A file descriptor closed when it goes.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 // While it lives, what the process writes to its standard error goes nowhere: libxcb
 // writes the server's reason for a refused connection there itself, and the program says
@@ -44,7 +29,7 @@ class QuietStandardError {
 public:
     QuietStandardError() : m_saved(::dup(STDERR_FILENO))
     {
-        const Descriptor nowhere(::open("/dev/null", O_WRONLY | O_CLOEXEC));
+        const UniqueFd nowhere(::open("/dev/null", O_WRONLY | O_CLOEXEC));
         if (m_saved.Get() >= 0 && nowhere.Get() >= 0)
             ::dup2(nowhere.Get(), STDERR_FILENO);
     }
@@ -57,7 +42,7 @@ public:
     QuietStandardError& operator=(const QuietStandardError&) = delete;
 
 private:
-    Descriptor m_saved;
+    UniqueFd m_saved;
 };
 
 }  // namespace
@@ -89,7 +74,7 @@ bool WaylandDisplayAnswers(const QString& path, std::chrono::milliseconds limit)
     if (file.empty() || file.size() >= sizeof address.sun_path)
         return false;
     std::memcpy(address.sun_path, file.c_str(), file.size() + 1);
-    const Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    const UniqueFd socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     if (socket.Get() < 0 || ::connect(socket.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
         return false;
     // wl_display (object 1).sync (request 0) with the new callback's id 2: a 12-byte
