@@ -23,6 +23,7 @@
 #include "app/window/SystemMenu.h"
 #include "app/window/ViewOptions.h"
 #include "app/window/WindowAccessible.h"
+#include "app/window/WindowActivation.h"
 #include "app/window/WindowZoom.h"
 #include "common/CrtNumbers.h"
 #include "scores/ScoreKeys.h"
@@ -40,6 +41,7 @@ CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
             environment.slides}
 {
     InstallWindowAccessibility();
+    FollowMissedActivation(*this);
     BuildWindow();
     ConnectMenu();
     ConnectGame();
