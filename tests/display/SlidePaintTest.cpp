@@ -67,8 +67,9 @@ TEST_F(SlidePaintTest, TheBlockIsCopiedWholeWhereTheSlideHasBroughtIt)
                 ASSERT_EQ(image.pixel(c.left + x, 243 + y), bars.pixel(160 + x, 240 + y))
                     << "progress " << c.progress << " at " << x << ", " << y;
         // Left of the block, the cell it goes to is still an empty frame.
-        if (c.left > 163)
+        if (c.left > 163) {
             EXPECT_EQ(image.pixel(163, 260), 0xffffffffu) << "progress " << c.progress;
+        }
     }
 }
 
@@ -80,8 +81,9 @@ TEST_F(SlidePaintTest, CellsTheSlideDoesNotCrossAreDrawnAsEver)
     const QRect crossed = geometry::CellFrame(4, 3, 2).united(geometry::CellFrame(4, 3, 3));
     for (int y = 0; y < still.height(); y += 3)
         for (int x = 0; x < still.width(); x += 3)
-            if (!crossed.contains(x, y))
+            if (!crossed.contains(x, y)) {
                 ASSERT_EQ(sliding.pixel(x, y), still.pixel(x, y)) << x << ", " << y;
+            }
 }
 
 }  // namespace

@@ -167,6 +167,8 @@ TimesChart::TimesChart(QWidget* parent) : QWidget(parent)
     m_table->setObjectName(QStringLiteral("chartTable"));
     m_table->setAccessibleName(tr("Times, game by game"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The arrows walk the times; Tab goes on to the dialog's buttons.
+    m_table->setTabKeyNavigation(false);
     m_table->setHorizontalHeaderLabels({tr("Game"), tr("Time"), tr("Average of 5"), tr("Average of 12"), tr("Best so far")});
     m_table->verticalHeader()->hide();
     m_table->setMaximumHeight(fontMetrics().height() * 8);

@@ -21,6 +21,7 @@
 #include "app/window/RecordProblemMessage.h"
 #include "app/window/ViewOptions.h"
 #include "app/window/WindowAccessible.h"
+#include "app/window/WindowActivation.h"
 #include "common/CrtNumbers.h"
 #include "scores/ScoreKeys.h"
 
@@ -33,6 +34,7 @@ CPuzzleDlg::CPuzzleDlg(PuzzleEnvironment environment, QWidget* parent)
             std::move(environment.record), environment.slides}
 {
     InstallWindowAccessibility();
+    FollowMissedActivation(*this);
     BuildWindow();
     ConnectMenu();
     ConnectGame();

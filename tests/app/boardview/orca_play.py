@@ -431,6 +431,9 @@ def run(world):
         if row.endswith("time"):
             pattern += r"[0-9.,]+ seconds"
         check.said(["Down"], pattern, f"Statistics reads {row} with its row and column")
+    # Below the figures, the chart's size and its table of times come first.
+    check.said(["Tab"], r"Chart of times for", "Tab reaches the chart's grid size")
+    check.said(["Tab"], r"Times, game by game", "Tab reaches the chart's table")
     check.said(["Tab"], r"Reset", "Tab reaches Reset...")
     check.said(["Tab"], r"Close", "Tab reaches Close")
     back_on_board(check, "Statistics")
