@@ -56,6 +56,8 @@ CPuzzleDlg::~CPuzzleDlg()
 {
     // The end of the session (SIGTERM, SIGHUP) ends a running game as Exit would.
     m_game.Quit();
+    // Hidden while the game lives: the keys' leaving and a running slide's end read it.
+    hide();
 }
 
 void CPuzzleDlg::ConnectMenu()

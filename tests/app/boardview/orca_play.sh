@@ -26,4 +26,16 @@ if [ -n "$missing" ]; then
   echo "skipped: $missing is not installed"
   exit 77
 fi
-exec xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- timeout 170 "$python" "$here/orca_play.py" "$program"
+play() {
+  xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- timeout 170 "$python" "$here/orca_play.py" "$program"
+}
+# What Orca hears depends on its event queue keeping up: on a loaded machine a key can come
+# before Orca has taken the last event in. A failed game is played once more, in a new
+# session of its own; a second failure fails the check.
+status=0
+play || status=$?
+if [ "$status" -eq 0 ] || [ "$status" -eq 77 ]; then
+  exit "$status"
+fi
+echo "The game by ear failed (status $status); it is played once more in a new session."
+play
