@@ -277,7 +277,7 @@ void World::OpenGame()
             board.Slide(cell, blank);
     }
     const std::filesystem::path file = dir / "open.tlr";
-    const bool negative = kind == 1 && RecordTakesNegativeSeconds();
+    const bool negative = kind == 1;
     std::string bytes = EncodeSavedGame(board, negative ? -(1 + Random(500)) : Random(500));
     if (kind == 2)
         bytes.resize(bytes.size() - 7);

@@ -14,29 +14,8 @@
 #include <sstream>
 
 #include "GameModelWorld.h"
-#include "app/record/PlayerRecord.h"
 
 namespace tilora::test {
-
-bool RecordTakesNegativeSeconds()
-{
-    static const bool takes = [] {
-        const TempDir dir;
-        {
-            PlayerRecord record(dir / "games", [] { return PlayerRecord::Databases(); }, [] { return std::int64_t{0}; });
-            Board board;
-            board.FillSolved();
-            record.Begin(board, 1);
-            record.Abandon(-5, false);
-        }
-        PlayerRecord again(dir / "games", [] { return PlayerRecord::Databases(); }, [] { return std::int64_t{0}; });
-        const bool read = again.Games().size() == 1 && again.Problem().kind == RecordProblem::Kind::None;
-        if (!read)
-            std::cerr << "Open Game with negative seconds left out: the record cannot read them back\n";
-        return read;
-    }();
-    return takes;
-}
 
 namespace {
 

@@ -52,10 +52,6 @@ inline bool IsPermutation(const Board& board)
     return true;
 }
 
-// A saved game may carry negative seconds, and the game loads them as they are; they
-// reach the record when the game ends. False while the record cannot read them back.
-bool RecordTakesNegativeSeconds();
-
 // Answers every interaction as the running step says, and tries a move of every kind
 // while it is open: none may happen behind a dialog.
 class ModelPrompter final : public Prompter {
