@@ -66,6 +66,8 @@ struct Contents {
 };
 
 std::string Header();
+// The version a file's first line names, without its line end; 0 when it is no record's.
+int HeaderVersion(std::string_view line);
 std::string FormatLine(const KeptGame& game);
 // Appends the game's line to `out`.
 void AppendLine(std::string& out, const KeptGame& game);
