@@ -67,10 +67,6 @@
         <translation>Teile %1 und %2 nach unten verschoben</translation>
     </message>
     <message>
-        <source>Solved</source>
-        <translation>Gelöst</translation>
-    </message>
-    <message>
         <source>The picture is complete</source>
         <translation>Das Bild ist vollständig</translation>
     </message>
@@ -369,20 +365,24 @@ Bitte klicken Sie auf OK, um fortzufahren.</translation>
         <source>The deal on the clipboard is of another size: Tilora plays boards of 4, 5, 8 or 10 blocks a side.</source>
         <translation>Die Stellung in der Zwischenablage hat eine andere Größe: Tilora spielt mit 4, 5, 8 oder 10 Teilen pro Seite.</translation>
     </message>
+    <message>
+        <source>Tilora: Replay</source>
+        <translation>Tilora: Wiederholung</translation>
+    </message>
+    <message>
+        <source>There is no game to replay yet: a game is kept for replay once it ends.</source>
+        <translation>Es gibt noch kein Spiel zum Wiederholen: Ein Spiel wird für die Wiederholung aufbewahrt, sobald es endet.</translation>
+    </message>
+    <message>
+        <source>This game cannot be replayed: its moves were not kept.</source>
+        <translation>Dieses Spiel kann nicht wiederholt werden: Seine Züge wurden nicht aufbewahrt.</translation>
+    </message>
 </context>
 <context>
     <name>OpenPicture</name>
     <message>
         <source>All Picture Files</source>
         <translation>Alle Bilddateien</translation>
-    </message>
-    <message>
-        <source>This is not a valid Picture file.
-
-The Tilora can only display picture files.</source>
-        <translation>Dies ist keine gültige Bilddatei.
-
-Tilora kann nur Bilddateien anzeigen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be opened: it is missing, you may not read it, or it is not a plain file.</source>
@@ -538,6 +538,10 @@ Tilora öffnet PNG-, JPEG-, GIF- und Bitmap-Dateien sowie die anderen Formate de
     <message>
         <source>&amp;Paste Deal</source>
         <translation>Stellung ein&amp;fügen</translation>
+    </message>
+    <message>
+        <source>Repl&amp;ay Last Game...</source>
+        <translation>Wieder&amp;holung des letzten Spiels...</translation>
     </message>
 </context>
 <context>
@@ -827,6 +831,89 @@ Das Schiebepuzzle mit Pfiff. Setzen Sie das unten gezeigte Bild zusammen, indem 
     </message>
 </context>
 <context>
+    <name>tilora::CReplayDlg</name>
+    <message>
+        <source>A %1 x %1 game won in %2 s with %3 moves, on %4.</source>
+        <translation>Ein Spiel %1 x %1, gewonnen in %2 s mit %3 Zügen, am %4.</translation>
+    </message>
+    <message>
+        <source>A %1 x %1 game given up after %2 s and %3 moves, on %4.</source>
+        <translation>Ein Spiel %1 x %1, aufgegeben nach %2 s und %3 Zügen, am %4.</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>An&amp;fang</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Abspielen</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vor</translation>
+    </message>
+    <message>
+        <source>&amp;End</source>
+        <translation>&amp;Ende</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d:</source>
+        <translation>&amp;Tempo:</translation>
+    </message>
+    <message>
+        <source>As played</source>
+        <translation>Wie gespielt</translation>
+    </message>
+    <message>
+        <source>Steady, 4 moves a second</source>
+        <translation>Gleichmäßig, 4 Züge pro Sekunde</translation>
+    </message>
+    <message>
+        <source>Show the Shortest &amp;Way</source>
+        <translation>&amp;Kürzesten Weg zeigen</translation>
+    </message>
+    <message>
+        <source>Move %1 of %2</source>
+        <translation>Zug %1 von %2</translation>
+    </message>
+    <message>
+        <source>Time: %1 s</source>
+        <translation>Zeit: %1 s</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>Looking for the shortest way...</source>
+        <translation>Der kürzeste Weg wird gesucht...</translation>
+    </message>
+    <message>
+        <source>The shortest way could not be found.</source>
+        <translation>Der kürzeste Weg konnte nicht gefunden werden.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Your Game</source>
+        <translation>&amp;Ihr Spiel zeigen</translation>
+    </message>
+    <message>
+        <source>The shortest way takes %1 moves; the game took %2.</source>
+        <translation>Der kürzeste Weg braucht %1 Züge; das Spiel brauchte %2.</translation>
+    </message>
+</context>
+<context>
     <name>tilora::CStatisticsDlg</name>
     <message>
         <source>%1 s</source>
@@ -939,6 +1026,10 @@ Das Schiebepuzzle mit Pfiff. Setzen Sie das unten gezeigte Bild zusammen, indem 
     <message>
         <source>%1 seconds</source>
         <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>Re&amp;play...</source>
+        <translation>Wieder&amp;holung...</translation>
     </message>
 </context>
 <context>

@@ -67,10 +67,6 @@
         <translation>Pièces %1 et %2 déplacées vers le bas</translation>
     </message>
     <message>
-        <source>Solved</source>
-        <translation>Résolu</translation>
-    </message>
-    <message>
         <source>The picture is complete</source>
         <translation>L&apos;image est complète</translation>
     </message>
@@ -342,7 +338,7 @@ Cliquez sur OK pour continuer.</translation>
     <message>
         <source>Tilora was ended during a game. Do you want to go on with that game?
 (Click NO to discard it)</source>
-        <translation>Tilora a été fermé pendant une partie. Voulez-vous reprendre cette partie ?
+        <translation>Tilora a été fermé pendant une partie. Voulez-vous reprendre cette partie&#xa0;?
 (Cliquez sur Non pour l&apos;abandonner)</translation>
     </message>
     <message>
@@ -369,6 +365,18 @@ Cliquez sur OK pour continuer.</translation>
         <source>The deal on the clipboard is of another size: Tilora plays boards of 4, 5, 8 or 10 blocks a side.</source>
         <translation>La donne du presse-papiers est d&apos;une autre taille&#xa0;: Tilora joue sur des plateaux de 4, 5, 8 ou 10 pièces de côté.</translation>
     </message>
+    <message>
+        <source>Tilora: Replay</source>
+        <translation>Tilora&#xa0;: Revoir une partie</translation>
+    </message>
+    <message>
+        <source>There is no game to replay yet: a game is kept for replay once it ends.</source>
+        <translation>Il n&apos;y a pas encore de partie à revoir&#xa0;: une partie est gardée pour être revue dès qu&apos;elle se termine.</translation>
+    </message>
+    <message>
+        <source>This game cannot be replayed: its moves were not kept.</source>
+        <translation>Cette partie ne peut pas être revue&#xa0;: ses coups n&apos;ont pas été gardés.</translation>
+    </message>
 </context>
 <context>
     <name>OpenPicture</name>
@@ -377,36 +385,28 @@ Cliquez sur OK pour continuer.</translation>
         <translation>Toutes les images</translation>
     </message>
     <message>
-        <source>This is not a valid Picture file.
-
-The Tilora can only display picture files.</source>
-        <translation>Ce n&apos;est pas un fichier image valide.
-
-Tilora ne peut afficher que des fichiers image.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; cannot be opened: it is missing, you may not read it, or it is not a plain file.</source>
-        <translation>Impossible d&apos;ouvrir « %1 » : le fichier est absent, vous n&apos;avez pas le droit de le lire, ou ce n&apos;est pas un fichier ordinaire.</translation>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;»&#xa0;: le fichier est absent, vous n&apos;avez pas le droit de le lire, ou ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a picture file.
 
 Tilora opens PNG, JPEG, GIF and bitmap files, and the other formats of the installed image plugins.</source>
-        <translation>« %1 » n&apos;est pas un fichier image.
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier image.
 
 Tilora ouvre les fichiers PNG, JPEG, GIF et bitmap, ainsi que les autres formats des modules d&apos;images installés.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a picture in a format that Tilora cannot read.</source>
-        <translation>« %1 » est une image dans un format que Tilora ne sait pas lire.</translation>
+        <translation>«&#xa0;%1&#xa0;» est une image dans un format que Tilora ne sait pas lire.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large: the picture would take more memory than Tilora gives one picture.</source>
-        <translation>« %1 » est trop grand : l&apos;image demanderait plus de mémoire que Tilora n&apos;en accorde à une image.</translation>
+        <translation>«&#xa0;%1&#xa0;» est trop grand&#xa0;: l&apos;image demanderait plus de mémoire que Tilora n&apos;en accorde à une image.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is damaged: it starts as a picture, but the picture in it cannot be read.</source>
-        <translation>« %1 » est endommagé : le fichier commence comme une image, mais l&apos;image qu&apos;il contient est illisible.</translation>
+        <translation>«&#xa0;%1&#xa0;» est endommagé&#xa0;: le fichier commence comme une image, mais l&apos;image qu&apos;il contient est illisible.</translation>
     </message>
 </context>
 <context>
@@ -539,6 +539,10 @@ Tilora ouvre les fichiers PNG, JPEG, GIF et bitmap, ainsi que les autres formats
         <source>&amp;Paste Deal</source>
         <translation>Co&amp;ller la donne</translation>
     </message>
+    <message>
+        <source>Repl&amp;ay Last Game...</source>
+        <translation>Re&amp;voir la dernière partie...</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -572,15 +576,15 @@ Tilora ouvre les fichiers PNG, JPEG, GIF et bitmap, ainsi que les autres formats
     </message>
     <message>
         <source>tilora: there is no display to open: DISPLAY is not set.</source>
-        <translation>tilora : aucun écran à ouvrir : DISPLAY n&apos;est pas défini.</translation>
+        <translation>tilora&#xa0;: aucun écran à ouvrir&#xa0;: DISPLAY n&apos;est pas défini.</translation>
     </message>
     <message>
         <source>tilora: there is no display to open: WAYLAND_DISPLAY is not set and no Wayland socket was found.</source>
-        <translation>tilora : aucun écran à ouvrir : WAYLAND_DISPLAY n&apos;est pas défini et aucune socket Wayland n&apos;a été trouvée.</translation>
+        <translation>tilora&#xa0;: aucun écran à ouvrir&#xa0;: WAYLAND_DISPLAY n&apos;est pas défini et aucune socket Wayland n&apos;a été trouvée.</translation>
     </message>
     <message>
         <source>tilora: there is no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set.</source>
-        <translation>tilora : aucun écran à ouvrir : ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini.</translation>
+        <translation>tilora&#xa0;: aucun écran à ouvrir&#xa0;: ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini.</translation>
     </message>
     <message>
         <source>tilora: the display %1 cannot be opened: no X server answers there, or it refuses the game.</source>
@@ -827,6 +831,89 @@ Un taquin pas comme les autres. Reconstituez l&apos;image ci-dessous en faisant 
     </message>
 </context>
 <context>
+    <name>tilora::CReplayDlg</name>
+    <message>
+        <source>A %1 x %1 game won in %2 s with %3 moves, on %4.</source>
+        <translation>Une partie %1 x %1 gagnée en %2&#xa0;s en %3 coups, le %4.</translation>
+    </message>
+    <message>
+        <source>A %1 x %1 game given up after %2 s and %3 moves, on %4.</source>
+        <translation>Une partie %1 x %1 abandonnée après %2&#xa0;s et %3 coups, le %4.</translation>
+    </message>
+    <message>
+        <source>Replay</source>
+        <translation>Revoir une partie</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Coup</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Début</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Reculer</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Lire</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Avancer</translation>
+    </message>
+    <message>
+        <source>&amp;End</source>
+        <translation>Fi&amp;n</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d:</source>
+        <translation>&amp;Vitesse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>As played</source>
+        <translation>Comme jouée</translation>
+    </message>
+    <message>
+        <source>Steady, 4 moves a second</source>
+        <translation>Régulière, 4 coups par seconde</translation>
+    </message>
+    <message>
+        <source>Show the Shortest &amp;Way</source>
+        <translation>Montrer le plus &amp;court chemin</translation>
+    </message>
+    <message>
+        <source>Move %1 of %2</source>
+        <translation>Coup %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Time: %1 s</source>
+        <translation>Temps&#xa0;: %1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>Pau&amp;se</translation>
+    </message>
+    <message>
+        <source>Looking for the shortest way...</source>
+        <translation>Recherche du plus court chemin...</translation>
+    </message>
+    <message>
+        <source>The shortest way could not be found.</source>
+        <translation>Le plus court chemin n&apos;a pas pu être trouvé.</translation>
+    </message>
+    <message>
+        <source>Show &amp;Your Game</source>
+        <translation>Montrer votre &amp;partie</translation>
+    </message>
+    <message>
+        <source>The shortest way takes %1 moves; the game took %2.</source>
+        <translation>Le plus court chemin prend %1 coups&#xa0;; la partie en a pris %2.</translation>
+    </message>
+</context>
+<context>
     <name>tilora::CStatisticsDlg</name>
     <message>
         <source>%1 s</source>
@@ -939,6 +1026,10 @@ Un taquin pas comme les autres. Reconstituez l&apos;image ci-dessous en faisant 
     <message>
         <source>%1 seconds</source>
         <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>Re&amp;play...</source>
+        <translation>Re&amp;voir...</translation>
     </message>
 </context>
 <context>

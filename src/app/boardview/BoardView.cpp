@@ -42,6 +42,16 @@ BoardView::BoardView(PictureCache& pictures, const PictureRecord& loaded, const 
             [this](const std::vector<SlideFrame::Block>& blocks) { update(SlideRegion(blocks)); });
 }
 
+BoardView::BoardView(const BoardView& like, const Game& game, QWidget* parent)
+    : BoardView(like.m_pictures, like.m_loaded, game, parent)
+{
+    m_bCustomPicture = like.m_bCustomPicture;
+    m_nPicture = like.m_nPicture;
+    m_nZoom = like.m_nZoom;
+    m_bNumbers = like.m_bNumbers;
+    m_bAnimate = like.m_bAnimate;
+}
+
 void BoardView::SetAnimate(bool animate)
 {
     if (!animate)

@@ -31,6 +31,9 @@ public:
     // The view reads the game it shows at every paint, key and accessibility query, so
     // that it always shows the game as it is, whichever handler changed it.
     BoardView(PictureCache& pictures, const PictureRecord& loaded, const Game& game, QWidget* parent);
+    // A second view, of `game`, drawn as `like` draws its own: the same pictures, picture,
+    // zoom, numbers and slides (a replay beside the game).
+    BoardView(const BoardView& like, const Game& game, QWidget* parent);
     const Game& GetGame() const { return m_game; }
     // The picture to draw the board from: the loaded one, or built-in picture `picture`.
     void SetPicture(bool custom, int picture);

@@ -61,7 +61,7 @@ QString Percent(double ratio)
 
 }  // namespace
 
-CStatisticsDlg::CStatisticsDlg(PlayerRecord& record, Prompter& prompter, QWidget* parent)
+CStatisticsDlg::CStatisticsDlg(PlayerRecord& record, Prompter& prompter, QWidget* parent, ReplayGame replay)
     : QDialog(parent), m_record(record), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("statisticsDialog"));
@@ -93,6 +93,14 @@ CStatisticsDlg::CStatisticsDlg(PlayerRecord& record, Prompter& prompter, QWidget
     QPushButton* reset = buttons->addButton(tr("&Reset..."), QDialogButtonBox::ResetRole);
     reset->setObjectName(QStringLiteral("resetButton"));
     connect(reset, &QPushButton::clicked, this, &CStatisticsDlg::OnReset);
+    // The game of the chart's current row, or its last game, is played again.
+    m_replayButton = buttons->addButton(tr("Re&play..."), QDialogButtonBox::ActionRole);
+    m_replayButton->setObjectName(QStringLiteral("replayButton"));
+    m_replayButton->setVisible(static_cast<bool>(replay));
+    connect(m_replayButton, &QPushButton::clicked, this, [this, replay = std::move(replay)] {
+        if (const KeptGame* game = m_chart->CurrentGame())
+            replay(*game);
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     Refresh();
@@ -146,6 +154,7 @@ void CStatisticsDlg::Refresh()
     m_table->resizeColumnsToContents();
     m_lastGame->setText(LastGameLine());
     m_chart->SetGames(m_record.Games());
+    m_replayButton->setEnabled(m_chart->CurrentGame() != nullptr);
     const RecordProblem& problem = m_record.Problem();
     m_problem->setVisible(problem.kind != RecordProblem::Kind::None);
     m_problem->setText(problem.kind == RecordProblem::Kind::CannotWrite

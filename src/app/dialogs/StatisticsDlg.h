@@ -3,11 +3,15 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 namespace tilora {
 
+struct KeptGame;
 class PlayerRecord;
 class Prompter;
 struct SizeStatistics;
@@ -18,7 +22,9 @@ class TimesChart;
 class CStatisticsDlg final : public QDialog {
     Q_OBJECT
 public:
-    CStatisticsDlg(PlayerRecord& record, Prompter& prompter, QWidget* parent = nullptr);
+    // `replay`, when given, plays a game of the chart again (Replay...).
+    using ReplayGame = std::function<void(const KeptGame&)>;
+    CStatisticsDlg(PlayerRecord& record, Prompter& prompter, QWidget* parent = nullptr, ReplayGame replay = {});
 
     // Asks first; then forgets every kept game and shows the empty figures.
     void OnReset();
@@ -38,6 +44,7 @@ private:
     QTableWidget* m_table = nullptr;
     QLabel* m_lastGame = nullptr;
     QLabel* m_problem = nullptr;
+    QPushButton* m_replayButton = nullptr;
     TimesChart* m_chart = nullptr;
 };
 

@@ -191,9 +191,23 @@ void TimesChart::SetGames(const std::vector<KeptGame>& games)
     ShowSize();
 }
 
+const KeptGame* TimesChart::CurrentGame() const
+{
+    if (m_rows.empty())
+        return nullptr;
+    const int row = m_table->currentRow();
+    const std::size_t at = row >= 0 && row < static_cast<int>(m_rows.size()) ? m_rows[static_cast<std::size_t>(row)] : m_rows.back();
+    return &m_games[at];
+}
+
 void TimesChart::ShowSize()
 {
-    m_chart = ChartOfTimes(m_games, m_sizes->currentData().toInt());
+    const int size = m_sizes->currentData().toInt();
+    m_chart = ChartOfTimes(m_games, size);
+    m_rows.clear();
+    for (std::size_t i = 0; i < m_games.size(); ++i)
+        if (InChartOf(m_games[i], size))
+            m_rows.push_back(i);
     m_table->setRowCount(static_cast<int>(m_chart.points.size()));
     const auto valueAt = [](const std::vector<TimeChart::Value>& line, int game) {
         const auto found = std::find_if(line.begin(), line.end(), [game](const auto& v) { return v.game == game; });

@@ -24,12 +24,17 @@ public:
     // The games of the record, oldest first; the chart shows the size chosen, or the first.
     void SetGames(const std::vector<KeptGame>& games);
     const TimeChart& Chart() const { return m_chart; }
+    // The game of the table's current row, else the last one shown; none when the chart
+    // shows no game.
+    const KeptGame* CurrentGame() const;
 
 private:
     void ShowSize();
 
     std::vector<KeptGame> m_games;
     TimeChart m_chart;
+    // The place in m_games of the game on each row of the table.
+    std::vector<std::size_t> m_rows;
     QComboBox* m_sizes = nullptr;
     QWidget* m_area = nullptr;
     QTableWidget* m_table = nullptr;

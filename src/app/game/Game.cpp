@@ -265,6 +265,16 @@ void Game::SetSeconds(int seconds)
     emit secondsChanged(m_nSeconds);
 }
 
+void Game::ShowReplay(const Board& board, int seconds, int moves)
+{
+    m_board = board;
+    m_nSeconds = seconds;
+    m_nMoves = moves;
+    m_bPlaying = false;
+    m_bPaused = false;
+    m_bShowFinished = true;
+}
+
 void Game::timerEvent(QTimerEvent* event)
 {
     if (event->timerId() == m_timer.timerId())

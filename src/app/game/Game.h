@@ -111,6 +111,11 @@ public:
     void Resume();
     void SetSeconds(int seconds);
 
+    // A replay's moment: `board` on show as a game's that is over, its clock at `seconds`
+    // and `moves` made. No game runs, so no block moves by the player's hand and nothing
+    // is told to the game's followers.
+    void ShowReplay(const Board& board, int seconds, int moves);
+
 signals:
     void began();
     void moved(tilora::CellPos from, tilora::CellPos to, tilora::Game::MoveKind kind);

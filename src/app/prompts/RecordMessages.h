@@ -65,4 +65,22 @@ inline Message ConfirmResetStatistics()
             Text::tr("Statistics: Confirm"), QMessageBox::Yes | QMessageBox::No, QMessageBox::Question};
 }
 
+// Replay Last Game and Statistics' Replay: no game to play again.
+inline QString ReplayCaption()
+{
+    return Text::tr("Tilora: Replay");
+}
+
+inline Message NoGameToReplay()
+{
+    return {Text::tr("There is no game to replay yet: a game is kept for replay once it ends."), ReplayCaption(),
+            QMessageBox::Ok, QMessageBox::Information};
+}
+
+inline Message GameNotReplayable()
+{
+    return {Text::tr("This game cannot be replayed: its moves were not kept."), ReplayCaption(), QMessageBox::Ok,
+            QMessageBox::Information};
+}
+
 }  // namespace tilora::messages

@@ -167,6 +167,14 @@ void PlayerRecord::TakeUpWaitingGames()
     LookForTables();
 }
 
+KeptGame PlayerRecord::Whole(KeptGame game) const
+{
+    std::vector<KeptGame> one{std::move(game)};
+    if (!m_file.empty())
+        record_file::ReadPlayed(m_file, one);
+    return std::move(one.front());
+}
+
 const std::vector<KeptGame>& PlayerRecord::Games()
 {
     Load();

@@ -84,6 +84,8 @@ public:
     int Moves() const { return m_moves; }
     // Every kept game, oldest first; the file is read on the first need.
     const std::vector<KeptGame>& Games();
+    // `game` with its moves, read from the record's file of moves when they are not at hand.
+    KeptGame Whole(KeptGame game) const;
     // The game won last in this session.
     const std::optional<KeptGame>& LastWon() const { return m_lastWon; }
     const RecordProblem& Problem() const { return m_problem; }

@@ -5,6 +5,11 @@
 
 namespace tilora {
 
+bool InChartOf(const KeptGame& game, int size)
+{
+    return game.size == size && !game.pasted;
+}
+
 TimeChart ChartOfTimes(const std::vector<KeptGame>& games, int size)
 {
     TimeChart chart;
@@ -13,7 +18,7 @@ TimeChart ChartOfTimes(const std::vector<KeptGame>& games, int size)
     std::optional<int> best;
     int shown = 0;
     for (const KeptGame& game : games) {
-        if (game.size != size || game.pasted)
+        if (!InChartOf(game, size))
             continue;
         ++shown;
         const std::optional<int> seconds = game.won ? std::optional<int>(game.seconds) : std::nullopt;

@@ -34,6 +34,8 @@ struct TimeChart {
     std::vector<Value> bestSoFar;
 };
 
+// The game is one of the chart of `size`: of that size, and not on a pasted deal.
+bool InChartOf(const KeptGame& game, int size);
 // The chart of the games of `size`, `games` oldest first.
 TimeChart ChartOfTimes(const std::vector<KeptGame>& games, int size);
 

@@ -70,7 +70,8 @@ void CPuzzleDlg::ConnectMenu()
         {m_menu.bestScores, &CPuzzleDlg::OnBestScores}, {m_menu.undo, &CPuzzleDlg::OnUndo},
         {m_menu.redo, &CPuzzleDlg::OnRedo},             {m_menu.hint, &CPuzzleDlg::OnHint},
         {m_menu.statistics, &CPuzzleDlg::OnStatistics}, {m_menu.about, &CPuzzleDlg::OnAbout},
-        {m_menu.howToPlay, &CPuzzleDlg::OnHowToPlay},   {m_menu.pasteDeal, &CPuzzleDlg::OnPasteDeal}};
+        {m_menu.howToPlay, &CPuzzleDlg::OnHowToPlay},   {m_menu.pasteDeal, &CPuzzleDlg::OnPasteDeal},
+        {m_menu.replayLastGame, &CPuzzleDlg::OnReplayLastGame}};
     for (const auto& [action, command] : commands)
         connect(action, &QAction::triggered, this, command);
     connect(m_menu.copyDeal, &QAction::triggered, this, [this] { CopyDeal(m_game); });

@@ -10,6 +10,7 @@
 #include "app/window/PuzzleEnvironment.h"
 #include "app/window/HintControl.h"
 #include "app/window/PuzzleMenu.h"
+#include "app/window/RecordDialogs.h"
 #include "app/window/SystemMenu.h"
 #include "app/window/WindowZoom.h"
 #include "display/PictureCache.h"
@@ -55,7 +56,8 @@ public:
     void OnUndo();
     void OnRedo();
     void OnHint() { m_hints->Ask(); }
-    void OnStatistics();
+    void OnStatistics() { ShowStatistics(*m_record, *m_client, m_env.prompter, this); }
+    void OnReplayLastGame() { ReplayLastGame(*m_record, *m_client, m_env.prompter, this); }
     // Paste Deal: a deal from the system clipboard starts as a new game.
     void OnPasteDeal();
     void OnTimer() { m_game.Tick(); }

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's part of the player's results: the record's statistics and problems
-// (the record hears how each game goes from the game itself), the best-score step of the
-// victory and the Best Scores command.
+// The main window's part of the player's results: the best-score step of the victory and
+// the Best Scores command (the record hears how each game goes from the game itself).
 #include "app/window/PuzzleDlg.h"
 
-#include "app/dialogs/StatisticsDlg.h"
 #include "app/prompts/Prompter.h"
 #include "app/record/PlayerRecord.h"
 #include "scores/BestScores.h"
@@ -12,12 +10,6 @@
 #include "scores/HighScoreDlg.h"
 
 namespace tilora {
-
-void CPuzzleDlg::OnStatistics()
-{
-    CStatisticsDlg dialog(*m_record, m_env.prompter, this);
-    m_env.prompter.Exec(dialog);
-}
 
 void CPuzzleDlg::RecordBestScore()
 {

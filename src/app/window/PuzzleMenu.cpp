@@ -53,6 +53,7 @@ PuzzleMenu BuildPuzzleMenu(QWidget* window)
     m.redo = AddCommand(game, Menu::tr("&Redo"), 32788, "actionRedo");
     m.hint = AddCommand(game, Menu::tr("&Hint"), 32789, "actionHint");
     m.statistics = AddCommand(game, Menu::tr("S&tatistics..."), 32790, "actionStatistics");
+    m.replayLastGame = AddCommand(game, Menu::tr("Repl&ay Last Game..."), 32807, "actionReplayLastGame");
     game->addSeparator();
     m.exit = AddCommand(game, Menu::tr("E&xit"), 32772, "actionExit");
 

@@ -20,6 +20,7 @@ struct PuzzleMenu {
     QAction* pasteDeal = nullptr;
     QAction* bestScores = nullptr;
     QAction* statistics = nullptr;
+    QAction* replayLastGame = nullptr;
     QAction* level = nullptr;
     QAction* blocks = nullptr;
     QAction* exit = nullptr;

@@ -131,6 +131,7 @@ TEST_F(MainWindowTest, MenuHasTheGamesEntriesInOrder)
                                "  &Redo 32788",
                                "  &Hint 32789",
                                "  S&tatistics... 32790",
+                               "  Repl&ay Last Game... 32807",
                                "  -",
                                "  E&xit 32772",
                                " 65535",
