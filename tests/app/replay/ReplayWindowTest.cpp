@@ -56,8 +56,8 @@ protected:
     }
 };
 
-// The last game, pasted two slides from solved and won, is replayed: the keys step and
-// jump through it, each step told as in play, and it ends on the solved board.
+// The last game, pasted two slides from solved and won, is replayed at the next start: the
+// keys step and jump through it, each step told as in play, and it ends on the solved board.
 TEST_F(ReplayWindowTest, ReplayLastGameStepsToTheSolvedBoardAndTellsEachStep)
 {
     QGuiApplication::clipboard()->setText(QStringLiteral("1 2 3 4/5 6 7 8/9 10 0 12/13 14 11 15"));
@@ -67,6 +67,7 @@ TEST_F(ReplayWindowTest, ReplayLastGameStepsToTheSolvedBoardAndTellsEachStep)
     window->MoveBlockAt(200, 280);     // 11 up
     window->MoveBlockAt(300, 300);     // 15 left
     ASSERT_FALSE(window->Playing());
+    Open();
 
     OnReplay([](CReplayDlg& replay) {
         const Replay& moves = replay.Moves();
