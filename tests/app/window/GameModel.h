@@ -24,6 +24,10 @@ struct GameModel {
     int n = 4;                // the size of the board dealt next
     int ended = 0;            // games the record holds
     std::vector<int> cells;   // the board of the game, while one is on show
+    std::vector<int> start;   // the board the game began on
+    // The last game the record holds: where it began and where it ended.
+    std::vector<int> lastStart;
+    std::vector<int> lastEnd;
     std::vector<Move> moves;
     std::size_t made = 0;
 
@@ -101,6 +105,7 @@ struct GameModel {
     {
         EndGame();
         cells = std::move(board);
+        start = cells;
         playing = true;
         helped = false;
         recordOpen = true;
@@ -110,8 +115,11 @@ struct GameModel {
     // The game in progress ends as won or abandoned: the record gets its line.
     void EndGame()
     {
-        if (recordOpen)
+        if (recordOpen) {
             ++ended;
+            lastStart = start;
+            lastEnd = cells;
+        }
         recordOpen = false;
     }
     // One move of the player or the hint; true when it solved the board.

@@ -5,12 +5,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QSlider>
 #include <QTest>
 
 #include <fstream>
 
 #include "app/hint/Hinter.h"
 #include "app/record/PlayerRecord.h"
+#include "app/replay/ReplayDlg.h"
 #include "savegame/SavedGameFile.h"
 #include "support/AccessibilityOn.h"
 #include "support/BmpWriter.h"
@@ -237,6 +239,9 @@ void World::Do(Input input)
             model.ended = 0;
         break;
     }
+    case Input::Replay:
+        Replay();
+        break;
     case Input::Count:
         break;
     }
@@ -295,6 +300,36 @@ void World::OpenGame()
         model.n = n;
         model.Begin(Cells(board));
     }
+}
+
+void World::Replay()
+{
+    bool opened = false;
+    prompter.answer = [](const Message&) { return QMessageBox::Ok; };
+    prompter.dialog = [this, &opened, keys = Random(8)](QDialog& d) {
+        opened = true;
+        auto& dialog = dynamic_cast<CReplayDlg&>(d);
+        tilora::Replay& replay = dialog.Moves();
+        if (Cells(replay.Start()) != model.lastStart)
+            Fail("the replay does not begin on the board the last game began on");
+        auto* slider = dialog.findChild<QSlider*>(QStringLiteral("replaySlider"));
+        constexpr Qt::Key kKeys[] = {Qt::Key_Right, Qt::Key_Left, Qt::Key_End, Qt::Key_Home, Qt::Key_PageDown, Qt::Key_PageUp};
+        for (int i = 0; i < keys; ++i)
+            QTest::keyClick(slider, kKeys[Random(6)]);
+        Board board = replay.Start();
+        for (int i = 0; i < replay.Position(); ++i)
+            board.Slide(replay.Moves()[static_cast<std::size_t>(i)].from, replay.Moves()[static_cast<std::size_t>(i)].to);
+        if (!replay.Shown().GetBoard().SameCells(board) || slider->value() != replay.Position())
+            Fail("the replay's board or slider is not where its moves lead");
+        replay.Seek(replay.Count());
+        if (Cells(replay.Shown().GetBoard()) != model.lastEnd)
+            Fail("the replay does not end on the board the last game ended on");
+        d.reject();
+        return int(QDialog::Rejected);
+    };
+    window->OnReplayLastGame();
+    if (opened != (model.ended > 0))
+        Fail(opened ? "a replay with no game in the record" : "no replay of the record's last game");
 }
 
 void World::Signal()

@@ -23,11 +23,11 @@ namespace tilora::test {
 
 enum class Input {
     New, Arrow, DoubleClick, Drag, CellAction, CursorSpace, Cursor, Undo, Redo, Hint, Pause, Level, Blocks,
-    OpenGame, SaveGame, ChangePicture, OpenPicture, Signal, Statistics, Count
+    OpenGame, SaveGame, ChangePicture, OpenPicture, Signal, Statistics, Replay, Count
 };
 inline constexpr const char* kInputNames[] = {"New", "Arrow", "DoubleClick", "Drag", "CellAction", "CursorSpace",
                                        "Cursor", "Undo", "Redo", "Hint", "Pause", "Level", "Blocks", "OpenGame",
-                                       "SaveGame", "ChangePicture", "OpenPicture", "Signal", "Statistics"};
+                                       "SaveGame", "ChangePicture", "OpenPicture", "Signal", "Statistics", "Replay"};
 
 struct Step {
     Input input;
@@ -135,6 +135,9 @@ private:
 
     // A file the game can read, a damaged one, one with negative seconds, or none.
     void OpenGame();
+    // Replay Last Game: the replay starts where the last game began, its keys keep board
+    // and slider with its moves, and its end is the board the game ended on.
+    void Replay();
 
     // The session ends with a game kept; the next start offers it.
     void Signal();
