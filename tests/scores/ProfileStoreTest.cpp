@@ -33,47 +33,69 @@ protected:
     ProfileStore m_store{m_dir / "Tilora.hi"};
 };
 
-TEST_F(ProfileStoreTest, MissingFileSectionOrKeyGivesTheDefault)
+// Each row reads one key of a file holding `file` (no file for nullptr).
+TEST_F(ProfileStoreTest, StringsAreReadByTheProfileRules)
 {
-    EXPECT_EQ(m_store.GetString("Level", "number", "10"), "10");
-    EXPECT_EQ(m_store.GetInt("Level", "number", 10), 10);
-    WriteRaw("[High]\n4=437.\n");
-    EXPECT_EQ(m_store.GetString("Level", "number", "10"), "10");
-    EXPECT_EQ(m_store.GetString("High", "5", "20000"), "20000");
-    EXPECT_EQ(m_store.GetInt("High", "5", 7), 7);
-    // The default loses its trailing blanks, as the stored values do.
-    EXPECT_EQ(m_store.GetString("High", "50", "Slow   "), "Slow");
+    struct Case {
+        const char* rule;
+        const char* file;
+        const char* section;
+        const char* key;
+        const char* fallback;
+        std::string expected;
+    };
+    const char* const longValues = "[High]\n4=1234567890123\n40=\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\n";
+    const char* const spaced = "  [ level ]  \r\n  NUMBER  =  '42'  \r\n[High]\r40=\"abc     \"\r400 =  7 \n";
+    const Case cases[] = {
+        {"no file", nullptr, "Level", "number", "10", "10"},
+        {"no section", "[High]\n4=437.\n", "Level", "number", "10", "10"},
+        {"no key", "[High]\n4=437.\n", "High", "5", "20000", "20000"},
+        {"the default loses its trailing blanks, as stored values do", "[High]\n4=437.\n", "High", "50", "Slow   ",
+         "Slow"},
+        {"a value is cut to nine characters", longValues, "High", "4", "20000", "123456789"},
+        {"nine characters of a UTF-8 name, never half of one", longValues, "High", "40", "Slow", "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"},
+        {"a default is cut to nine characters", longValues, "High", "5", "1234567890", "123456789"},
+        {"names ignore case and blanks, values lose quotes", spaced, "Level", "number", "10", "42"},
+        {"quotes keep the blanks", spaced, "HIGH", "40", "Slow", "abc     "},
+        {"a key's blanks are dropped", spaced, "high", "400", "1", "7"},
+        {"trailing blanks dropped", "[High]\n40=abc     \n", "High", "40", "Slow", "abc"},
+        {"quotes must match", "[High]\n40=\"abc'\n", "High", "40", "Slow", "\"abc'"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        if (c.file != nullptr)
+            WriteRaw(c.file);
+        EXPECT_EQ(m_store.GetString(c.section, c.key, c.fallback), c.expected);
+    }
 }
 
-TEST_F(ProfileStoreTest, ReadsAreCutToNineCharacters)
+// Integers read sign and digits up to the first other character; a key present without
+// digits is 0, not the default.
+TEST_F(ProfileStoreTest, IntegersAreReadByTheProfileRules)
 {
-    WriteRaw("[High]\n4=1234567890123\n40=\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\n");
-    EXPECT_EQ(m_store.GetString("High", "4", "20000"), "123456789");
-    // Nine characters of a UTF-8 name, never half of one.
-    EXPECT_EQ(m_store.GetString("High", "40", "Slow"), "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");
-    EXPECT_EQ(m_store.GetString("High", "5", "1234567890"), "123456789");
-}
-
-TEST_F(ProfileStoreTest, NamesIgnoreCaseAndBlanksAndValuesLoseQuotesAndBlanks)
-{
-    WriteRaw("  [ level ]  \r\n  NUMBER  =  '42'  \r\n[High]\r40=\"abc     \"\r400 =  7 \n");
-    EXPECT_EQ(m_store.GetString("Level", "number", "10"), "42");
-    EXPECT_EQ(m_store.GetString("HIGH", "40", "Slow"), "abc     ");  // quotes keep the blanks
-    EXPECT_EQ(m_store.GetString("high", "400", "1"), "7");
-    WriteRaw("[High]\n40=abc     \n");
-    EXPECT_EQ(m_store.GetString("High", "40", "Slow"), "abc");  // trailing blanks dropped
-    WriteRaw("[High]\n40=\"abc'\n");
-    EXPECT_EQ(m_store.GetString("High", "40", "Slow"), "\"abc'");  // quotes must match
-}
-
-TEST_F(ProfileStoreTest, IntegersReadSignAndDigitsUpToTheFirstOtherCharacter)
-{
-    WriteRaw("[Level]\nnumber=55abc\n[A]\nneg=-12\nnone=abc\nempty=\nplus=+3\n");
-    EXPECT_EQ(m_store.GetInt("Level", "number", 10), 55);
-    EXPECT_EQ(m_store.GetInt("A", "neg", 10), -12);
-    EXPECT_EQ(m_store.GetInt("A", "none", 10), 0);
-    EXPECT_EQ(m_store.GetInt("A", "empty", 10), 0);  // present, so not the default
-    EXPECT_EQ(m_store.GetInt("A", "plus", 10), 3);
+    struct Case {
+        const char* file;
+        const char* section;
+        const char* key;
+        int fallback;
+        int expected;
+    };
+    const char* const numbers = "[Level]\nnumber=55abc\n[A]\nneg=-12\nnone=abc\nempty=\nplus=+3\n";
+    const Case cases[] = {
+        {nullptr, "Level", "number", 10, 10},
+        {"[High]\n4=437.\n", "High", "5", 7, 7},
+        {numbers, "Level", "number", 10, 55},
+        {numbers, "A", "neg", 10, -12},
+        {numbers, "A", "none", 10, 0},
+        {numbers, "A", "empty", 10, 0},
+        {numbers, "A", "plus", 10, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.section << "/" << c.key);
+        if (c.file != nullptr)
+            WriteRaw(c.file);
+        EXPECT_EQ(m_store.GetInt(c.section, c.key, c.fallback), c.expected);
+    }
 }
 
 TEST_F(ProfileStoreTest, FirstWriteCreatesFolderFileAndSection)
