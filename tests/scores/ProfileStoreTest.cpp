@@ -9,29 +9,16 @@
 #include <utility>
 #include <vector>
 
-#include "common/AtomicFile.h"
+#include "ScoreFileFixture.h"
 #include "scores/IniText.h"
 #include "support/RefusedFiles.h"
-#include "support/TempDir.h"
 
 namespace tilora {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ProfileStoreTest : public ::testing::Test {
-protected:
-    void WriteRaw(const std::string& text) { ASSERT_TRUE(WriteFileAtomically(m_dir / "Tilora.hi", text)); }
-    std::string ReadRaw() const
-    {
-        std::string text;
-        ReadWholeFile(m_dir / "Tilora.hi", text);
-        return text;
-    }
-
-    test::TempDir m_dir;
-    ProfileStore m_store{m_dir / "Tilora.hi"};
-};
+using ProfileStoreTest = ScoreFileFixture;
 
 // Each row reads one key of a file holding `file` (no file for nullptr).
 TEST_F(ProfileStoreTest, StringsAreReadByTheProfileRules)

@@ -15,24 +15,14 @@
 
 #include <functional>
 
-#include "common/AtomicFile.h"
-#include "scores/ProfileStore.h"
-#include "support/TempDir.h"
+#include "ScoreFileFixture.h"
 #include "ui/DialogUnits.h"
 
 namespace tilora {
 namespace {
 
-class BestScoresDlgTest : public ::testing::Test {
+class BestScoresDlgTest : public ScoreFileFixture {
 protected:
-    std::filesystem::path File() const { return m_dir / "Tilora.hi"; }
-    void WriteRaw(const std::string& text) { ASSERT_TRUE(WriteFileAtomically(File(), text)); }
-    std::string ReadRaw() const
-    {
-        std::string text;
-        ReadWholeFile(File(), text);
-        return text;
-    }
     static QString Field(const QDialog& dialog, const char* name)
     {
         const auto* field = dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
@@ -45,9 +35,6 @@ protected:
         return Field(dialog, ("name" + grid).c_str()) + "|" + Field(dialog, ("score" + grid).c_str()) + "|"
             + Field(dialog, ("level" + grid).c_str());
     }
-
-    test::TempDir m_dir;
-    ProfileStore m_store{m_dir / "Tilora.hi"};
 };
 
 TEST_F(BestScoresDlgTest, ShowsTheDefaultsWithNoFileAndTheTemplatesLayout)
