@@ -47,6 +47,7 @@ TEST_F(ProfileStoreTest, StringsAreReadByTheProfileRules)
         {"a key's blanks are dropped", spaced, "high", "400", "1", "7"},
         {"trailing blanks dropped", "[High]\n40=abc     \n", "High", "40", "Slow", "abc"},
         {"quotes must match", "[High]\n40=\"abc'\n", "High", "40", "Slow", "\"abc'"},
+        {"only the first section and key of a name count", "[High]\n4=1.\n4=2.\n[High]\n4=3.\n", "High", "4", "x", "1."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rule);
@@ -93,38 +94,39 @@ TEST_F(ProfileStoreTest, FirstWriteCreatesFolderFileAndSection)
     EXPECT_EQ(store.GetInt("Level", "number", 10), 55);
 }
 
+// Each row writes one key into the file as it holds `before`, or as the row above left it
+// for nullptr, and gives the whole file after.
 TEST_F(ProfileStoreTest, WriteReplacesOnlyItsKeyAndKeepsEveryOtherLine)
 {
-    const std::string before = "; my notes\r\n[High]\r\n4=437.\r\n40=abc     \r\nstray line\r\n\r\n[Level]\r\nnumber=10\r\n";
-    WriteRaw(before);
-    ASSERT_TRUE(m_store.WriteString("level", "NUMBER", "55"));
-    EXPECT_EQ(ReadRaw(), "; my notes\r\n[High]\r\n4=437.\r\n40=abc     \r\nstray line\r\n\r\n[Level]\r\nNUMBER=55\r\n");
-
-    // A new key joins the end of its section, before the blank line that ends it.
-    ASSERT_TRUE(m_store.WriteString("High", "400", "3"));
-    EXPECT_EQ(ReadRaw(),
-              "; my notes\r\n[High]\r\n4=437.\r\n40=abc     \r\nstray line\r\n400=3\r\n\r\n[Level]\r\nNUMBER=55\r\n");
-
-    // A new section goes at the end, with the file's own line ends.
-    ASSERT_TRUE(m_store.WriteString("Extra", "k", "v"));
-    EXPECT_EQ(ReadRaw().substr(ReadRaw().size() - 14), "[Extra]\r\nk=v\r\n");
-}
-
-TEST_F(ProfileStoreTest, WriteAfterAnUnterminatedLastLine)
-{
-    WriteRaw("[High]\n4=437.");
-    ASSERT_TRUE(m_store.WriteString("High", "40", "abc"));
-    EXPECT_EQ(ReadRaw(), "[High]\n4=437.\n40=abc");
-    ASSERT_TRUE(m_store.WriteString("Level", "number", "5"));
-    EXPECT_EQ(ReadRaw(), "[High]\n4=437.\n40=abc\n[Level]\nnumber=5\n");
-}
-
-TEST_F(ProfileStoreTest, OnlyTheFirstSectionAndKeyOfANameCount)
-{
-    WriteRaw("[High]\n4=1.\n4=2.\n[High]\n4=3.\n");
-    EXPECT_EQ(m_store.GetString("High", "4", "x"), "1.");
-    ASSERT_TRUE(m_store.WriteString("High", "4", "9."));
-    EXPECT_EQ(ReadRaw(), "[High]\n4=9.\n4=2.\n[High]\n4=3.\n");
+    struct Case {
+        const char* rule;
+        const char* before;
+        const char* section;
+        const char* key;
+        const char* value;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"the key is replaced in place, with the name as written",
+         "; my notes\r\n[High]\r\n4=437.\r\n40=abc     \r\nstray line\r\n\r\n[Level]\r\nnumber=10\r\n", "level", "NUMBER",
+         "55", "; my notes\r\n[High]\r\n4=437.\r\n40=abc     \r\nstray line\r\n\r\n[Level]\r\nNUMBER=55\r\n"},
+        {"a new key joins the end of its section, before the blank line that ends it", nullptr, "High", "400", "3",
+         "; my notes\r\n[High]\r\n4=437.\r\n40=abc     \r\nstray line\r\n400=3\r\n\r\n[Level]\r\nNUMBER=55\r\n"},
+        {"a new section goes at the end, with the file's own line ends", nullptr, "Extra", "k", "v",
+         "; my notes\r\n[High]\r\n4=437.\r\n40=abc     \r\nstray line\r\n400=3\r\n\r\n[Level]\r\nNUMBER=55\r\n"
+         "[Extra]\r\nk=v\r\n"},
+        {"a key after an unterminated last line", "[High]\n4=437.", "High", "40", "abc", "[High]\n4=437.\n40=abc"},
+        {"a new section after the line it ended", nullptr, "Level", "number", "5", "[High]\n4=437.\n40=abc\n[Level]\nnumber=5\n"},
+        {"only the first section and key of a name count", "[High]\n4=1.\n4=2.\n[High]\n4=3.\n", "High", "4", "9.",
+         "[High]\n4=9.\n4=2.\n[High]\n4=3.\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        if (c.before != nullptr)
+            WriteRaw(c.before);
+        ASSERT_TRUE(m_store.WriteString(c.section, c.key, c.value));
+        EXPECT_EQ(ReadRaw(), c.after);
+    }
 }
 
 TEST_F(ProfileStoreTest, FailedWriteLeavesTheFileWhole)
