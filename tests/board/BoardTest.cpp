@@ -92,11 +92,8 @@ TEST(BoardTest, MoveAndDropPointsFindTheirCells)
 {
     using Cell = std::optional<CellPos>;
     struct Case {
-        int n;
-        int x;
-        int y;
-        Cell move;  // CellForMove
-        Cell drop;  // CellAt
+        int n, x, y;
+        Cell move, drop;  // CellForMove, CellAt
     };
     const Case cases[] = {
         {4, 0, 0, CellPos{0, 0}, CellPos{0, 0}},

@@ -68,8 +68,7 @@ void ExpectBlockAt(const QImage& image, const QImage& picture, int left, int top
 TEST_F(BoardPainterTest, CellsStartEveryPitchWithGridLinesBetween)
 {
     struct Case {
-        int n;
-        int pitch;  // the block's side and one grid line
+        int n, pitch;  // the pitch: the block's side and one grid line
     };
     for (const Case& grid : {Case{4, 81}, Case{10, 33}}) {
         SCOPED_TRACE(testing::Message() << grid.n << " x " << grid.n);

@@ -24,11 +24,7 @@ using ProfileStoreTest = ScoreFileFixture;
 TEST_F(ProfileStoreTest, StringsAreReadByTheProfileRules)
 {
     struct Case {
-        const char* rule;
-        const char* file;
-        const char* section;
-        const char* key;
-        const char* fallback;
+        const char *rule, *file, *section, *key, *fallback;
         std::string expected;
     };
     const char* const longValues = "[High]\n4=1234567890123\n40=\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\n";
@@ -62,11 +58,8 @@ TEST_F(ProfileStoreTest, StringsAreReadByTheProfileRules)
 TEST_F(ProfileStoreTest, IntegersAreReadByTheProfileRules)
 {
     struct Case {
-        const char* file;
-        const char* section;
-        const char* key;
-        int fallback;
-        int expected;
+        const char *file, *section, *key;
+        int fallback, expected;
     };
     const char* const numbers = "[Level]\nnumber=55abc\n[A]\nneg=-12\nnone=abc\nempty=\nplus=+3\n";
     const Case cases[] = {
@@ -99,12 +92,7 @@ TEST_F(ProfileStoreTest, FirstWriteCreatesFolderFileAndSection)
 TEST_F(ProfileStoreTest, WriteReplacesOnlyItsKeyAndKeepsEveryOtherLine)
 {
     struct Case {
-        const char* rule;
-        const char* before;
-        const char* section;
-        const char* key;
-        const char* value;
-        const char* after;
+        const char *rule, *before, *section, *key, *value, *after;
     };
     const Case cases[] = {
         {"the key is replaced in place, with the name as written",

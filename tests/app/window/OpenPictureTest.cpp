@@ -96,10 +96,8 @@ TEST_F(OpenPictureTest, DuringAGameThePlayerChoosesWhetherToStartAnew)
     struct Case {
         const char* what;
         QMessageBox::StandardButton answer;  // NoButton: the file dialog is cancelled
-        int played;                          // seconds before the picture is chosen
-        int seconds;                         // and after
-        bool sameBoard;
-        bool custom;
+        int played, seconds;                 // before the picture is chosen and after
+        bool sameBoard, custom;
     };
     const Case cases[] = {
         {"cancelled", QMessageBox::NoButton, 3, 3, true, false},
