@@ -86,32 +86,41 @@ TEST(BoardTest, BlankAndSameCellsLookOnlyAtTheGrid)
     EXPECT_FALSE(board.SameCells(other));
 }
 
-TEST(BoardTest, MovePointsAreClampedToTheLastCellUpTo320)
+// A move's point is clamped to the last cell up to 320; a drop's point is not clamped and
+// never lies off the board. Both divide by the block size, not by the drawn pitch.
+TEST(BoardTest, MoveAndDropPointsFindTheirCells)
 {
-    Board board;  // n = 4, s = 80
-    EXPECT_EQ(board.CellForMove(320, 320), (CellPos{3, 3}));
-    EXPECT_EQ(board.CellForMove(0, 0), (CellPos{0, 0}));
-    EXPECT_FALSE(board.CellForMove(321, 10));
-    EXPECT_FALSE(board.CellForMove(10, 321));
-    EXPECT_FALSE(board.CellForMove(-1, 10));
-    EXPECT_FALSE(board.CellForMove(10, -5));
-
-    // Drawn column 2 spans x = 162..242 with the pitch of 81, but input divides by 80.
-    EXPECT_EQ(board.CellForMove(239, 0)->column, 2);
-    for (int x = 240; x <= 242; ++x)
-        EXPECT_EQ(board.CellForMove(x, 0)->column, 3) << x;
-
-    board.SetGridSize(10);  // s = 32: 319 / 32 = 9, 320 / 32 = 10 clamped to 9
-    EXPECT_EQ(board.CellForMove(320, 319), (CellPos{9, 9}));
-}
-
-TEST(BoardTest, DropPointsAreNotClampedAndNeverLieOffTheBoard)
-{
-    Board board;
-    EXPECT_EQ(board.CellAt(319, 319), (CellPos{3, 3}));
-    EXPECT_FALSE(board.CellAt(320, 10));  // column 4 is off a 4 x 4 board
-    EXPECT_FALSE(board.CellAt(-5, 10));   // would truncate to column 0
-    EXPECT_FALSE(board.CellAt(10, -79));
+    using Cell = std::optional<CellPos>;
+    struct Case {
+        int n, x, y;
+        Cell move, drop;  // CellForMove, CellAt
+    };
+    const Case cases[] = {
+        {4, 0, 0, CellPos{0, 0}, CellPos{0, 0}},
+        {4, 319, 319, CellPos{3, 3}, CellPos{3, 3}},
+        {4, 320, 320, CellPos{3, 3}, std::nullopt},
+        {4, 320, 10, CellPos{0, 3}, std::nullopt},  // column 4 is off a 4 x 4 board
+        {4, 321, 10, std::nullopt, std::nullopt},
+        {4, 10, 321, std::nullopt, std::nullopt},
+        {4, -1, 10, std::nullopt, std::nullopt},
+        {4, -5, 10, std::nullopt, std::nullopt},  // would truncate to column 0
+        {4, 10, -5, std::nullopt, std::nullopt},
+        {4, 10, -79, std::nullopt, std::nullopt},
+        // Drawn column 2 spans x = 162..242 with the pitch of 81, but input divides by 80.
+        {4, 239, 0, CellPos{0, 2}, CellPos{0, 2}},
+        {4, 240, 0, CellPos{0, 3}, CellPos{0, 3}},
+        {4, 241, 0, CellPos{0, 3}, CellPos{0, 3}},
+        {4, 242, 0, CellPos{0, 3}, CellPos{0, 3}},
+        // s = 32: 319 / 32 = 9, 320 / 32 = 10 clamped to 9
+        {10, 320, 319, CellPos{9, 9}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.n << " x " << c.n << " at " << c.x << "," << c.y);
+        Board board;
+        board.SetGridSize(c.n);
+        EXPECT_EQ(board.CellForMove(c.x, c.y), c.move);
+        EXPECT_EQ(board.CellAt(c.x, c.y), c.drop);
+    }
 }
 
 TEST(BoardTest, BlankNeighbourIsOrthogonalOnly)

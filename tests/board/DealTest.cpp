@@ -157,39 +157,34 @@ std::map<char, double> StepShares(CellPos blank, int n)
     return shares;
 }
 
+// A step off the board folds back onto it, so an edge's folded direction counts double.
 TEST(DealTest, StepChancesFollowTheBiasedWalk)
 {
     constexpr double kThird = 1.0 / 3.0;
     constexpr double kTolerance = 1e-4;  // 32768 is not a multiple of 3
-
-    auto corner = StepShares({3, 3}, 4);
-    EXPECT_NEAR(corner['u'], 0.5, kTolerance);
-    EXPECT_NEAR(corner['l'], 0.5, kTolerance);
-    EXPECT_EQ(corner.size(), 2u);
-
-    auto leftEdge = StepShares({2, 0}, 5);
-    EXPECT_NEAR(leftEdge['u'], kThird, kTolerance);
-    EXPECT_NEAR(leftEdge['d'], kThird, kTolerance);
-    EXPECT_NEAR(leftEdge['r'], kThird, kTolerance);
-
-    auto rightEdge = StepShares({2, 4}, 5);
-    EXPECT_NEAR(rightEdge['u'], kThird, kTolerance);
-    EXPECT_NEAR(rightEdge['d'], kThird, kTolerance);
-    EXPECT_NEAR(rightEdge['l'], kThird, kTolerance);
-
-    auto top = StepShares({0, 2}, 5);
-    EXPECT_NEAR(top['d'], 2 * kThird, kTolerance);
-    EXPECT_NEAR(top['r'], kThird, kTolerance);
-    EXPECT_EQ(top.count('l'), 0u);
-
-    auto bottom = StepShares({4, 2}, 5);
-    EXPECT_NEAR(bottom['u'], 2 * kThird, kTolerance);
-    EXPECT_NEAR(bottom['r'], kThird, kTolerance);
-    EXPECT_EQ(bottom.count('l'), 0u);
-
-    auto inside = StepShares({4, 4}, 10);
-    for (const char d : {'u', 'd', 'l', 'r'})
-        EXPECT_NEAR(inside[d], 0.25, kTolerance);
+    struct Case {
+        const char* where;
+        CellPos blank;
+        int n;
+        std::map<char, double> shares;  // every direction the walk takes, and no other
+    };
+    const Case cases[] = {
+        {"corner", {3, 3}, 4, {{'u', 0.5}, {'l', 0.5}}},
+        {"left edge", {2, 0}, 5, {{'u', kThird}, {'d', kThird}, {'r', kThird}}},
+        {"right edge", {2, 4}, 5, {{'u', kThird}, {'d', kThird}, {'l', kThird}}},
+        {"top", {0, 2}, 5, {{'d', 2 * kThird}, {'r', kThird}}},
+        {"bottom", {4, 2}, 5, {{'u', 2 * kThird}, {'r', kThird}}},
+        {"inside", {4, 4}, 10, {{'u', 0.25}, {'d', 0.25}, {'l', 0.25}, {'r', 0.25}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        const std::map<char, double> shares = StepShares(c.blank, c.n);
+        EXPECT_EQ(shares.size(), c.shares.size());
+        for (const auto& [direction, share] : c.shares) {
+            ASSERT_TRUE(shares.count(direction)) << direction;
+            EXPECT_NEAR(shares.at(direction), share, kTolerance) << direction;
+        }
+    }
 }
 
 }  // namespace

@@ -32,30 +32,29 @@ constexpr QRgb D = 0xffc3c3ffu;
 constexpr QRgb E = 0xffff00ffu;
 constexpr QRgb F = 0xff5a5a5au;
 
-TEST(AndStretchTest, ShrinkingByTwoAndsEachPair)
+// One row stretched to a width: each target pixel is the AND of the source pixels it covers.
+TEST(AndStretchTest, RowsShrinkByAndingAndEnlargeByRepeating)
 {
-    const QImage out = AndStretch(Row({A, B, C, D}), QRect(0, 0, 4, 1), {2, 1});
-    EXPECT_EQ(RowOf(out), (std::vector<QRgb>{A & B, C & D}));
-}
-
-TEST(AndStretchTest, ShrinkingByThreeAndsEachTriple)
-{
-    const QImage out = AndStretch(Row({A, B, C, D, E, F}), QRect(0, 0, 6, 1), {2, 1});
-    EXPECT_EQ(RowOf(out), (std::vector<QRgb>{A & B & C, D & E & F}));
-}
-
-TEST(AndStretchTest, NonIntegerShrinkSplitsTheSourceWithoutGapsOrOverlaps)
-{
-    // Five pixels over two: the first target takes 2, the second 3, every source used once.
-    const QImage out = AndStretch(Row({A, B, C, D, E}), QRect(0, 0, 5, 1), {2, 1});
-    EXPECT_EQ(RowOf(out), (std::vector<QRgb>{A & B, C & D & E}));
-}
-
-TEST(AndStretchTest, EnlargingRepeatsPixels)
-{
-    EXPECT_EQ(RowOf(AndStretch(Row({A, B}), QRect(0, 0, 2, 1), {4, 1})), (std::vector<QRgb>{A, A, B, B}));
-    // A non-integer enlargement repeats some pixels once more than others.
-    EXPECT_EQ(RowOf(AndStretch(Row({A, B}), QRect(0, 0, 2, 1), {3, 1})), (std::vector<QRgb>{A, A, B}));
+    struct Case {
+        const char* rule;
+        std::vector<QRgb> row;
+        QRect source;
+        int width;
+        std::vector<QRgb> expected;
+    };
+    const Case cases[] = {
+        {"shrinking by two ands each pair", {A, B, C, D}, {0, 0, 4, 1}, 2, {A & B, C & D}},
+        {"shrinking by three ands each triple", {A, B, C, D, E, F}, {0, 0, 6, 1}, 2, {A & B & C, D & E & F}},
+        // Five pixels over two: the first target takes 2, the second 3, every source used once.
+        {"a non-integer shrink splits without gaps or overlaps", {A, B, C, D, E}, {0, 0, 5, 1}, 2, {A & B, C & D & E}},
+        {"enlarging repeats pixels", {A, B}, {0, 0, 2, 1}, 4, {A, A, B, B}},
+        {"a non-integer enlargement repeats some pixels once more", {A, B}, {0, 0, 2, 1}, 3, {A, A, B}},
+        {"only the source rectangle is taken", {A, B, C, D, E, F}, {2, 0, 2, 1}, 4, {C, C, D, D}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        EXPECT_EQ(RowOf(AndStretch(Row(c.row), c.source, {c.width, 1})), c.expected);
+    }
 }
 
 TEST(AndStretchTest, BothAxesCombineTheWholeBlock)
@@ -83,12 +82,6 @@ TEST(AndStretchTest, DarkDetailSurvivesAShrink)
     const QImage out = AndStretch(white, white.rect(), {2, 2});
     EXPECT_EQ(out.pixel(1, 1), qRgb(0, 0, 0));
     EXPECT_EQ(out.pixel(0, 0), qRgb(255, 255, 255));
-}
-
-TEST(AndStretchTest, TakesOnlyTheSourceRectangle)
-{
-    const QImage out = AndStretch(Row({A, B, C, D, E, F}), QRect(2, 0, 2, 1), {4, 1});
-    EXPECT_EQ(RowOf(out), (std::vector<QRgb>{C, C, D, D}));
 }
 
 TEST(AndStretchTest, AnEmptySourceGivesWhite)

@@ -63,43 +63,36 @@ void ExpectBlockAt(const QImage& image, const QImage& picture, int left, int top
                 << "cell at " << left << "," << top << " offset " << x << "," << y;
 }
 
-TEST_F(BoardPainterTest, FourByFourCellsStartEvery81PixelsWithGridLinesBetween)
+// Cells start every `pitch` pixels, each showing its block unscaled; the frames' right and
+// bottom lines stay as the grid, and the board ends after the last of them.
+TEST_F(BoardPainterTest, CellsStartEveryPitchWithGridLinesBetween)
 {
-    Solved(4);
-    const QImage image = Draw(Playing());
-    const QImage bars = Resource("bars");
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c)
-            if (r != 3 || c != 3)
-                ExpectBlockAt(image, bars, c * 81, r * 81, 80, r, c);
-    // The frames' right and bottom lines stay as the grid: 80, 161, 242 and 323.
-    for (const int line : {80, 161, 242, 323})
-        for (int along = 0; along < 324; along += 5) {
-            ASSERT_EQ(image.pixel(line, along), kBlack) << line << "," << along;
-            ASSERT_EQ(image.pixel(along, line), kBlack) << along << "," << line;
+    struct Case {
+        int n, pitch;  // the pitch: the block's side and one grid line
+    };
+    for (const Case& grid : {Case{4, 81}, Case{10, 33}}) {
+        SCOPED_TRACE(testing::Message() << grid.n << " x " << grid.n);
+        const int n = grid.n;
+        const int end = n * grid.pitch;  // the first pixel past the board
+        Solved(n);
+        const QImage image = Draw(Playing());
+        const QImage bars = Resource("bars");
+        for (int r = 0; r < n; ++r)
+            for (int c = 0; c < n; ++c)
+                if (r != n - 1 || c != n - 1)
+                    ExpectBlockAt(image, bars, c * grid.pitch, r * grid.pitch, grid.pitch - 1, r, c);
+        for (int k = 0; k < n; ++k)
+            for (int along = 0; along < end; ++along) {
+                ASSERT_EQ(image.pixel(grid.pitch * k + grid.pitch - 1, along), kBlack) << k << "," << along;
+                ASSERT_EQ(image.pixel(along, grid.pitch * k + grid.pitch - 1), kBlack) << along << "," << k;
+            }
+        EXPECT_EQ(image.pixel(end, 10), kGround);
+        EXPECT_EQ(image.pixel(end, 100), kGround);
+        if (end < image.height()) {  // the 10 x 10 board fills the height
+            EXPECT_EQ(image.pixel(100, end), kGround);
         }
-    // The board ends at pixel 323.
-    EXPECT_EQ(image.pixel(324, 100), kGround);
-    EXPECT_EQ(image.pixel(100, 324), kGround);
-    ExpectEmptyFrame(image, 243, 243, 81);
-}
-
-TEST_F(BoardPainterTest, TenByTenCellsStartAtMultiplesOf33)
-{
-    Solved(10);
-    const QImage image = Draw(Playing());
-    const QImage bars = Resource("bars");
-    for (int r = 0; r < 10; ++r)
-        for (int c = 0; c < 10; ++c)
-            if (r != 9 || c != 9)
-                ExpectBlockAt(image, bars, c * 33, r * 33, 32, r, c);
-    for (int k = 0; k < 10; ++k)
-        for (int along = 0; along < 330; along += 3) {
-            ASSERT_EQ(image.pixel(33 * k + 32, along), kBlack);
-            ASSERT_EQ(image.pixel(along, 33 * k + 32), kBlack);
-        }
-    EXPECT_EQ(image.pixel(330, 10), kGround);  // the board ends at pixel 329
-    ExpectEmptyFrame(image, 297, 297, 33);
+        ExpectEmptyFrame(image, (n - 1) * grid.pitch, (n - 1) * grid.pitch, grid.pitch);
+    }
 }
 
 TEST_F(BoardPainterTest, EachCellShowsItsTilesBlockAndTheBlankIsAnEmptyFrame)

@@ -9,6 +9,7 @@
 
 #include "board/Board.h"
 #include "display/BoardPainter.h"
+#include "display/DeviceScale.h"
 #include "display/PictureCache.h"
 #include "picture/PictureRecord.h"
 
@@ -17,13 +18,14 @@ namespace tilora::test {
 // A colour the painter never uses, so that untouched client pixels can be told apart.
 inline constexpr QRgb kGround = 0xff123456u;
 
-// Paints `state` into a fresh image of the window's client area.
-inline QImage Render(PictureCache& cache, const PictureRecord& record, const PaintState& state)
+// Paints `state` into a fresh image of the window's client area, scaled by `scale`.
+inline QImage Render(PictureCache& cache, const PictureRecord& record, const PaintState& state,
+                     const DeviceScale& scale = {})
 {
-    QImage image(437, 330, QImage::Format_RGB32);
+    QImage image(scale.Rect(QRect(0, 0, 437, 330)).size(), QImage::Format_RGB32);
     image.fill(kGround);
     QPainter painter(&image);
-    BoardPainter(cache, record).Paint(painter, state, QRegion(image.rect()));
+    BoardPainter(cache, record, scale).Paint(painter, state, QRegion(image.rect()));
     return image;
 }
 

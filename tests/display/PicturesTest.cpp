@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <utility>
 
 namespace tilora::test {
 namespace {
@@ -14,19 +15,18 @@ QImage Picture(const char* name)
     return QImage(QStringLiteral(":/tilora/pictures/%1.png").arg(QLatin1String(name))).convertToFormat(QImage::Format_RGB32);
 }
 
-TEST(PicturesTest, EveryPictureHasItsSize)
+TEST(PicturesTest, EveryPictureAndIconHasItsSize)
 {
-    EXPECT_EQ(Picture("title").size(), QSize(160, 160));
-    for (const char* name : {"bars", "flintstones", "pooh", "doughnuts", "pause"})
-        EXPECT_EQ(Picture(name).size(), QSize(320, 320)) << name;
-}
-
-TEST(PicturesTest, TheIconComesInEverySize)
-{
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        const QImage icon(QStringLiteral(":/tilora/icons/tilora-%1.png").arg(size));
-        EXPECT_EQ(icon.size(), QSize(size, size));
-    }
+    const std::pair<const char*, int> cases[] = {
+        {":/tilora/pictures/title.png", 160},       {":/tilora/pictures/bars.png", 320},
+        {":/tilora/pictures/flintstones.png", 320}, {":/tilora/pictures/pooh.png", 320},
+        {":/tilora/pictures/doughnuts.png", 320},   {":/tilora/pictures/pause.png", 320},
+        {":/tilora/icons/tilora-16.png", 16},       {":/tilora/icons/tilora-32.png", 32},
+        {":/tilora/icons/tilora-48.png", 48},       {":/tilora/icons/tilora-64.png", 64},
+        {":/tilora/icons/tilora-128.png", 128},     {":/tilora/icons/tilora-256.png", 256},
+    };
+    for (const auto& [resource, side] : cases)
+        EXPECT_EQ(QImage(QString::fromLatin1(resource)).size(), QSize(side, side)) << resource;
 }
 
 // How different two 32 x 32 blocks look: the mean, over the block's pixels, of the

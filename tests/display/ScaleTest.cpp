@@ -18,17 +18,6 @@ constexpr QRgb kRed = 0xffff0000u;
 // The factors a screen gives: zooms times device pixel ratios.
 constexpr double kFactors[] = {1.25, 1.5, 2.0, 2.5, 3.0, 3.75, 4.0};
 
-// Paints `state` at `scale` into an image of the scaled client area.
-QImage RenderAt(PictureCache& cache, const PictureRecord& record, const PaintState& state, const DeviceScale& scale)
-{
-    const QRect area = scale.Rect(QRect(0, 0, 437, 330));
-    QImage image(area.size(), QImage::Format_RGB32);
-    image.fill(kGround);
-    QPainter painter(&image);
-    BoardPainter(cache, record, scale).Paint(painter, state, QRegion(image.rect()));
-    return image;
-}
-
 // The colours and lengths of the runs of equal pixels from `from` on, `count` steps of `step`.
 std::vector<std::pair<QRgb, int>> Runs(const QImage& image, QPoint from, QPoint step, int count)
 {
@@ -80,7 +69,7 @@ TEST_P(ScaledBoardTest, GridLinesAreOneWidthAtTheScaledPlacesWithNoGaps)
     for (const int n : {4, 5, 8, 10}) {
         board.SetGridSize(n);
         board.FillSolved();
-        const QImage image = RenderAt(cache, record, Playing(), scale);
+        const QImage image = Render(cache, record, Playing(), scale);
         const int p = geometry::Pitch(n);
         // Across the middle of the first row of blocks: block, line, block, line ...
         const auto runs = Runs(image, {0, scale.At(p / 2)}, {1, 0}, scale.At(n * p));
@@ -126,7 +115,7 @@ TEST(ScaledPictureTest, LargeLoadedPictureShowsItsSourcePixelsOneToOne)
     board.FillSolved();
     PictureCache cache;
     const DeviceScale scale(4.0);
-    const QImage image = RenderAt(cache, record, {true, false, false, true, 1, &board}, scale);
+    const QImage image = Render(cache, record, {true, false, false, true, 1, &board}, scale);
     for (const int tile : {1, 6, 15}) {
         const int r = (tile - 1) / 4;
         const int c = (tile - 1) % 4;

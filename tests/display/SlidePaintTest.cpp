@@ -10,16 +10,6 @@
 namespace tilora::test {
 namespace {
 
-QImage RenderAt(PictureCache& cache, const PictureRecord& record, const PaintState& state, double factor)
-{
-    const DeviceScale scale(factor);
-    QImage image(scale.At(437), scale.At(330), QImage::Format_RGB32);
-    image.fill(kGround);
-    QPainter painter(&image);
-    BoardPainter(cache, record, scale).Paint(painter, state, QRegion(image.rect()));
-    return image;
-}
-
 class SlidePaintTest : public ::testing::Test {
 protected:
     // A solved board whose block 15 has just slid from the blank's corner into its home.
@@ -46,7 +36,8 @@ TEST_F(SlidePaintTest, TheEndOfASlideIsTheBoardWithoutOne)
 {
     for (const double factor : {1.0, 2.0, 1.5}) {
         slide.progress = 1.0;
-        EXPECT_EQ(RenderAt(cache, record, State(true), factor), RenderAt(cache, record, State(false), factor))
+        EXPECT_EQ(Render(cache, record, State(true), DeviceScale(factor)),
+                  Render(cache, record, State(false), DeviceScale(factor)))
             << "at " << factor;
     }
 }

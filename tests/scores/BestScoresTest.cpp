@@ -3,25 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include "common/AtomicFile.h"
+#include "ScoreFileFixture.h"
 #include "scores/IniText.h"
-#include "scores/ProfileStore.h"
-#include "support/TempDir.h"
 
 namespace tilora {
 namespace {
 
-class BestScoresTest : public ::testing::Test {
+class BestScoresTest : public ScoreFileFixture {
 protected:
-    void WriteRaw(const std::string& text) { ASSERT_TRUE(WriteFileAtomically(File(), text)); }
-    std::string ReadRaw() const
-    {
-        std::string text;
-        ReadWholeFile(File(), text);
-        return text;
-    }
     std::optional<std::string> Stored(std::string_view key) const { return ini::FindValue(ReadRaw(), "High", key); }
-    std::filesystem::path File() const { return m_dir / "Tilora.hi"; }
 
     // Runs the step with a name answer, counting how often the name is asked.
     BestScoreOutcome Record(int gridSize, int seconds, int level, std::string name = "abc")
@@ -32,8 +22,6 @@ protected:
         });
     }
 
-    test::TempDir m_dir;
-    ProfileStore m_store{m_dir / "Tilora.hi"};
     int m_asked = 0;
 };
 

@@ -9,71 +9,74 @@
 #include <utility>
 #include <vector>
 
-#include "common/AtomicFile.h"
+#include "ScoreFileFixture.h"
 #include "scores/IniText.h"
 #include "support/RefusedFiles.h"
-#include "support/TempDir.h"
 
 namespace tilora {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ProfileStoreTest : public ::testing::Test {
-protected:
-    void WriteRaw(const std::string& text) { ASSERT_TRUE(WriteFileAtomically(m_dir / "Tilora.hi", text)); }
-    std::string ReadRaw() const
-    {
-        std::string text;
-        ReadWholeFile(m_dir / "Tilora.hi", text);
-        return text;
+using ProfileStoreTest = ScoreFileFixture;
+
+// Each row reads one key of a file holding `file` (no file for nullptr).
+TEST_F(ProfileStoreTest, StringsAreReadByTheProfileRules)
+{
+    struct Case {
+        const char *rule, *file, *section, *key, *fallback;
+        std::string expected;
+    };
+    const char* const longValues = "[High]\n4=1234567890123\n40=\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\n";
+    const char* const spaced = "  [ level ]  \r\n  NUMBER  =  '42'  \r\n[High]\r40=\"abc     \"\r400 =  7 \n";
+    const Case cases[] = {
+        {"no file", nullptr, "Level", "number", "10", "10"},
+        {"no section", "[High]\n4=437.\n", "Level", "number", "10", "10"},
+        {"no key", "[High]\n4=437.\n", "High", "5", "20000", "20000"},
+        {"the default loses its trailing blanks, as stored values do", "[High]\n4=437.\n", "High", "50", "Slow   ",
+         "Slow"},
+        {"a value is cut to nine characters", longValues, "High", "4", "20000", "123456789"},
+        {"nine characters of a UTF-8 name, never half of one", longValues, "High", "40", "Slow", "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"},
+        {"a default is cut to nine characters", longValues, "High", "5", "1234567890", "123456789"},
+        {"names ignore case and blanks, values lose quotes", spaced, "Level", "number", "10", "42"},
+        {"quotes keep the blanks", spaced, "HIGH", "40", "Slow", "abc     "},
+        {"a key's blanks are dropped", spaced, "high", "400", "1", "7"},
+        {"trailing blanks dropped", "[High]\n40=abc     \n", "High", "40", "Slow", "abc"},
+        {"quotes must match", "[High]\n40=\"abc'\n", "High", "40", "Slow", "\"abc'"},
+        {"only the first section and key of a name count", "[High]\n4=1.\n4=2.\n[High]\n4=3.\n", "High", "4", "x", "1."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        if (c.file != nullptr)
+            WriteRaw(c.file);
+        EXPECT_EQ(m_store.GetString(c.section, c.key, c.fallback), c.expected);
     }
-
-    test::TempDir m_dir;
-    ProfileStore m_store{m_dir / "Tilora.hi"};
-};
-
-TEST_F(ProfileStoreTest, MissingFileSectionOrKeyGivesTheDefault)
-{
-    EXPECT_EQ(m_store.GetString("Level", "number", "10"), "10");
-    EXPECT_EQ(m_store.GetInt("Level", "number", 10), 10);
-    WriteRaw("[High]\n4=437.\n");
-    EXPECT_EQ(m_store.GetString("Level", "number", "10"), "10");
-    EXPECT_EQ(m_store.GetString("High", "5", "20000"), "20000");
-    EXPECT_EQ(m_store.GetInt("High", "5", 7), 7);
-    // The default loses its trailing blanks, as the stored values do.
-    EXPECT_EQ(m_store.GetString("High", "50", "Slow   "), "Slow");
 }
 
-TEST_F(ProfileStoreTest, ReadsAreCutToNineCharacters)
+// Integers read sign and digits up to the first other character; a key present without
+// digits is 0, not the default.
+TEST_F(ProfileStoreTest, IntegersAreReadByTheProfileRules)
 {
-    WriteRaw("[High]\n4=1234567890123\n40=\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\n");
-    EXPECT_EQ(m_store.GetString("High", "4", "20000"), "123456789");
-    // Nine characters of a UTF-8 name, never half of one.
-    EXPECT_EQ(m_store.GetString("High", "40", "Slow"), "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");
-    EXPECT_EQ(m_store.GetString("High", "5", "1234567890"), "123456789");
-}
-
-TEST_F(ProfileStoreTest, NamesIgnoreCaseAndBlanksAndValuesLoseQuotesAndBlanks)
-{
-    WriteRaw("  [ level ]  \r\n  NUMBER  =  '42'  \r\n[High]\r40=\"abc     \"\r400 =  7 \n");
-    EXPECT_EQ(m_store.GetString("Level", "number", "10"), "42");
-    EXPECT_EQ(m_store.GetString("HIGH", "40", "Slow"), "abc     ");  // quotes keep the blanks
-    EXPECT_EQ(m_store.GetString("high", "400", "1"), "7");
-    WriteRaw("[High]\n40=abc     \n");
-    EXPECT_EQ(m_store.GetString("High", "40", "Slow"), "abc");  // trailing blanks dropped
-    WriteRaw("[High]\n40=\"abc'\n");
-    EXPECT_EQ(m_store.GetString("High", "40", "Slow"), "\"abc'");  // quotes must match
-}
-
-TEST_F(ProfileStoreTest, IntegersReadSignAndDigitsUpToTheFirstOtherCharacter)
-{
-    WriteRaw("[Level]\nnumber=55abc\n[A]\nneg=-12\nnone=abc\nempty=\nplus=+3\n");
-    EXPECT_EQ(m_store.GetInt("Level", "number", 10), 55);
-    EXPECT_EQ(m_store.GetInt("A", "neg", 10), -12);
-    EXPECT_EQ(m_store.GetInt("A", "none", 10), 0);
-    EXPECT_EQ(m_store.GetInt("A", "empty", 10), 0);  // present, so not the default
-    EXPECT_EQ(m_store.GetInt("A", "plus", 10), 3);
+    struct Case {
+        const char *file, *section, *key;
+        int fallback, expected;
+    };
+    const char* const numbers = "[Level]\nnumber=55abc\n[A]\nneg=-12\nnone=abc\nempty=\nplus=+3\n";
+    const Case cases[] = {
+        {nullptr, "Level", "number", 10, 10},
+        {"[High]\n4=437.\n", "High", "5", 7, 7},
+        {numbers, "Level", "number", 10, 55},
+        {numbers, "A", "neg", 10, -12},
+        {numbers, "A", "none", 10, 0},
+        {numbers, "A", "empty", 10, 0},
+        {numbers, "A", "plus", 10, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.section << "/" << c.key);
+        if (c.file != nullptr)
+            WriteRaw(c.file);
+        EXPECT_EQ(m_store.GetInt(c.section, c.key, c.fallback), c.expected);
+    }
 }
 
 TEST_F(ProfileStoreTest, FirstWriteCreatesFolderFileAndSection)
@@ -84,38 +87,34 @@ TEST_F(ProfileStoreTest, FirstWriteCreatesFolderFileAndSection)
     EXPECT_EQ(store.GetInt("Level", "number", 10), 55);
 }
 
+// Each row writes one key into the file as it holds `before`, or as the row above left it
+// for nullptr, and gives the whole file after.
 TEST_F(ProfileStoreTest, WriteReplacesOnlyItsKeyAndKeepsEveryOtherLine)
 {
-    const std::string before = "; my notes\r\n[High]\r\n4=437.\r\n40=abc     \r\nstray line\r\n\r\n[Level]\r\nnumber=10\r\n";
-    WriteRaw(before);
-    ASSERT_TRUE(m_store.WriteString("level", "NUMBER", "55"));
-    EXPECT_EQ(ReadRaw(), "; my notes\r\n[High]\r\n4=437.\r\n40=abc     \r\nstray line\r\n\r\n[Level]\r\nNUMBER=55\r\n");
-
-    // A new key joins the end of its section, before the blank line that ends it.
-    ASSERT_TRUE(m_store.WriteString("High", "400", "3"));
-    EXPECT_EQ(ReadRaw(),
-              "; my notes\r\n[High]\r\n4=437.\r\n40=abc     \r\nstray line\r\n400=3\r\n\r\n[Level]\r\nNUMBER=55\r\n");
-
-    // A new section goes at the end, with the file's own line ends.
-    ASSERT_TRUE(m_store.WriteString("Extra", "k", "v"));
-    EXPECT_EQ(ReadRaw().substr(ReadRaw().size() - 14), "[Extra]\r\nk=v\r\n");
-}
-
-TEST_F(ProfileStoreTest, WriteAfterAnUnterminatedLastLine)
-{
-    WriteRaw("[High]\n4=437.");
-    ASSERT_TRUE(m_store.WriteString("High", "40", "abc"));
-    EXPECT_EQ(ReadRaw(), "[High]\n4=437.\n40=abc");
-    ASSERT_TRUE(m_store.WriteString("Level", "number", "5"));
-    EXPECT_EQ(ReadRaw(), "[High]\n4=437.\n40=abc\n[Level]\nnumber=5\n");
-}
-
-TEST_F(ProfileStoreTest, OnlyTheFirstSectionAndKeyOfANameCount)
-{
-    WriteRaw("[High]\n4=1.\n4=2.\n[High]\n4=3.\n");
-    EXPECT_EQ(m_store.GetString("High", "4", "x"), "1.");
-    ASSERT_TRUE(m_store.WriteString("High", "4", "9."));
-    EXPECT_EQ(ReadRaw(), "[High]\n4=9.\n4=2.\n[High]\n4=3.\n");
+    struct Case {
+        const char *rule, *before, *section, *key, *value, *after;
+    };
+    const Case cases[] = {
+        {"the key is replaced in place, with the name as written",
+         "; my notes\r\n[High]\r\n4=437.\r\n40=abc     \r\nstray line\r\n\r\n[Level]\r\nnumber=10\r\n", "level", "NUMBER",
+         "55", "; my notes\r\n[High]\r\n4=437.\r\n40=abc     \r\nstray line\r\n\r\n[Level]\r\nNUMBER=55\r\n"},
+        {"a new key joins the end of its section, before the blank line that ends it", nullptr, "High", "400", "3",
+         "; my notes\r\n[High]\r\n4=437.\r\n40=abc     \r\nstray line\r\n400=3\r\n\r\n[Level]\r\nNUMBER=55\r\n"},
+        {"a new section goes at the end, with the file's own line ends", nullptr, "Extra", "k", "v",
+         "; my notes\r\n[High]\r\n4=437.\r\n40=abc     \r\nstray line\r\n400=3\r\n\r\n[Level]\r\nNUMBER=55\r\n"
+         "[Extra]\r\nk=v\r\n"},
+        {"a key after an unterminated last line", "[High]\n4=437.", "High", "40", "abc", "[High]\n4=437.\n40=abc"},
+        {"a new section after the line it ended", nullptr, "Level", "number", "5", "[High]\n4=437.\n40=abc\n[Level]\nnumber=5\n"},
+        {"only the first section and key of a name count", "[High]\n4=1.\n4=2.\n[High]\n4=3.\n", "High", "4", "9.",
+         "[High]\n4=9.\n4=2.\n[High]\n4=3.\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule);
+        if (c.before != nullptr)
+            WriteRaw(c.before);
+        ASSERT_TRUE(m_store.WriteString(c.section, c.key, c.value));
+        EXPECT_EQ(ReadRaw(), c.after);
+    }
 }
 
 TEST_F(ProfileStoreTest, FailedWriteLeavesTheFileWhole)

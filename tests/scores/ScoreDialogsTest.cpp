@@ -13,24 +13,16 @@
 
 #include <gtest/gtest.h>
 
-#include "common/AtomicFile.h"
-#include "scores/ProfileStore.h"
-#include "support/TempDir.h"
+#include <functional>
+
+#include "ScoreFileFixture.h"
 #include "ui/DialogUnits.h"
 
 namespace tilora {
 namespace {
 
-class BestScoresDlgTest : public ::testing::Test {
+class BestScoresDlgTest : public ScoreFileFixture {
 protected:
-    std::filesystem::path File() const { return m_dir / "Tilora.hi"; }
-    void WriteRaw(const std::string& text) { ASSERT_TRUE(WriteFileAtomically(File(), text)); }
-    std::string ReadRaw() const
-    {
-        std::string text;
-        ReadWholeFile(File(), text);
-        return text;
-    }
     static QString Field(const QDialog& dialog, const char* name)
     {
         const auto* field = dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
@@ -43,9 +35,6 @@ protected:
         return Field(dialog, ("name" + grid).c_str()) + "|" + Field(dialog, ("score" + grid).c_str()) + "|"
             + Field(dialog, ("level" + grid).c_str());
     }
-
-    test::TempDir m_dir;
-    ProfileStore m_store{m_dir / "Tilora.hi"};
 };
 
 TEST_F(BestScoresDlgTest, ShowsTheDefaultsWithNoFileAndTheTemplatesLayout)
@@ -211,28 +200,30 @@ TEST_F(HighScoreDlgTest, CharactersOutsideTheBasicPlaneCountOnce)
     EXPECT_EQ(NameBox()->text(), smile.repeated(8));
 }
 
-TEST_F(HighScoreDlgTest, EnterTakesTheTypedName)
+// Only Enter takes the typed name; Esc and the close box leave it empty.
+TEST(HighScoreDlgCloseTest, OnlyEnterTakesTheTypedName)
 {
-    QTest::keyClicks(NameBox(), QStringLiteral("abc"));
-    QTest::keyClick(NameBox(), Qt::Key_Return);
-    EXPECT_EQ(m_dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(m_dialog.Name(), "abc");
-}
-
-TEST_F(HighScoreDlgTest, EscLeavesTheNameEmpty)
-{
-    QTest::keyClicks(NameBox(), QStringLiteral("abc"));
-    QTest::keyClick(NameBox(), Qt::Key_Escape);
-    EXPECT_EQ(m_dialog.result(), QDialog::Rejected);
-    EXPECT_TRUE(m_dialog.Name().isEmpty());
-}
-
-TEST_F(HighScoreDlgTest, TheCloseBoxLeavesTheNameEmpty)
-{
-    QTest::keyClicks(NameBox(), QStringLiteral("abc"));
-    m_dialog.close();
-    EXPECT_EQ(m_dialog.result(), QDialog::Rejected);
-    EXPECT_TRUE(m_dialog.Name().isEmpty());
+    struct Case {
+        const char* how;
+        std::function<void(CHighScoreDlg&, QLineEdit*)> close;
+        int result;
+        QString name;
+    };
+    const Case cases[] = {
+        {"Enter", [](CHighScoreDlg&, QLineEdit* box) { QTest::keyClick(box, Qt::Key_Return); }, QDialog::Accepted, "abc"},
+        {"Esc", [](CHighScoreDlg&, QLineEdit* box) { QTest::keyClick(box, Qt::Key_Escape); }, QDialog::Rejected, ""},
+        {"the close box", [](CHighScoreDlg& dialog, QLineEdit*) { dialog.close(); }, QDialog::Rejected, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        CHighScoreDlg dialog;
+        dialog.show();
+        auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("nameEdit"));
+        QTest::keyClicks(box, QStringLiteral("abc"));
+        c.close(dialog, box);
+        EXPECT_EQ(dialog.result(), c.result);
+        EXPECT_EQ(dialog.Name(), c.name);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QSignalSpy>
 
+#include <functional>
+
 #include "PuzzleFixture.h"
 #include "app/hint/Hinter.h"
 #include "savegame/SavedGameFile.h"
@@ -287,51 +289,43 @@ TEST_F(KeyboardHintTest, ClosingDuringASearchEndsAtOnce)
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
 }
 
-// The commands answer their shortcuts, which the menus show beside them.
+// The commands answer their shortcuts, which the menus show beside them. Each command runs
+// with nothing asked back: the ones that ask get their answers first.
 TEST_F(KeyboardHintTest, ShortcutsTriggerTheirCommands)
 {
     struct Case {
         const char* action;
         QKeySequence keys;
+        std::function<void()> answer;
     };
+    const auto none = [] {};
+    const auto no = [this] { prompter.Answer(QMessageBox::No); };
     const std::vector<Case> cases{
-        {"actionNew", QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {"actionOpenGame", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"actionSaveGame", QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {"actionExit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
-        {"actionHowToPlay", QKeySequence(Qt::Key_F1)},
-        {"actionPauseRestart", QKeySequence(Qt::Key_Pause)},
-        {"actionPauseRestart", QKeySequence(Qt::Key_P)},
-        {"actionUndo", QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        {"actionRedo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-        {"actionRedo", QKeySequence(Qt::CTRL | Qt::Key_Y)},
-        {"actionHint", QKeySequence(Qt::Key_H)},
-        {"actionCopyDeal", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
-        {"actionPasteDeal", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
+        {"actionNew", QKeySequence(Qt::CTRL | Qt::Key_N), no},
+        {"actionOpenGame", QKeySequence(Qt::CTRL | Qt::Key_O), no},
+        {"actionSaveGame", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { prompter.ChooseFileAnswer({}); }},
+        {"actionExit", QKeySequence(Qt::CTRL | Qt::Key_Q), no},
+        {"actionHowToPlay", QKeySequence(Qt::Key_F1), [this] { prompter.OnDialog(PressOk()); }},
+        {"actionPauseRestart", QKeySequence(Qt::Key_Pause), none},
+        {"actionPauseRestart", QKeySequence(Qt::Key_P), none},
+        {"actionUndo", QKeySequence(Qt::CTRL | Qt::Key_Z), none},
+        {"actionRedo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), none},
+        {"actionRedo", QKeySequence(Qt::CTRL | Qt::Key_Y), none},
+        {"actionHint", QKeySequence(Qt::Key_H), none},
+        {"actionCopyDeal", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), none},
+        // The deal copied just before is pasted over the game in progress: New's question.
+        {"actionPasteDeal", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), no},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.action);
         auto* action = window->findChild<QAction*>(QString::fromLatin1(c.action));
-        ASSERT_NE(action, nullptr) << c.action;
-        EXPECT_TRUE(action->shortcuts().contains(c.keys)) << c.action;
-        // Each command runs with nothing asked back: Ctrl+Q, Ctrl+O and F1 get their answers.
-        if (c.keys == QKeySequence(Qt::CTRL | Qt::Key_Q))
-            prompter.Answer(QMessageBox::No);
-        if (c.keys == QKeySequence(Qt::CTRL | Qt::Key_O)) {
-            prompter.Answer(QMessageBox::No);
-        }
-        if (c.keys == QKeySequence(Qt::CTRL | Qt::Key_S))
-            prompter.ChooseFileAnswer({});
-        if (c.keys == QKeySequence(Qt::Key_F1))
-            prompter.OnDialog(PressOk());
-        if (c.keys == QKeySequence(Qt::CTRL | Qt::Key_N))
-            prompter.Answer(QMessageBox::No);
-        // The deal copied just before is pasted over the game in progress: New's question.
-        if (c.keys == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V))
-            prompter.Answer(QMessageBox::No);
+        ASSERT_NE(action, nullptr);
+        EXPECT_TRUE(action->shortcuts().contains(c.keys));
+        c.answer();
         QSignalSpy triggered(action, &QAction::triggered);
         QTest::keySequence(window.get(), c.keys);
-        EXPECT_EQ(triggered.count(), 1) << c.action;
-        EXPECT_TRUE(window->isVisible()) << c.action;
+        EXPECT_EQ(triggered.count(), 1);
+        EXPECT_TRUE(window->isVisible());
     }
 }
 

@@ -235,7 +235,7 @@ TEST_F(MainWindowTest, EveryMenuActionReachesItsHandler)
     }
 }
 
-TEST_F(MainWindowTest, EnterDoesNothingAndEscapeAsksExitsQuestionDuringAGame)
+TEST_F(MainWindowTest, EnterDoesNothingDuringAGame)
 {
     window->show();
     window->OnNew();
@@ -244,49 +244,61 @@ TEST_F(MainWindowTest, EnterDoesNothingAndEscapeAsksExitsQuestionDuringAGame)
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->Playing());
     EXPECT_TRUE(window->TimerRunning());
-
-    // A stray Esc does not lose the game: it asks as Exit does, and No keeps playing.
-    prompter.Answer(QMessageBox::No);
-    QTest::keyClick(window.get(), Qt::Key_Escape);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->Playing());
-    ASSERT_EQ(prompter.Messages().size(), 1U);
-    const Message& asked = prompter.Messages()[0];
-    const Message exit = messages::ConfirmExit();
-    EXPECT_EQ(asked.text, exit.text);
-    EXPECT_EQ(asked.caption, exit.caption);
-    EXPECT_EQ(asked.buttons, exit.buttons);
-    EXPECT_EQ(asked.icon, exit.icon);
-
-    prompter.Answer(QMessageBox::Yes);
-    QTest::keyClick(window.get(), Qt::Key_Escape);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window->result(), QDialog::Rejected);
 }
 
-TEST_F(MainWindowTest, EscapeAndTheCloseBoxCloseAtOnceWithoutAGame)
+// Without a game Esc and the close box close at once. During one a stray Esc does not lose
+// the game: it asks as Exit does, as the close box and the system menu's Close do, and
+// only Yes closes.
+TEST_F(MainWindowTest, EscapeAndTheCloseCommandsAskOnlyDuringAGame)
 {
-    window->show();
-    QTest::keyClick(window.get(), Qt::Key_Escape);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window->result(), QDialog::Rejected);
-
-    Open();
-    window->show();
-    window->close();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(prompter.Messages().empty());  // no question without a game
-}
-
-TEST_F(MainWindowTest, TheCloseBoxAsksDuringAGame)
-{
-    window->show();
-    window->OnNew();
-    prompter.Answer(QMessageBox::No);
-    window->close();
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->Playing());
-    EXPECT_EQ(prompter.Log(), QStringList{"message: Exit Game: Confirm"});
+    struct Case {
+        const char* how;
+        bool game;
+        QMessageBox::StandardButton answer;  // NoButton: nothing is asked
+        std::function<void(CPuzzleDlg&)> close;
+        bool closes;
+    };
+    const auto escape = [](CPuzzleDlg& w) { QTest::keyClick(&w, Qt::Key_Escape); };
+    const auto closeBox = [](CPuzzleDlg& w) { w.close(); };
+    // The system menu's Close, with the windowing system's own low four bits set.
+    const auto systemClose = [](CPuzzleDlg& w) { w.OnSysCommand(0xF062); };
+    const Case cases[] = {
+        {"Esc without a game", false, QMessageBox::NoButton, escape, true},
+        {"the close box without a game", false, QMessageBox::NoButton, closeBox, true},
+        {"Esc answered No", true, QMessageBox::No, escape, false},
+        {"Esc answered Yes", true, QMessageBox::Yes, escape, true},
+        {"the close box answered No", true, QMessageBox::No, closeBox, false},
+        {"the system menu's Close answered Yes", true, QMessageBox::Yes, systemClose, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        prompter.Clear();
+        Open();
+        window->show();
+        if (c.game)
+            window->OnNew();
+        if (c.answer != QMessageBox::NoButton)
+            prompter.Answer(c.answer);
+        c.close(*window);
+        EXPECT_EQ(window->isVisible(), !c.closes);
+        if (c.closes) {
+            EXPECT_EQ(window->result(), QDialog::Rejected);
+        } else {
+            EXPECT_TRUE(window->Playing());
+        }
+        if (!c.game) {
+            EXPECT_TRUE(prompter.Messages().empty());
+            continue;
+        }
+        EXPECT_EQ(prompter.Log(), QStringList{"message: Exit Game: Confirm"});
+        ASSERT_EQ(prompter.Messages().size(), 1U);
+        const Message& asked = prompter.Messages()[0];
+        const Message exit = messages::ConfirmExit();
+        EXPECT_EQ(asked.text, exit.text);
+        EXPECT_EQ(asked.caption, exit.caption);
+        EXPECT_EQ(asked.buttons, exit.buttons);
+        EXPECT_EQ(asked.icon, exit.icon);
+    }
 }
 
 TEST_F(MainWindowTest, RightClickOpensTheSystemMenuWithAbout)
@@ -313,20 +325,12 @@ TEST_F(MainWindowTest, RightClickOpensTheSystemMenuWithAbout)
     menu->hide();
 }
 
+// Close (0xF062) is in the table above.
 TEST_F(MainWindowTest, SystemCommandsIgnoreTheLowFourBits)
 {
     prompter.OnDialog(PressOk());
     window->OnSysCommand(0x0013);  // About, with the windowing system's own bits set
     EXPECT_EQ(prompter.DialogTitles(), QStringList{"About Tilora"});
-
-    window->show();
-    window->OnNew();
-    prompter.Answer(QMessageBox::Yes);
-    window->OnSysCommand(0xF062);  // Close: during a game it asks first
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window->result(), QDialog::Rejected);
-    ASSERT_EQ(prompter.Messages().size(), 1U);
-    EXPECT_EQ(prompter.Messages()[0].caption, "Exit Game: Confirm");
 }
 
 TEST_F(MainWindowTest, WindowIsCaptionedMinimisableMaximisableAndCentredOnTheScreen)

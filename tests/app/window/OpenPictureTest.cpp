@@ -89,48 +89,52 @@ TEST_F(OpenPictureTest, WithoutAGameLoadsThePictureWithoutAQuestion)
     EXPECT_FALSE(window->Menu().pictures[1]->isChecked());
 }
 
-TEST_F(OpenPictureTest, CancelDuringAGameResumesTheCount)
+// During a game: a cancelled file dialog resumes the count; a picture asks whether to
+// start anew, No keeps the board and the count, Yes deals a new game from zero.
+TEST_F(OpenPictureTest, DuringAGameThePlayerChoosesWhetherToStartAnew)
 {
-    StartGame(3);
-    Open(QString());
-    EXPECT_TRUE(prompter.Messages().empty());
-    EXPECT_EQ(window->Seconds(), 3);
-    EXPECT_EQ(ShownCount(), "3");
-    EXPECT_TRUE(window->TimerRunning());
-    EXPECT_FALSE(window->CustomPicture());
-}
-
-TEST_F(OpenPictureTest, NoKeepsTheBoardAndTheCount)
-{
-    StartGame(4);
-    const auto cells = Cells();
-    prompter.Answer(QMessageBox::No);
-    Open(PictureFile("a.bmp"));
-    ASSERT_EQ(prompter.Messages().size(), 1u);
-    ExpectMessage(prompter.Messages()[0], messages::StartNewGameWithPicture());
-    EXPECT_EQ(prompter.Messages()[0].text, "Do you Wish to Start a New Game? \n(Click NO to Continue with same game)");
-    EXPECT_EQ(prompter.Messages()[0].caption, "Tilora : Query");
-    EXPECT_EQ(prompter.Messages()[0].icon, QMessageBox::Question);
-    EXPECT_EQ(Cells(), cells);
-    EXPECT_EQ(window->Seconds(), 4);
-    EXPECT_EQ(ShownCount(), "4");
-    EXPECT_TRUE(window->Playing());
-    EXPECT_TRUE(window->TimerRunning());
-    EXPECT_TRUE(window->CustomPicture());
-}
-
-TEST_F(OpenPictureTest, YesDealsANewGameFromZero)
-{
-    StartGame(4);
-    now += 5;
-    prompter.Answer(QMessageBox::Yes);
-    Open(PictureFile("a.bmp"));
-    EXPECT_TRUE(window->Playing());
-    EXPECT_EQ(window->Seconds(), 0);
-    EXPECT_EQ(ShownCount(), "0");
-    EXPECT_TRUE(window->TimerRunning());
-    EXPECT_EQ(window->DealtLevel(), window->Level());
-    EXPECT_TRUE(window->CustomPicture());
+    struct Case {
+        const char* what;
+        QMessageBox::StandardButton answer;  // NoButton: the file dialog is cancelled
+        int played, seconds;                 // before the picture is chosen and after
+        bool sameBoard, custom;
+    };
+    const Case cases[] = {
+        {"cancelled", QMessageBox::NoButton, 3, 3, true, false},
+        {"No", QMessageBox::No, 4, 4, true, true},
+        {"Yes", QMessageBox::Yes, 4, 0, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PuzzleFixture::Open();
+        prompter.Clear();
+        StartGame(c.played);
+        const auto cells = Cells();
+        now += 5;  // a new deal now is another board
+        if (c.answer == QMessageBox::NoButton) {
+            Open(QString());
+            EXPECT_TRUE(prompter.Messages().empty());
+        } else {
+            prompter.Answer(c.answer);
+            Open(PictureFile("a.bmp"));
+            ASSERT_EQ(prompter.Messages().size(), 1u);
+            ExpectMessage(prompter.Messages()[0], messages::StartNewGameWithPicture());
+        }
+        EXPECT_EQ(window->Seconds(), c.seconds);
+        EXPECT_EQ(ShownCount(), QString::number(c.seconds));
+        EXPECT_TRUE(window->Playing());
+        EXPECT_TRUE(window->TimerRunning());
+        EXPECT_EQ(window->CustomPicture(), c.custom);
+        if (c.sameBoard) {
+            EXPECT_EQ(Cells(), cells);
+        } else {
+            EXPECT_EQ(window->DealtLevel(), window->Level());
+        }
+    }
+    const Message question = messages::StartNewGameWithPicture();
+    EXPECT_EQ(question.text, "Do you Wish to Start a New Game? \n(Click NO to Continue with same game)");
+    EXPECT_EQ(question.caption, "Tilora : Query");
+    EXPECT_EQ(question.icon, QMessageBox::Question);
 }
 
 TEST_F(OpenPictureTest, APausedGameStaysPaused)

@@ -134,6 +134,16 @@ protected:
         ExpectMessage("An Error has occured while saving.\nPlease click on OK to continue.", "Saving Error");
     }
     void ExpectInvalidFile() const { ExpectMessage("Invaid TLR file.\nUnable to Open", "Tilora : Error"); }
+    // The one file dialog asked for: a saved game's, of this kind and title.
+    void ExpectGameFileAsked(FileRequest::Kind kind, const char* title) const
+    {
+        ASSERT_EQ(prompter.FileRequests().size(), 1u);
+        const FileRequest& request = prompter.FileRequests()[0];
+        EXPECT_EQ(request.kind, kind);
+        EXPECT_EQ(request.title, title);
+        EXPECT_EQ(request.filter, QtFileFilter("Tilora Files(*.TLR)|*.tlr|All Files (*.*)|*.*|"));
+        EXPECT_EQ(request.defaultSuffix, "tlr");
+    }
 };
 
 TEST_F(SaveGameTest, SaveWithNoGameDoesNothingAtAll)
@@ -151,12 +161,7 @@ TEST_F(SaveGameTest, SaveAsksForAFileAndWritesBoardAndCount)
     ASSERT_TRUE(window->Menu().saveGame->isEnabled());
     window->Menu().saveGame->trigger();
 
-    ASSERT_EQ(prompter.FileRequests().size(), 1u);
-    const FileRequest& request = prompter.FileRequests()[0];
-    EXPECT_EQ(request.kind, FileRequest::Kind::Save);
-    EXPECT_EQ(request.title, "Tilora : Save Game Progress");
-    EXPECT_EQ(request.filter, QtFileFilter("Tilora Files(*.TLR)|*.tlr|All Files (*.*)|*.*|"));
-    EXPECT_EQ(request.defaultSuffix, "tlr");
+    ExpectGameFileAsked(FileRequest::Kind::Save, "Tilora : Save Game Progress");
     EXPECT_TRUE(prompter.Messages().empty());  // nothing is shown on success
 
     const ReadResult read = ReadSavedGame(file);
@@ -260,12 +265,7 @@ TEST_F(SaveGameTest, OpenAnsweredYesThenCancelledLeavesNoGameWithTheCountRising)
     ASSERT_TRUE(window->Menu().openGame->isEnabled());
     window->Menu().openGame->trigger();
 
-    ASSERT_EQ(prompter.FileRequests().size(), 1u);
-    const FileRequest& request = prompter.FileRequests()[0];
-    EXPECT_EQ(request.kind, FileRequest::Kind::Open);
-    EXPECT_EQ(request.title, "Tilora : Load Game Progress");
-    EXPECT_EQ(request.filter, QtFileFilter("Tilora Files(*.TLR)|*.tlr|All Files (*.*)|*.*|"));
-    EXPECT_EQ(request.defaultSuffix, "tlr");
+    ExpectGameFileAsked(FileRequest::Kind::Open, "Tilora : Load Game Progress");
 
     EXPECT_FALSE(window->Playing());
     EXPECT_TRUE(window->TimerRunning());
