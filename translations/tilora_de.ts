@@ -912,6 +912,14 @@ Das Schiebepuzzle mit Pfiff. Setzen Sie das unten gezeigte Bild zusammen, indem 
         <source>The shortest way takes %1 moves; the game took %2.</source>
         <translation>Der kürzeste Weg braucht %1 Züge; das Spiel brauchte %2.</translation>
     </message>
+    <message>
+        <source>Move count</source>
+        <translation>Zugzähler</translation>
+    </message>
+    <message>
+        <source>Game clock</source>
+        <translation>Spieluhr</translation>
+    </message>
 </context>
 <context>
     <name>tilora::CStatisticsDlg</name>

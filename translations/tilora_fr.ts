@@ -912,6 +912,14 @@ Un taquin pas comme les autres. Reconstituez l&apos;image ci-dessous en faisant 
         <source>The shortest way takes %1 moves; the game took %2.</source>
         <translation>Le plus court chemin prend %1 coups&#xa0;; la partie en a pris %2.</translation>
     </message>
+    <message>
+        <source>Move count</source>
+        <translation>Compteur de coups</translation>
+    </message>
+    <message>
+        <source>Game clock</source>
+        <translation>Horloge de la partie</translation>
+    </message>
 </context>
 <context>
     <name>tilora::CStatisticsDlg</name>

@@ -19,6 +19,8 @@
 #include <cstdio>
 
 #include "app/prompts/Prompter.h"
+#include "app/record/KeptGame.h"
+#include "app/replay/ReplayDlg.h"
 #include "app/startup/AppIcon.h"
 #include "app/startup/Translations.h"
 #include "app/window/PuzzleDlg.h"
@@ -193,6 +195,18 @@ void ShootWindow(Camera& camera, CameraPrompter& prompter, CPuzzleDlg& window)
     window.Menu().zoomIn->trigger();
     camera.Shoot(window, QStringLiteral("window-photo-zoomed"));
     window.Menu().actualSize->trigger();
+
+    // The replay of a game five slides from solved on that photo, after its second move.
+    KeptGame kept;
+    kept.won = true;
+    kept.seconds = 7;
+    kept.moves = 5;
+    kept.finished = 1'700'000'000;
+    kept.board = "012345678f9acdeb";  // 10, 11 and 12 out of place
+    kept.played = "1L2L1U2R1L";
+    CReplayDlg replay(*window.ClientArea(), *ReadRecordedGame(kept), kept, &window);
+    replay.Moves().Seek(2);
+    camera.Shoot(replay, QStringLiteral("dialog-replay"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -89,18 +90,24 @@ CStatisticsDlg::CStatisticsDlg(PlayerRecord& record, Prompter& prompter, QWidget
     m_chart = new TimesChart(this);
     layout->addWidget(m_chart, 1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* reset = buttons->addButton(tr("&Reset..."), QDialogButtonBox::ResetRole);
-    reset->setObjectName(QStringLiteral("resetButton"));
-    connect(reset, &QPushButton::clicked, this, &CStatisticsDlg::OnReset);
-    // The game of the chart's current row, or its last game, is played again.
-    m_replayButton = buttons->addButton(tr("Re&play..."), QDialogButtonBox::ActionRole);
+    // The game of the chart's current row, or its latest game, is played again.
+    m_replayButton = new QPushButton(tr("Re&play..."), this);
     m_replayButton->setObjectName(QStringLiteral("replayButton"));
+    m_replayButton->setAutoDefault(false);
     m_replayButton->setVisible(static_cast<bool>(replay));
     connect(m_replayButton, &QPushButton::clicked, this, [this, replay = std::move(replay)] {
         if (const KeptGame* game = m_chart->CurrentGame())
             replay(*game);
     });
+    auto* chartButtons = new QHBoxLayout;
+    chartButtons->addStretch();
+    chartButtons->addWidget(m_replayButton);
+    layout->addLayout(chartButtons);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* reset = buttons->addButton(tr("&Reset..."), QDialogButtonBox::ResetRole);
+    reset->setObjectName(QStringLiteral("resetButton"));
+    connect(reset, &QPushButton::clicked, this, &CStatisticsDlg::OnReset);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     Refresh();

@@ -224,6 +224,12 @@ void TimesChart::ShowSize()
             m_table->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
     m_table->resizeColumnsToContents();
+    // The latest game is the one chosen at first, for Replay... and for the arrows to go
+    // back from; the table would otherwise take its first row when it gets the keys.
+    if (const int rows = m_table->rowCount(); rows > 0) {
+        m_table->selectionModel()->setCurrentIndex(m_table->model()->index(rows - 1, 0), QItemSelectionModel::NoUpdate);
+        m_table->scrollToBottom();
+    }
     m_area->update();
 }
 

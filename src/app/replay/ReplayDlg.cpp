@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/replay/ReplayDlg.h"
 
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QShowEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPointer>
@@ -36,6 +38,22 @@ QString GameLine(const KeptGame& game)
         .arg(when);
 }
 
+// The replay reads as a window of its own, as the game's window does, not as a dialog:
+// Orca reads a dialog's title and text again with every news its board tells, and a
+// window's only when it opens.
+QAccessibleInterface* ReplayWindowInterface(const QString& className, QObject* object)
+{
+    if (className != QLatin1String(CReplayDlg::staticMetaObject.className()))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
+void InstallReplayAccessibility()
+{
+    static const bool installed = (QAccessible::installFactory(ReplayWindowInterface), true);
+    (void)installed;
+}
+
 QPushButton* AddButton(QHBoxLayout* row, const QString& text, const char* name, QWidget* parent)
 {
     auto* button = new QPushButton(text, parent);
@@ -53,16 +71,20 @@ CReplayDlg::CReplayDlg(const BoardView& like, RecordedGame recorded, const KeptG
 {
     setObjectName(QStringLiteral("replayDialog"));
     setWindowTitle(tr("Replay"));
+    InstallReplayAccessibility();
     m_replay = new Replay(std::move(recorded.start), std::move(recorded.moves), this);
     auto* layout = new QVBoxLayout(this);
-    auto* about = new QLabel(GameLine(game), this);
+    m_about = GameLine(game);
+    auto* about = new QLabel(m_about, this);
     about->setWordWrap(true);
     layout->addWidget(about);
 
     m_view = new BoardView(like, m_replay->Shown(), this);
     m_view->setObjectName(QStringLiteral("replayBoard"));
-    // The keys belong to the slider and the buttons; the board only shows and tells.
-    m_view->setFocusPolicy(Qt::NoFocus);
+    // The board has the keys, as in play, so that a screen reader hears each step as the
+    // news of the board it is on; the arrows, Home, End and the page keys go through the
+    // moves instead of sliding blocks (see eventFilter). The slider does the same.
+    m_view->installEventFilter(this);
     m_view->setFixedSize(m_view->WindowScale().Rect(kSceneRect).size());
     connect(m_view, &BoardView::pictureFailed, this, [this] { m_view->SetPicture(false, 1); });
     layout->addWidget(m_view, 0, Qt::AlignHCenter);
@@ -78,6 +100,11 @@ CReplayDlg::CReplayDlg(const BoardView& like, RecordedGame recorded, const KeptG
     m_count->setObjectName(QStringLiteral("replayCount"));
     m_clock = new QLabel(this);
     m_clock->setObjectName(QStringLiteral("replayClock"));
+    // Named for what they are: a label named by its text is told to a screen reader at
+    // every change, and Orca then reads the whole dialog again at every step. The slider
+    // says the move, and the step's news what moved.
+    m_count->setAccessibleName(tr("Move count"));
+    m_clock->setAccessibleName(tr("Game clock"));
     figures->addWidget(m_count);
     figures->addStretch();
     figures->addWidget(m_clock);
@@ -129,12 +156,20 @@ CReplayDlg::CReplayDlg(const BoardView& like, RecordedGame recorded, const KeptG
     connect(m_replay, &Replay::positionChanged, this, &CReplayDlg::OnPosition);
     connect(m_replay, &Replay::playingChanged, this, &CReplayDlg::OnPlaying);
     OnPosition(0);
-    m_slider->setFocus();
+    m_view->setFocus();
 }
 
 CReplayDlg::~CReplayDlg()
 {
     m_worker.request_stop();
+}
+
+void CReplayDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Which game this is, said with the board's place once the board has the keys.
+    if (!event->spontaneous())
+        m_view->Announce(m_about);
 }
 
 void CReplayDlg::keyPressEvent(QKeyEvent* event)
@@ -145,6 +180,30 @@ void CReplayDlg::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+bool CReplayDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_view || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto* keys = static_cast<QKeyEvent*>(event);
+    if (keys->modifiers() != Qt::NoModifier)
+        return false;
+    // Through the slider, so that a move of one is a step, whichever key made it.
+    const int position = m_replay->Position();
+    switch (keys->key()) {
+    case Qt::Key_Right: m_slider->setValue(position + 1); return true;
+    case Qt::Key_Left: m_slider->setValue(position - 1); return true;
+    case Qt::Key_Home: m_slider->setValue(0); return true;
+    case Qt::Key_End: m_slider->setValue(m_replay->Count()); return true;
+    case Qt::Key_PageDown: m_slider->setValue(position + m_slider->pageStep()); return true;
+    case Qt::Key_PageUp: m_slider->setValue(position - m_slider->pageStep()); return true;
+    case Qt::Key_Space: m_play->click(); return true;
+    // The other arrows would slide blocks on a board in play.
+    case Qt::Key_Up:
+    case Qt::Key_Down: return true;
+    default: return false;
+    }
 }
 
 void CReplayDlg::OnStepped(CellPos from, CellPos to, bool hint)

@@ -21,8 +21,8 @@ class BoardView;
 struct KeptGame;
 
 // "Replay": a finished game played again on a board of its own, drawn as the game's
-// window draws its board. The slider, the arrows, Home and End go through its moves one
-// at a time or to any of them; Play plays them at the game's own pace or a steady one;
+// window draws its board. The board has the keys: Left and Right, Home, End and the page
+// keys (or the slider) go through its moves one at a time or to any of them; Play plays them at the game's own pace or a steady one;
 // the move count and the clock follow. A screen reader hears each move as in play. On a
 // 4 x 4 board the shortest way from the same start can be played instead, found by the
 // hint's optimal search.
@@ -44,7 +44,9 @@ public:
     std::optional<int> ShortestLength() const;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OnStepped(CellPos from, CellPos to, bool hint);
@@ -54,6 +56,7 @@ private:
     void OnSlider(int value);
     void OnShortestFound(std::optional<std::vector<game_trace::Move>> way);
 
+    QString m_about;  // which game this is
     std::vector<game_trace::Move> m_played;
     std::optional<std::vector<game_trace::Move>> m_shortest;
     bool m_showingShortest = false;

@@ -441,6 +441,23 @@ def run(world):
     # Below the figures, the chart's size and its table of times come first.
     check.said(["Tab"], r"Chart of times for", "Tab reaches the chart's grid size")
     check.said(["Tab"], r"Times, game by game", "Tab reaches the chart's table")
+    # The chart's latest game, the one just won, played again: its slider has the keys, and
+    # each step is told as in play.
+    check.said(["Tab"], r"Replay", "Tab reaches Replay...")
+    check.said(["space"], r"^A 4 x 4 game won in \d+ s with \d+ moves, on .*Blank, row \d+, column \d+",
+               "Replay... opens on the game just won and says where the blank is")
+    mark = check.speech.mark()
+    key("Right")
+    if check.expect(mark, r"^Block \d+ moved (up|down|left|right)\. Blank, row \d+, column \d+",
+                    "a step of the replay is told as in play"):
+        # The slider's new value, then the move's news: nothing of the dialog again.
+        heard = [line for line in check.speech.settle(mark, 0.5, 3) if line not in ("right", "1")]
+        if words(heard) > MAX_WORDS:
+            check.fail(f"a step of the replay takes {words(heard)} words: {heard}")
+        else:
+            check.ok(f"a step of the replay in {words(heard)} words: {heard}")
+    check.said(["End"], r"^Move \d+ of \d+", "a jump of the replay says where it is")
+    check.said(["Escape"], r"Replay\.\.\. push button", "Escape goes back to Statistics")
     check.said(["Tab"], r"Reset", "Tab reaches Reset...")
     check.said(["Tab"], r"Close", "Tab reaches Close")
     back_on_board(check, "Statistics")

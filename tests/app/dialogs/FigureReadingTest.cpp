@@ -105,7 +105,7 @@ TEST_F(StatisticsReadingTest, TheTableOpensOnItsFirstFigureUnselectedAndTabLeave
         if (w->focusPolicy() & Qt::TabFocus)
             if (auto* button = qobject_cast<QPushButton*>(w))
                 chain << button->text();
-    EXPECT_EQ(chain, QStringList({"&Reset...", "Re&play...", "Close"}));
+    EXPECT_EQ(chain, QStringList({"Re&play...", "&Reset...", "Close"}));
 }
 
 TEST_F(StatisticsReadingTest, BestScoresAndHighScoreNameTheirFieldsWithUnitAndPrompt)

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QTableWidget>
 
 #include <random>
 #include <thread>
@@ -46,9 +47,11 @@ protected:
             return static_cast<int>(QDialog::Rejected);
         });
     }
-    static void Key(CReplayDlg& replay, Qt::Key key)
+    // A key on the board, which has the keys, or on the slider, which does the same.
+    static void Key(CReplayDlg& replay, Qt::Key key, bool slider = false)
     {
-        QTest::keyClick(replay.findChild<QSlider*>(QStringLiteral("replaySlider")), key);
+        QWidget* to = slider ? static_cast<QWidget*>(replay.findChild<QSlider*>(QStringLiteral("replaySlider"))) : &replay.View();
+        QTest::keyClick(to, key);
     }
     static QString Count(CReplayDlg& replay)
     {
@@ -83,10 +86,11 @@ TEST_F(ReplayWindowTest, ReplayLastGameStepsToTheSolvedBoardAndTellsEachStep)
         EXPECT_EQ(std::tuple(moves.Position(), replay.View().Announcement(), Count(replay)),
                   std::tuple(2, QString("Move 2 of 2"), QString("Move 2 of 2")));
         EXPECT_TRUE(moves.Shown().GetBoard().IsSolved());
-        Key(replay, Qt::Key_Left);
+        Key(replay, Qt::Key_Left, true);
         EXPECT_EQ(replay.View().Announcement(), "Block 15 moved right. Blank, row 4, column 3");
-        Key(replay, Qt::Key_Home);
-        Key(replay, Qt::Key_Space);
+        Key(replay, Qt::Key_Home, true);
+        EXPECT_EQ(replay.View().Announcement(), "Block 11 moved down. Blank, row 3, column 3");
+        Key(replay, Qt::Key_Space, true);
         EXPECT_TRUE(moves.Playing());
         QTRY_COMPARE_WITH_TIMEOUT(moves.Position(), 2, 10000);
         EXPECT_TRUE(moves.Shown().GetBoard().IsSolved());
@@ -109,23 +113,40 @@ TEST_F(ReplayWindowTest, NoGameOrNoMovesIsSaid)
     EXPECT_EQ(prompter.Messages()[1].text, messages::GameNotReplayable().text);
 }
 
-// Statistics replays the chart's game: here the one given up, from its dealt board.
+// Statistics replays the game chosen in the chart's table: at first the latest, which the
+// table keeps when it gets the keys; here games given up after two moves and after one.
 TEST_F(ReplayWindowTest, StatisticsReplaysTheChartsGame)
 {
-    window->OnNew();
-    const Board dealt = window->GetBoard();
-    for (int i = 0; i < 2; ++i) {
-        const CellPos blank = *window->GetBoard().Blank();
-        window->MoveBlockAt(80 * blank.column + 40, 80 * (blank.row > 0 ? blank.row - 1 : blank.row + 1) + 40);
+    std::vector<Board> dealt;
+    for (const int moves : {2, 1}) {
+        prompter.Answer(QMessageBox::Yes);
+        window->OnNew();
+        dealt.push_back(window->GetBoard());
+        for (int i = 0; i < moves; ++i) {
+            const CellPos blank = *window->GetBoard().Blank();
+            window->MoveBlockAt(80 * blank.column + 40, 80 * (blank.row > 0 ? blank.row - 1 : blank.row + 1) + 40);
+        }
     }
     prompter.Answer(QMessageBox::Yes);
     window->OnNew();
-    prompter.OnDialog([](QDialog& statistics) { return ClickButton(statistics, "replayButton"); });
-    OnReplay([&dealt](CReplayDlg& replay) {
-        EXPECT_EQ(replay.Moves().Count(), 2);
-        EXPECT_TRUE(replay.Moves().Start().SameCells(dealt));
-    });
-    window->OnStatistics();
+    prompter.Clear();
+    for (const int row : {-1, 0}) {
+        SCOPED_TRACE(row);
+        prompter.OnDialog([row](QDialog& statistics) {
+            auto* table = statistics.findChild<QTableWidget*>(QStringLiteral("chartTable"));
+            QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+            QApplication::sendEvent(table, &in);
+            if (row >= 0)
+                table->setCurrentCell(row, 0);
+            return ClickButton(statistics, "replayButton");
+        });
+        const Board& start = dealt[row < 0 ? 1 : 0];
+        OnReplay([&start, row](CReplayDlg& replay) {
+            EXPECT_EQ(replay.Moves().Count(), row < 0 ? 1 : 2);
+            EXPECT_TRUE(replay.Moves().Start().SameCells(start));
+        });
+        window->OnStatistics();
+    }
 }
 
 // On 4 x 4 the shortest way from the game's start is as long as the record's shortest,
