@@ -8,11 +8,10 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QShowEvent>
 #include <QLabel>
 #include <QLocale>
-#include <QPointer>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>

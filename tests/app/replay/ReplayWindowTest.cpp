@@ -86,6 +86,9 @@ TEST_F(ReplayWindowTest, ReplayLastGameStepsToTheSolvedBoardAndTellsEachStep)
         EXPECT_EQ(std::tuple(moves.Position(), replay.View().Announcement(), Count(replay)),
                   std::tuple(2, QString("Move 2 of 2"), QString("Move 2 of 2")));
         EXPECT_TRUE(moves.Shown().GetBoard().IsSolved());
+        // The board's own keys read the replay's moment.
+        Key(replay, Qt::Key_T);
+        EXPECT_EQ(replay.View().Announcement(), QString("Seconds elapsed: %1. Moves: 2").arg(moves.Seconds()));
         Key(replay, Qt::Key_Left, true);
         EXPECT_EQ(replay.View().Announcement(), "Block 15 moved right. Blank, row 4, column 3");
         Key(replay, Qt::Key_Home, true);
