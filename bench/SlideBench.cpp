@@ -185,16 +185,3 @@ BENCHMARK(BM_KeyToFrame)->Arg(0)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmar
 
 }  // namespace
 }  // namespace tilora
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
