@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "app/record/DealtBoards.h"
 #include "app/record/RecordFile.h"
@@ -24,14 +23,6 @@ Board Dealt(int n, int swapFrom)
     return board;
 }
 
-std::string Text(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // A board noted is known, in a later session too; another board, or the same cells at
 // another size, is not; and the file names no board.
 TEST(DealtBoardsTest, ABoardDealtHereIsKnownAcrossSessions)
@@ -50,7 +41,7 @@ TEST(DealtBoardsTest, ABoardDealtHereIsKnownAcrossSessions)
     EXPECT_TRUE(later.Dealt(Dealt(5, 3)));
     EXPECT_FALSE(later.Dealt(Dealt(4, 1)));
     EXPECT_FALSE(later.Dealt(Dealt(5, 2)));
-    const std::string text = Text(file);
+    const std::string text = ReadText(file);
     EXPECT_TRUE(text.starts_with("tilora-dealt 1 "));
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3);
     EXPECT_EQ(text.find("1 2 3"), std::string::npos);
@@ -65,8 +56,8 @@ TEST(DealtBoardsTest, FingerprintsAreKeyedAndSharedByRunningCopies)
     elsewhere.Note(Dealt(4, 2));
     DealtBoards here(dir / "here" / "dealt");
     here.Note(Dealt(8, 5));
-    const std::string theirs = Text(dir / "elsewhere" / "dealt");
-    const std::string ours = Text(dir / "here" / "dealt");
+    const std::string theirs = ReadText(dir / "elsewhere" / "dealt");
+    const std::string ours = ReadText(dir / "here" / "dealt");
     std::ofstream(dir / "here" / "dealt", std::ios::binary)
         << ours.substr(0, ours.find('\n') + 1) << theirs.substr(theirs.find('\n') + 1);
     EXPECT_FALSE(DealtBoards(dir / "here" / "dealt").Dealt(Dealt(4, 2)));
@@ -97,7 +88,7 @@ TEST(DealtBoardsTest, TheLastDealsAreKeptAndASessionWithoutAFileKnowsItsOwn)
     }
     EXPECT_FALSE(DealtBoards(dir / "dealt").Dealt(first));
     EXPECT_TRUE(DealtBoards(dir / "dealt").Dealt(board));
-    const std::string text = Text(dir / "dealt");
+    const std::string text = ReadText(dir / "dealt");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), static_cast<long>(kKept + 1));
 
     // No file: nothing is written, not even a lock file in the current folder.

@@ -11,7 +11,6 @@
 #include <fstream>
 #include <functional>
 #include <limits>
-#include <sstream>
 #include <unordered_set>
 
 #include "app/record/GamesCsv.h"
@@ -42,14 +41,6 @@ Board Solved(int n)
     board.SetGridSize(n);
     board.FillSolved();
     return board;
-}
-
-std::string Text(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 void Write(const fs::path& file, const std::string& text)
@@ -201,15 +192,15 @@ TEST(RecordTest, FilesThatCannotServeAreNeverLost)
         EXPECT_EQ(f.record->Problem().kind, c.problem) << c.text;
         switch (c.after) {
         case After::Kept:
-            EXPECT_EQ(Text(f.file), c.text);
+            EXPECT_EQ(ReadText(f.file), c.text);
             break;
         case After::SetAside:
-            EXPECT_EQ(Text(f.record->Problem().file), c.text);
+            EXPECT_EQ(ReadText(f.record->Problem().file), c.text);
             EXPECT_EQ(record_file::Read(f.file).games.size(), 1u) << c.text;
             break;
         case After::Added:
             // A torn last line goes; every whole line stays.
-            EXPECT_TRUE(Text(f.file).starts_with(c.text.substr(0, c.text.rfind('\n') + 1))) << c.text;
+            EXPECT_TRUE(ReadText(f.file).starts_with(c.text.substr(0, c.text.rfind('\n') + 1))) << c.text;
             EXPECT_EQ(record_file::Read(f.file).games.size(), c.gamesRead + 1) << c.text;
             break;
         }
@@ -261,11 +252,11 @@ TEST(RecordTest, UnreadLinesAreKeptInTheirPlaces)
 
     f.WaitForLength();
     const std::string c = "1796700000,8,10,2,1,0,a,,,\n";
-    EXPECT_EQ(Text(f.file), "tilora-games 2\n" + odd[0] + "1796700000,4,10,9,4,1,w,,,\n" + odd[1] + b + odd[2] + c);
+    EXPECT_EQ(ReadText(f.file), "tilora-games 2\n" + odd[0] + "1796700000,4,10,9,4,1,w,,,\n" + odd[1] + b + odd[2] + c);
     EXPECT_EQ(f.record->Games().front().shortest, 1);
 
     EXPECT_TRUE(f.record->Reset());
-    EXPECT_EQ(Text(f.file), "tilora-games 2\n" + odd[0] + odd[1] + odd[2]);
+    EXPECT_EQ(ReadText(f.file), "tilora-games 2\n" + odd[0] + odd[1] + odd[2]);
     f.Reopen();
     EXPECT_TRUE(f.record->Games().empty());
 }
@@ -325,7 +316,7 @@ TEST(RecordTest, EachDamagedRecordIsSetAsideBesideTheOthers)
         asides.push_back(f.record->Problem().file);
     }
     for (std::size_t i = 0; i < asides.size(); ++i)
-        EXPECT_EQ(Text(asides[i]), damaged[i]) << asides[i];
+        EXPECT_EQ(ReadText(asides[i]), damaged[i]) << asides[i];
     EXPECT_EQ(asides[0].filename(), "games.damaged");
 }
 
