@@ -37,6 +37,11 @@ session_need() {
   done
 }
 
+# The accessibility bus's launcher, which lives outside PATH.
+session_need_accessibility() {
+  [ -x /usr/libexec/at-spi-bus-launcher ] || session_need at-spi-bus-launcher
+}
+
 session_pids=()
 
 session_track() {

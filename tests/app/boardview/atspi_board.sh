@@ -17,9 +17,7 @@ session_need dbus-daemon
 if ! "$python" -c "import pyatspi" 2>/dev/null; then
   session_need python3-pyatspi
 fi
-if [ ! -x /usr/libexec/at-spi-bus-launcher ]; then
-  session_need at-spi-bus-launcher
-fi
+session_need_accessibility
 session_begin 110
 session_x
 session_bus

@@ -18,9 +18,7 @@ session_need orca xdotool dbus-daemon
 # Orca runs on the system's Python, which a user's own Python may hide.
 python=python3
 [ -x /usr/bin/python3 ] && python=/usr/bin/python3
-if [ ! -x /usr/libexec/at-spi-bus-launcher ]; then
-  session_need at-spi-bus-launcher
-fi
+session_need_accessibility
 # A private X server, session bus (whose accessibility bus Orca and the game meet on) and
 # window manager; Orca, its settings and the game's keep to the scratch folder as home.
 session_begin 90
