@@ -116,11 +116,12 @@ CReplayDlg::CReplayDlg(const BoardView& like, RecordedGame recorded, const KeptG
     QPushButton* forward = AddButton(steps, tr("&Forward"), "replayForward", this);
     QPushButton* last = AddButton(steps, tr("&End"), "replayEnd", this);
     layout->addLayout(steps);
-    connect(first, &QPushButton::clicked, this, [this] { m_replay->Seek(0); });
-    connect(back, &QPushButton::clicked, m_replay, &Replay::Back);
+    // Through the slider, as the keys go: a move of one is a step, more is a jump.
+    connect(first, &QPushButton::clicked, this, [this] { m_slider->setValue(0); });
+    connect(back, &QPushButton::clicked, this, [this] { m_slider->setValue(m_replay->Position() - 1); });
     connect(m_play, &QPushButton::clicked, this, [this] { m_replay->Playing() ? m_replay->Stop() : m_replay->Play(); });
-    connect(forward, &QPushButton::clicked, m_replay, &Replay::Forward);
-    connect(last, &QPushButton::clicked, this, [this] { m_replay->Seek(m_replay->Count()); });
+    connect(forward, &QPushButton::clicked, this, [this] { m_slider->setValue(m_replay->Position() + 1); });
+    connect(last, &QPushButton::clicked, this, [this] { m_slider->setValue(m_replay->Count()); });
 
     auto* options = new QHBoxLayout;
     auto* paceLabel = new QLabel(tr("Spee&d:"), this);
@@ -188,7 +189,6 @@ bool CReplayDlg::eventFilter(QObject* watched, QEvent* event)
     const auto* keys = static_cast<QKeyEvent*>(event);
     if (keys->modifiers() != Qt::NoModifier)
         return false;
-    // Through the slider, so that a move of one is a step, whichever key made it.
     const int position = m_replay->Position();
     switch (keys->key()) {
     case Qt::Key_Right: m_slider->setValue(position + 1); return true;
