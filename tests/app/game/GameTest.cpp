@@ -31,13 +31,13 @@ public:
     std::vector<std::string> lines;
 };
 
-// A 4 x 4 game one slide from solved: 15 right of the blank.
-SavedGame OneFromSolved(int seconds = 3)
+// A game one slide from solved: the last block right of the blank.
+SavedGame OneFromSolved(int seconds = 3, int n = 4)
 {
-    SavedGame game{4, {}, seconds};
-    for (int i = 1; i <= 16; ++i)
+    SavedGame game{n, {}, seconds};
+    for (int i = 1; i <= n * n; ++i)
         game.cells.push_back(i);
-    std::swap(game.cells[14], game.cells[15]);
+    std::swap(game.cells[n * n - 2], game.cells[n * n - 1]);
     return game;
 }
 
@@ -118,11 +118,9 @@ TEST(GameTest, TheSolvingMoveEndsTheGameAtOnce)
     EXPECT_FALSE(game.Undo());
     EXPECT_EQ(log.Take(), (std::vector<std::string>{"began", "moved 3", "ended 0 5 1 helped"}));
     // For a replay: the start and each move with its second.
-    EXPECT_TRUE(game.StartBoard().SameCells([] {
-        Board b;
-        RestoreBoard(OneFromSolved(), b);
-        return b;
-    }()));
+    Board start;
+    RestoreBoard(OneFromSolved(), start);
+    EXPECT_TRUE(game.StartBoard().SameCells(start));
     ASSERT_EQ(game.Played().size(), 1u);
     EXPECT_EQ(game.Played()[0].from, (CellPos{3, 3}));
     EXPECT_EQ(game.Played()[0].second, 5);
@@ -154,13 +152,7 @@ TEST(GameTest, ARestoredGameKeepsItsHelpedMarkAndSize)
 {
     Game game;
     Log log(game);
-    SavedGame five{5, {}, 9};
-    for (int i = 1; i <= 25; ++i)
-        five.cells.push_back(i);
-    std::swap(five.cells[23], five.cells[24]);
-    game.Restore(five, true);
-    EXPECT_TRUE(game.Helped());
-    EXPECT_EQ(game.Seconds(), 9);
+    game.Restore(OneFromSolved(9, 5), true);
     game.Quit();
     EXPECT_EQ(log.Take(), (std::vector<std::string>{"size 5", "began", "ended 1 9 0 helped"}));
     CrtRandom random;

@@ -73,22 +73,20 @@ TEST_F(LineMoveTest, TheBlocksBetweenTheChosenOneAndTheBlankSlideNearestFirst)
     }
 }
 
-TEST_F(LineMoveTest, ABlockOutsideTheBlanksLineOrTheBlankItselfMovesNothing)
+// No line moves, nor is told, from outside the blank's line, the blank itself or off the
+// board, nor through the gate of every move shut.
+TEST_F(LineMoveTest, NoLineMovesFromOutsideTheBlanksLineOrThroughAShutGate)
 {
-    for (const CellPos cell : {CellPos{1, 1}, CellPos{3, 3}, CellPos{0, 0}, CellPos{4, 0}}) {
+    const Board before = game.GetBoard();
+    for (const CellPos cell : {CellPos{1, 1}, CellPos{3, 3}, CellPos{0, 0}, CellPos{4, 0}})
         EXPECT_FALSE(game.MoveLine(cell, Game::MoveKind::Player)) << cell.row << ", " << cell.column;
-        EXPECT_TRUE(told.empty());
-    }
-}
-
-TEST_F(LineMoveTest, ALineGoesThroughTheGateOfEveryMove)
-{
     game.PauseRestart();
-    EXPECT_FALSE(game.MoveLine({0, 3}, Game::MoveKind::Player));
+    EXPECT_FALSE(game.MoveLine({0, 3}, Game::MoveKind::Player)) << "paused";
     game.PauseRestart();
     game.SetDialogOpen([] { return true; });
-    EXPECT_FALSE(game.MoveLine({0, 3}, Game::MoveKind::Player));
+    EXPECT_FALSE(game.MoveLine({0, 3}, Game::MoveKind::Player)) << "a dialog open";
     EXPECT_TRUE(told.empty());
+    EXPECT_TRUE(game.GetBoard().SameCells(before));
 }
 
 TEST_F(LineMoveTest, ALineThatSolvesTheBoardWinsOnceAfterItsLastBlock)

@@ -102,9 +102,8 @@ TEST(GameTraceTest, TextsThatAreNoGameAreRefused)
 {
     for (const auto& [size, board] : std::vector<std::pair<int, std::string>>{
              {4, "0123456789abcde"}, {4, "0123456789abcdeg"}, {4, "0123456789abcdeF"}, {8, "00"},
-             {5, std::string(25, 'z')}, {11, std::string(121, '0')}, {0, ""}}) {
-        EXPECT_FALSE(game_trace::ParseBoard(size, board)) << board;
-    }
+             {5, std::string(25, 'z')}, {11, std::string(121, '0')}, {0, ""}})
+        EXPECT_FALSE(game_trace::ParseBoard(size, board)) << size << ": " << board;
     Board solved;
     solved.FillSolved();
     // From the solved board only Down and Right bring a block into the corner, and a fourth
@@ -112,8 +111,8 @@ TEST(GameTraceTest, TextsThatAreNoGameAreRefused)
     for (const char* moves : {"U", "L", "DDDD", "x", "2", "R-", "RR99999999999999999999L", "R,L"})
         EXPECT_FALSE(game_trace::ParseMoves(solved, moves)) << moves;
     EXPECT_TRUE(game_trace::ParseMoves(solved, "DURL"));
-    EXPECT_FALSE(game_trace::IsTraceText("R,L"));
-    EXPECT_FALSE(game_trace::IsTraceText("R\nL"));
+    for (const char* text : {"R,L", "R\nL"})
+        EXPECT_FALSE(game_trace::IsTraceText(text)) << text;
 }
 
 // A game of the record keeps its start and its moves through the file; a game whose moves
@@ -148,8 +147,7 @@ TEST(GameTraceTest, TheRecordKeepsEachGameWholeAndExportsIt)
     record_file::ReadPlayed(file, games);
     EXPECT_EQ(games[0].board, "0123456789fbcdae");
     EXPECT_EQ(games[0].played, "1U3l");
-    EXPECT_EQ(games[1].board, "");
-    EXPECT_EQ(games[1].played, "");
+    EXPECT_EQ(games[1].board + games[1].played, "");
     const std::string csv = GamesCsv(games);
     EXPECT_TRUE(csv.starts_with("finished,size,level,seconds,moves,shortest,helped,result,start,moves\n")) << csv;
     EXPECT_NE(csv.find(",won,1 2 3 4/5 6 7 8/9 10 0 12/13 14 11 15,1U3l\n"), std::string::npos) << csv;
@@ -170,7 +168,7 @@ TEST(GameTraceTest, AnOlderRecordIsConvertedAndKeptBesideOnce)
                             "a line kept as it is\n"
                             "1796700001,4,10,12,7,,ah,fedcba9876543210\n";
     std::ofstream(file, std::ios::binary) << old;
-    const record_file::Contents before = record_file::Read(file);
+    record_file::Contents before = record_file::Read(file);
     ASSERT_EQ(before.games.size(), 2u);
     ASSERT_EQ(before.version, 1);
 
@@ -184,10 +182,8 @@ TEST(GameTraceTest, AnOlderRecordIsConvertedAndKeptBesideOnce)
     added.movesLength = 3;
     EXPECT_EQ(after.state, record_file::State::Fine);
     EXPECT_EQ(after.version, record_file::kVersion);
-    ASSERT_EQ(after.games.size(), 3u);
-    EXPECT_EQ(after.games[0], before.games[0]);
-    EXPECT_EQ(after.games[1], before.games[1]);
-    EXPECT_EQ(after.games[2], added);
+    before.games.push_back(added);
+    EXPECT_EQ(after.games, before.games);
     EXPECT_EQ(after.unread, before.unread);
     EXPECT_EQ(Text(file).substr(0, 15), "tilora-games 2\n");
 
