@@ -40,10 +40,8 @@ protected:
 // A deal copied in one session is the board of a new game pasted in the next.
 TEST_F(DealClipboardTest, CopyThenPasteGivesTheSameBoardInAFreshStart)
 {
-    const struct {
-        int choice;  // the button of Number of Blocks
-        int size;
-    } cases[] = {{0, 4}, {1, 5}, {2, 8}, {3, 10}};
+    // The button chosen in Number of Blocks, and the size it gives.
+    const struct { int choice; int size; } cases[] = {{0, 4}, {1, 5}, {2, 8}, {3, 10}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.size);
         Open();
