@@ -40,11 +40,12 @@ protected:
 // A deal copied in one session is the board of a new game pasted in the next.
 TEST_F(DealClipboardTest, CopyThenPasteGivesTheSameBoardInAFreshStart)
 {
-    for (const int choice : {0, 1, 2, 3}) {
-        SCOPED_TRACE(choice);
+    // The button chosen in Number of Blocks, and the size it gives.
+    const struct { int choice; int size; } cases[] = {{0, 4}, {1, 5}, {2, 8}, {3, 10}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.size);
         Open();
-        const int sizes[] = {4, 5, 8, 10};
-        prompter.OnDialog([choice](QDialog& dialog) {
+        prompter.OnDialog([choice = c.choice](QDialog& dialog) {
             dialog.findChild<QAbstractButton*>(QStringLiteral("blocks%1").arg(choice))->click();
             return ClickButton(dialog, "okButton");
         });
@@ -64,7 +65,7 @@ TEST_F(DealClipboardTest, CopyThenPasteGivesTheSameBoardInAFreshStart)
         EXPECT_TRUE(prompter.Log().isEmpty());
         EXPECT_TRUE(window->Playing());
         EXPECT_EQ(window->Seconds(), 0);
-        EXPECT_EQ(window->GetBoard().GridSize(), sizes[choice]);
+        EXPECT_EQ(window->GetBoard().GridSize(), c.size);
         EXPECT_TRUE(window->GetBoard().SameCells(dealt));
         EXPECT_TRUE(window->GetGame().StartBoard().SameCells(dealt));
     }
@@ -153,23 +154,43 @@ protected:
     }
 };
 
-TEST_F(PastedDealRecordTest, ADealFromElsewhereIsMarkedAndEntersNoBest)
+// Won from a paste, a deal from elsewhere is marked and enters no best; one this program
+// dealt on this machine enters the best times as any other.
+TEST_F(PastedDealRecordTest, AWonPasteEntersTheBestTimesOnlyWhenDealtHere)
 {
-    SetClipboard(NearlySolved());
-    Trigger("actionPasteDeal");
-    prompter.Answer(QMessageBox::Ok);  // Victory
-    prompter.OnDialog(PressOk());      // Best Scores, without High Score! before it
-    WinPastedGame();
-    EXPECT_EQ(prompter.Log(), QStringList({"message: Victory", "dialog: Tilora:  Best Scores"}));
-    Open();
-    ASSERT_EQ(window->Record().Games().size(), 1u);
-    EXPECT_TRUE(window->Record().Games()[0].pasted);
-    EXPECT_TRUE(window->Record().Games()[0].won);
+    const struct { const char* what; bool dealtHere; QStringList log; } cases[] = {
+        {"from elsewhere", false, {"message: Victory", "dialog: Tilora:  Best Scores"}},
+        {"dealt here", true, {"message: Victory", "dialog: Tilora : High Score!", "dialog: Tilora:  Best Scores"}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
+        SCOPED_TRACE(c.what);
+        if (c.dealtHere) {
+            Board board;  // the board NearlySolved() gives
+            board.FillSolved();
+            board.Slide({3, 2}, {3, 3});
+            window->Record().NoteDealt(board);
+        }
+        Open();
+        prompter.Clear();
+        SetClipboard(NearlySolved());
+        Trigger("actionPasteDeal");
+        prompter.Answer(QMessageBox::Ok);  // Victory
+        if (c.dealtHere)
+            prompter.OnDialog(PressEscape());  // High Score!
+        prompter.OnDialog(PressOk());          // Best Scores
+        WinPastedGame();
+        EXPECT_EQ(prompter.Log(), c.log);
+        Open();
+        ASSERT_EQ(window->Record().Games().size(), i + 1);
+        EXPECT_EQ(window->Record().Games().back().pasted, !c.dealtHere);
+        EXPECT_TRUE(window->Record().Games().back().won);
+    }
 }
 
+// New notes its deal: pasted back in the next session, the game is no pasted one.
 TEST_F(PastedDealRecordTest, ADealDealtHereIsThePlayersOwnAfterARestart)
 {
-    // New notes its deal: pasted back in the next session, the game is no pasted one.
     window->OnNew();
     Trigger("actionCopyDeal");
     Open();
@@ -180,23 +201,6 @@ TEST_F(PastedDealRecordTest, ADealDealtHereIsThePlayersOwnAfterARestart)
     // The dealt game, the pasted one, and the one New dealt after it.
     ASSERT_EQ(window->Record().Games().size(), 3u);
     EXPECT_FALSE(window->Record().Games()[1].pasted);
-
-    // A board dealt here and won from a paste enters the best times as any other.
-    Board board;
-    board.FillSolved();
-    board.Slide({3, 2}, {3, 3});
-    window->Record().NoteDealt(board);
-    Open();
-    prompter.Clear();
-    SetClipboard(NearlySolved());
-    Trigger("actionPasteDeal");
-    prompter.Answer(QMessageBox::Ok);    // Victory
-    prompter.OnDialog(PressEscape());    // High Score!
-    prompter.OnDialog(PressOk());        // Best Scores
-    WinPastedGame();
-    EXPECT_EQ(prompter.Log(),
-              QStringList({"message: Victory", "dialog: Tilora : High Score!", "dialog: Tilora:  Best Scores"}));
-    EXPECT_FALSE(window->Record().Games().back().pasted);
 }
 
 // Every game is kept whole: after two games the export shows both with their start and

@@ -41,12 +41,19 @@ protected:
             prompter.OnDialog(PressEscape());
         prompter.OnDialog(PressOk());
     }
-    void ChooseBlocks(int choice)
+    void WinOneMoveFromSolved(bool newBest)
+    {
+        SetOneMoveFromSolved();
+        AnswerVictory(newBest);
+        window->MoveBlockAt(300, 300);
+    }
+    void SetBlocks(int choice)
     {
         prompter.OnDialog([choice](QDialog& dialog) {
             dialog.findChild<QAbstractButton*>(QStringLiteral("blocks%1").arg(choice))->click();
             return ClickButton(dialog, "okButton");
         });
+        window->OnNoOfBlocks();
     }
     void UseOneMoveHint()
     {
@@ -62,9 +69,7 @@ TEST_F(GameListenersTest, TheReadingKeysSayWhatIsOnShow)
     Key(Qt::Key_Home);
     EXPECT_EQ(Told(), "Blank, row 3, column 3") << "Home on the blank says the blank";
 
-    SetOneMoveFromSolved();
-    AnswerVictory(true);
-    window->MoveBlockAt(300, 300);
+    WinOneMoveFromSolved(true);
     Key(Qt::Key_Up, Qt::ShiftModifier);
     Key(Qt::Key_Space);
     EXPECT_EQ(Told(), "The game is over") << "Space after the win";
@@ -100,8 +105,7 @@ TEST_F(GameListenersTest, TheRecordHearsHowEachGameEnded)
 TEST_F(GameListenersTest, ANewSizeLeavesNothingOfTheOldOne)
 {
     ASSERT_TRUE(ActivateAccessibility());
-    ChooseBlocks(2);
-    window->OnNoOfBlocks();
+    SetBlocks(2);
     window->OnNew();
     for (int i = 0; i < 7; ++i)
         Key(Qt::Key_Up, Qt::ShiftModifier);
@@ -109,8 +113,7 @@ TEST_F(GameListenersTest, ANewSizeLeavesNothingOfTheOldOne)
         Key(Qt::Key_Down, Qt::ShiftModifier);
     ASSERT_EQ(window->ClientArea()->Cursor()->row, 5);
     prompter.Answer(QMessageBox::Yes);
-    ChooseBlocks(0);
-    window->OnNoOfBlocks();
+    SetBlocks(0);
     window->ClientArea()->clearFocus();
     window->ClientArea()->setFocus();
     QCoreApplication::processEvents();
@@ -120,12 +123,9 @@ TEST_F(GameListenersTest, ANewSizeLeavesNothingOfTheOldOne)
 
     // After a win the finished board goes too: what a reader says is what a repaint shows.
     window->OnNew();
-    SetOneMoveFromSolved();
-    AnswerVictory(true);
-    window->MoveBlockAt(300, 300);
+    WinOneMoveFromSolved(true);
     ASSERT_TRUE(window->ShowFinished());
-    ChooseBlocks(1);
-    window->OnNoOfBlocks();
+    SetBlocks(1);
     EXPECT_FALSE(window->ShowFinished());
     EXPECT_EQ(window->GetBoard().GridSize(), 5);
     EXPECT_EQ(Table()->cellAt(0, 4)->text(QAccessible::Name), "No game");
@@ -138,13 +138,11 @@ TEST_F(GameListenersTest, OnlyAnOpenUnsolvedGameIsKeptWithItsHelpedMark)
 {
     const std::filesystem::path kept = dir / "interrupted.tlr";
     window->OnNew();
-    SetOneMoveFromSolved();
     prompter.OnAsk([&](const Message& message) {
         if (message.caption == "Victory")
             window->KeepGameForNextStart(kept);
     });
-    AnswerVictory(true);
-    window->MoveBlockAt(300, 300);
+    WinOneMoveFromSolved(true);
     EXPECT_FALSE(std::filesystem::exists(kept)) << "a solved game kept";
     EXPECT_EQ(window->Record().Games().size(), 1u) << "the win is recorded all the same";
     prompter.OnAsk(nullptr);

@@ -35,6 +35,8 @@ protected:
         action->trigger();
     }
     void Key(Qt::Key key) { QTest::keyClick(&View(), key); }
+    void SetBlankLeftOf14() { SetRows({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 16, 14, 15}}); }
+    void SetBlankTopLeft() { SetRows({{16, 1, 2, 3}, {5, 6, 7, 4}, {9, 10, 11, 8}, {13, 14, 15, 12}}); }
     // The slide's time goes on by `time`, and the display's next refresh comes.
     void Pass(std::chrono::nanoseconds time)
     {
@@ -64,25 +66,32 @@ protected:
     std::chrono::nanoseconds clock = 10s;
 };
 
+// The game moves at once and a screen reader hears it at once; only with slides is the
+// block drawn on its way, and either way the final board is on show in time.
 TEST_F(SlideTest, AnArrowShowsTheBlockOnItsWayAndTheFinalBoardOnTime)
 {
-    SetRows({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 16, 14, 15}});
-    Key(Qt::Key_Left);
-    // The game has moved at once, and a screen reader hears it at once.
-    EXPECT_EQ(window->GetBoard().Cell(3, 1), 14);
-    EXPECT_EQ(View().Announcement(), QStringLiteral("Block 14 moved left. Blank, row 4, column 3"));
-    ASSERT_TRUE(View().Slides().Running());
-    // Half the time: eased to 0.875 of the 81 pixels from x = 162 toward x = 81.
-    Pass(60ms);
-    EXPECT_TRUE(BlockAt(Shot(), 14, 91, 243));
-    Pass(60ms);
-    EXPECT_FALSE(View().Slides().Running());
-    EXPECT_EQ(Shot(), Still());
+    for (const auto& [choice, slides] : {std::pair{"actionAnimateAlways", true}, std::pair{"actionAnimateNever", false}}) {
+        SCOPED_TRACE(choice);
+        Choose(choice);
+        SetBlankLeftOf14();
+        Key(Qt::Key_Left);
+        EXPECT_EQ(window->GetBoard().Cell(3, 1), 14);
+        EXPECT_EQ(View().Announcement(), QStringLiteral("Block 14 moved left. Blank, row 4, column 3"));
+        ASSERT_EQ(View().Slides().Running(), slides);
+        if (slides) {
+            // Half the time: eased to 0.875 of the 81 pixels from x = 162 toward x = 81.
+            Pass(60ms);
+            EXPECT_TRUE(BlockAt(Shot(), 14, 91, 243));
+            Pass(60ms);
+            EXPECT_FALSE(View().Slides().Running());
+        }
+        EXPECT_EQ(Shot(), Still());
+    }
 }
 
 TEST_F(SlideTest, AMoveDuringASlideEndsItAndBothMovesTakeEffect)
 {
-    SetRows({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 16, 14, 15}});
+    SetBlankLeftOf14();
     Key(Qt::Key_Left);
     Pass(30ms);
     Key(Qt::Key_Down);
@@ -95,15 +104,6 @@ TEST_F(SlideTest, AMoveDuringASlideEndsItAndBothMovesTakeEffect)
     EXPECT_TRUE(BlockAt(mid, 14, 81, 243));
     EXPECT_FALSE(BlockAt(mid, 11, 162, 243));
     Pass(120ms);
-    EXPECT_EQ(Shot(), Still());
-}
-
-TEST_F(SlideTest, WithAnimationOffNoFrameBetweenThePositionsIsDrawn)
-{
-    Choose("actionAnimateNever");
-    SetRows({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 16, 14, 15}});
-    Key(Qt::Key_Left);
-    EXPECT_FALSE(View().Slides().Running());
     EXPECT_EQ(Shot(), Still());
 }
 
@@ -120,13 +120,14 @@ TEST_F(SlideTest, ThingsThatChangeTheScreenEndTheSlideFirst)
         {"picture", [this] { window->OnChoosePicture(2); }},
     };
     for (const auto& [what, change] : changes) {
+        SCOPED_TRACE(what);
         if (window->Paused())
             window->OnPauseRestart();
-        SetRows({{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 16, 14, 15}});
+        SetBlankLeftOf14();
         Key(Qt::Key_Left);
-        ASSERT_TRUE(View().Slides().Running()) << what;
+        ASSERT_TRUE(View().Slides().Running());
         change();
-        EXPECT_FALSE(View().Slides().Running()) << what;
+        EXPECT_FALSE(View().Slides().Running());
     }
 }
 
@@ -147,17 +148,18 @@ TEST_F(SlideTest, TheChoiceIsRememberedForTheNextStart)
 {
     for (const auto& [name, text] : {std::pair{"actionAnimateNever", "never"}, std::pair{"actionAnimateDesktop", "desktop"},
                                      std::pair{"actionAnimateAlways", "always"}}) {
+        SCOPED_TRACE(name);
         Choose(name);
         EXPECT_EQ(Scores().GetString(keys::kViewSection, keys::kAnimateKey, ""), text);
         Open();
-        EXPECT_TRUE(window->findChild<QAction*>(QString::fromLatin1(name))->isChecked()) << name;
+        EXPECT_TRUE(window->findChild<QAction*>(QString::fromLatin1(name))->isChecked());
     }
     EXPECT_TRUE(View().Animate());
 }
 
 TEST_F(SlideTest, ADoubleClickOnTheThirdBlockFromTheBlankSlidesTheLineAsOneStep)
 {
-    SetRows({{16, 1, 2, 3}, {5, 6, 7, 4}, {9, 10, 11, 8}, {13, 14, 15, 12}});
+    SetBlankTopLeft();
     DoubleClick({283, 40});
     const Board& board = window->GetBoard();
     EXPECT_EQ((std::vector<int>{board.Cell(0, 0), board.Cell(0, 1), board.Cell(0, 2), board.Cell(0, 3)}),
@@ -181,7 +183,7 @@ TEST_F(SlideTest, ADoubleClickOnTheThirdBlockFromTheBlankSlidesTheLineAsOneStep)
 
 TEST_F(SlideTest, ADragToTheBlankSlidesTheLineAndABlockOffItsLineDoesNothing)
 {
-    SetRows({{16, 1, 2, 3}, {5, 6, 7, 4}, {9, 10, 11, 8}, {13, 14, 15, 12}});
+    SetBlankTopLeft();
     DoubleClick({120, 120});
     EXPECT_EQ(window->GetGame().Moves(), 0);
     Drag({40, 283}, {40, 40});
